@@ -1,0 +1,46 @@
+#pragma once
+
+#include "commands/command_table.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <optional>
+
+namespace smscfg::cli {
+
+// Exit codes of smscfg-cli.
+enum ExitCode {
+    Accepted = 0,       // "设置成功", or a --dry-run frame printed
+    Refused = 1,        // "设置失败"
+    InputRejected = 2,  // a fixed message or a refusal of the input
+    NoVerdict = 3,      // "设备无响应", or a reply without a verdict
+    PortUnusable = 4,   // the port cannot be opened
+    Usage = 64,         // unknown command, wrong number of texts, bad option
+};
+
+inline constexpr int DefaultTimeoutMs = 3000;
+
+// A parsed command line.
+struct Invocation {
+    bool dryRun = false;
+    QString port = QStringLiteral("1");
+    int timeoutMs = DefaultTimeoutMs;
+    const CommandSpec *command = nullptr;
+    ControlValues controls;
+};
+
+// Parses the arguments after the program name. Returns the invocation, or
+// nullopt with a one-line reason in `error` (empty when help was asked for).
+std::optional<Invocation> parseArguments(const QStringList &args, QString *error);
+
+QString usageLine();
+QString helpText();
+
+// Sends a frame and reports the verdict on `out`/`err`; returns the exit code.
+using Sender = std::function<int(const Invocation &, const CommandFrame &, QTextStream &out, QTextStream &err)>;
+
+// The whole command line: parse, build, then print (--dry-run) or send.
+int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sender &send);
+
+}  // namespace smscfg::cli

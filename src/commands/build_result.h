@@ -1,0 +1,43 @@
+#pragma once
+
+#include "protocol/frame.h"
+
+#include <QString>
+#include <optional>
+
+namespace smscfg {
+
+// What a request builder makes of the operator's input: a frame to send,
+// one of the fixed messages of its button, or a refusal of input that cannot
+// be encoded. A message or refusal never comes with a frame.
+class BuildResult {
+public:
+    enum class Kind { Frame, Message, Refusal };
+
+    static BuildResult ofFrame(CommandFrame frame) { return BuildResult(Kind::Frame, std::move(frame), {}); }
+    static BuildResult message(const QString &text) { return BuildResult(Kind::Message, std::nullopt, text); }
+    static BuildResult refusal(const QString &text) { return BuildResult(Kind::Refusal, std::nullopt, text); }
+    // A frame from code and payload; a payload too long for LEN is refused
+    // with `tooLong`.
+    static BuildResult frameOrRefusal(quint8 code, const QByteArray &payload, const QString &tooLong);
+
+    Kind kind() const { return m_kind; }
+    bool hasFrame() const { return m_frame.has_value(); }
+    // Precondition: hasFrame().
+    const CommandFrame &frame() const { return *m_frame; }
+    // The message or refusal text; empty with a frame.
+    const QString &text() const { return m_text; }
+
+private:
+    BuildResult(Kind kind, std::optional<CommandFrame> frame, QString text)
+        : m_kind(kind), m_frame(std::move(frame)), m_text(std::move(text)) {}
+
+    Kind m_kind;
+    std::optional<CommandFrame> m_frame;
+    QString m_text;
+};
+
+// Refusal text for a box that must hold a decimal number in [low, high].
+QString numberRangeRefusal(const QString &boxName, int low, int high);
+
+}  // namespace smscfg

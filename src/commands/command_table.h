@@ -1,0 +1,53 @@
+#pragma once
+
+#include "commands/build_result.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <vector>
+
+namespace smscfg {
+
+// The state of the window's controls, by control name: texts of text and
+// combo boxes ("Text13", "Combo2"), and the names of the ticked check boxes
+// and selected option buttons ("Check1", "Check2_0", "Option1_1").
+struct ControlValues {
+    QHash<QString, QString> texts;
+    QSet<QString> ticked;
+
+    QString text(const QString &name) const { return texts.value(name); }
+    bool isTicked(const QString &name) const { return ticked.contains(name); }
+};
+
+// Name of the check box for phone n (1..16): "Check2_0" .. "Check2_15".
+QString phoneCheckName(int phone);
+
+// What the command-line companion accepts besides the texts.
+enum class CliOption {
+    None = 0,
+    CodePage = 1,  // --codepage: "Unicode" not ticked
+    Phones = 2,    // --phones LIST: the ticked phone boxes
+    NoSwitch = 4,  // --no-switch: "开关量" not ticked
+    Level = 8,     // a trailing LEVEL text: high, low or none
+};
+
+// One command button: what it sends, which controls it reads and how.
+struct CommandSpec {
+    quint8 code;
+    QString button;       // objectName of the button, "Command2"
+    QString caption;      // its caption, "初始化"
+    QString cliName;      // the command-line name, "init"
+    QStringList texts;    // controls whose texts it reads, in command-line order
+    int cliOptions;       // CliOption flags
+    BuildResult (*build)(const ControlValues &);
+};
+
+// The fourteen requests, in command-code order.
+const std::vector<CommandSpec> &commandTable();
+
+const CommandSpec *findCommandByCliName(const QString &name);
+const CommandSpec *findCommandByButton(const QString &button);
+const CommandSpec *findCommandByCode(quint8 code);
+
+}  // namespace smscfg

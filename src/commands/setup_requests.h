@@ -1,0 +1,21 @@
+#pragma once
+
+#include "commands/build_result.h"
+
+// Controller set-up and topology: initialise, device count, address list and
+// port-count list. Each builder takes the text of the box its button reads.
+namespace smscfg {
+
+// 7E FE 07 00 45 4C 16, always.
+BuildResult buildInitialise();
+
+// Text3: total device count, decimal 0..255.
+BuildResult buildDeviceCount(const QString &text3);
+
+// Text2: address list as hex digit pairs (at most 248 bytes).
+BuildResult buildAddressList(const QString &text2);
+
+// Text4: port-count list as hex digit pairs (at most 248 bytes).
+BuildResult buildPortCountList(const QString &text4);
+
+}  // namespace smscfg

@@ -1,0 +1,104 @@
+#include "protocol/text_fields.h"
+
+#include "protocol/codecs.h"
+#include "protocol/cp936.h"
+#include "protocol/decimal_text.h"
+
+namespace smscfg {
+namespace {
+
+qsizetype roundHalfToEven(qsizetype length)
+{
+    const qsizetype half = length / 2;
+    if (length % 2 == 0)
+        return half;
+    return half % 2 == 0 ? half : half + 1;
+}
+
+// Calls `visit` with each code point of `text`; a lone surrogate is passed as is.
+template <typename F>
+void forEachCodePoint(const QString &text, F visit)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            visit(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            visit(char32_t(c.unicode()));
+        }
+    }
+}
+
+}  // namespace
+
+qsizetype hexTextByteCount(const QString &text)
+{
+    return roundHalfToEven(trimSpaces(text).size());
+}
+
+QByteArray HexTextToBytes(const QString &text)
+{
+    const QString trimmed = trimSpaces(text);
+    const qsizetype n = roundHalfToEven(trimmed.size());
+    QByteArray bytes;
+    bytes.reserve(n);
+    for (qsizetype i = 0; i < n; ++i)
+        bytes.append(char(*Hex_S(trimmed.mid(2 * i, 2))));  // slices are never empty
+    return bytes;
+}
+
+QByteArray DescriptionField(const QString &text, int width, TextEncoding encoding)
+{
+    const QString trimmed = trimSpaces(text);
+    QByteArray field;
+    field.reserve(width);
+    if (encoding == TextEncoding::Unicode) {
+        for (const QChar c : trimmed) {
+            field.append(char(c.unicode() >> 8));
+            field.append(char(c.unicode() & 0xFF));
+        }
+    } else {
+        forEachCodePoint(trimmed, [&](char32_t cp) {
+            const QByteArray code = cp936::encodeCodePoint(cp);
+            field.append(code.isEmpty() ? QByteArray(1, '?') : code);
+        });
+    }
+    field.truncate(width);
+    for (int k = 0; field.size() < width; ++k)
+        field.append(k % 2 == 0 ? '\0' : ' ');
+    return field;
+}
+
+std::variant<QByteArray, PhoneNumberProblem> PhoneNumberField(const QString &text)
+{
+    const QString number = trimSpaces(text);
+    if (number.size() > PhoneNumberMaxLength)
+        return PhoneNumberProblem::TooLong;
+    QByteArray field;
+    bool singleByte = true;
+    forEachCodePoint(number, [&](char32_t cp) {
+        const QByteArray code = cp936::encodeCodePoint(cp);
+        if (code.size() != 1)
+            singleByte = false;
+        else
+            field.append(code);
+    });
+    if (!singleByte)
+        return PhoneNumberProblem::NotSingleByte;
+    field.truncate(PhoneNumberFieldSize);
+    field.append(QByteArray(PhoneNumberFieldSize - field.size(), '\0'));
+    return field;
+}
+
+QByteArray PhoneMask(const PhoneTicks &ticked)
+{
+    unsigned mask = 0xFFFF;
+    for (int n = 0; n < 16; ++n) {
+        if (ticked[n])
+            mask &= ~(1u << n);
+    }
+    return QByteArray{} + char(mask >> 8) + char(mask & 0xFF);
+}
+
+}  // namespace smscfg
