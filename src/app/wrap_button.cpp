@@ -1,0 +1,22 @@
+#include "app/wrap_button.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace smscfg {
+
+void WrapButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    // Chinese captions have no spaces: wrap anywhere.
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWrapAnywhere, caption);
+}
+
+}  // namespace smscfg

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace smscfg {
+
+// The device behind a port text: a decimal number N (its floor, 1..65535;
+// "2.9" is port 2) is the platform's Nth serial port, COMN on Windows and
+// `numberedPrefix` + (N-1) elsewhere; a text starting with "/" is a device
+// path (not on Windows). Anything else names no port: nullopt.
+std::optional<QString> portDeviceName(const QString &portText,
+                                      const QString &numberedPrefix = QStringLiteral("/dev/ttyS"));
+
+}  // namespace smscfg
