@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace smscfg::sim {
+
+// What the virtual controller has been told. Keys of the per-device maps are
+// the device number ("3"); of the per-probe maps, device and probe ("3/2").
+struct ControllerState {
+    struct Description {
+        QString text;
+        QString encoding;
+        QByteArray bytes;    // the text's bytes, fill removed
+        QByteArray content;  // device descriptions only
+    };
+    struct Clock {
+        int year, month, day, hour, minute, weekday;
+    };
+
+    int initialisations = 0;
+    std::optional<int> deviceCount;
+    QByteArray addresses;
+    QByteArray portCounts;
+    QMap<QString, Description> devices;
+    QMap<QString, Description> ports;
+    QString smsCentre;
+    std::array<QString, 16> phones;
+    QMap<QString, QList<int>> deviceSwitches;  // phones that receive messages
+    QMap<QString, QList<int>> probeSwitches;
+    QMap<QString, QString> probeTypes;
+    QMap<QString, QString> upperLimits;  // "high" or "low"
+    QMap<QString, QString> lowerLimits;
+    std::optional<Clock> clock;
+
+    QJsonObject toJson() const;
+};
+
+// The controller's verdict on one well formed request, and what it meant.
+struct Decision {
+    bool accepted;
+    QString meaning;  // "0x4C phone 3 = 1234567", or why it was refused
+};
+
+// Applies a well formed request frame to `state` when its values are
+// acceptable; a refused request leaves the state as it was.
+Decision applyRequest(ControllerState &state, const QByteArray &frame);
+
+// The refusal rules, for --help.
+QString refusalRules();
+
+}  // namespace smscfg::sim
