@@ -1,0 +1,161 @@
+#include "sim_process.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QString out;
+};
+
+CliRun cli(const QString &port, const QStringList &args, int timeoutMs = 1000)
+{
+    QProcess p;
+    p.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", port, "--timeout", QString::number(timeoutMs)} + args);
+    p.waitForFinished(10000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+QJsonValue at(const QJsonObject &root, const QString &path)
+{
+    QJsonValue v = root;
+    for (const QString &key : path.split(u'.'))
+        v = v.isArray() ? v.toArray().at(key.toInt()) : v.toObject().value(key);
+    return v;
+}
+
+}  // namespace
+
+// Requests built by the library, sent by smscfg-cli, decoded by smscfg-sim.
+class TestSimRoundTrip : public QObject {
+    Q_OBJECT
+private slots:
+    void everyRequestEndsInTheState()
+    {
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        SimProcess sim({"--state", stateFile});
+        QVERIFY(!sim.port().isEmpty());
+        const QList<QStringList> requests = {
+            {"init"},
+            {"device-count", "12"},
+            {"addresses", "0102"},
+            {"port-counts", "0408"},
+            {"device-desc", "1", "温度", "01"},
+            {"device-desc", "2", "温度", "0A0B", "--codepage"},
+            {"port-desc", "1", "2", " AB12 "},
+            {"port-desc", "1", "3", "一二三四五", "--codepage"},
+            {"centre", "13800138000"},
+            {"phone", "3", "1234567"},
+            {"phone", "16", "+8613912345"},
+            {"device-switches", "5", "--phones", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"},
+            {"device-switches", "7"},
+            {"probe-switches", "1", "2", "--phones", "1,16"},
+            {"probe-type", "1", "2"},
+            {"upper-limit", "1", "2", "high"},
+            {"lower-limit", "1", "2", "low"},
+            {"clock", "26", "12", "05", "23", "42", "星期六"},
+        };
+        for (const QStringList &request : requests) {
+            const CliRun r = cli(sim.port(), request);
+            QVERIFY2(r.exitCode == 0 && r.out == "设置成功\n", qPrintable(request.join(' ') + ": " + r.out));
+        }
+        QFile file(stateFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject state = QJsonDocument::fromJson(file.readAll()).object();
+
+        const QList<std::pair<QString, QJsonValue>> expected = {
+            {"initialised", true},
+            {"deviceCount", 12},
+            {"addresses", "0102"},
+            {"portCounts", "0408"},
+            {"devices.1.description", "温度"},
+            {"devices.1.encoding", "unicode"},
+            {"devices.1.content", "01"},
+            {"devices.2.description", "温度"},
+            {"devices.2.encoding", "codepage"},
+            {"devices.2.descriptionBytes", "CEC2B6C8"},
+            {"devices.2.content", "0A0B"},
+            {"ports.1/2.description", "AB12"},
+            {"ports.1/3.description", "一二三四五"},
+            {"ports.1/3.encoding", "codepage"},
+            {"smsCentre", "13800138000"},
+            {"phones.2", "1234567"},
+            {"phones.15", "+8613912345"},
+            {"phones.0", ""},
+            {"deviceSwitches.5", QJsonArray{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
+            {"deviceSwitches.7", QJsonArray{}},
+            {"probeSwitches.1/2", QJsonArray{1, 16}},
+            {"probeTypes.1/2", "switch"},
+            {"upperLimits.1/2", "high"},
+            {"lowerLimits.1/2", "low"},
+            {"clock.year", 26},
+            {"clock.month", 12},
+            {"clock.day", 5},
+            {"clock.hour", 23},
+            {"clock.minute", 42},
+            {"clock.weekday", 6},
+        };
+        for (const auto &[path, value] : expected)
+            QVERIFY2(at(state, path) == value, qPrintable(path));
+
+        const QString log = QString::fromUtf8(sim.stop());
+        QVERIFY(log.contains("0x4C phone 3 = 1234567"));
+        QCOMPARE(log.count(u'\n'), requests.size());
+        QCOMPARE(sim.exitCode(), 0);
+    }
+
+    void faultModes_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("normal") << QStringList{} << 1000 << 0 << "设置成功\n";
+        QTest::newRow("refused value") << QStringList{} << 1000 << 1 << "设置失败\n";  // slot 0, below
+        QTest::newRow("refuse") << QStringList{"--refuse"} << 1000 << 1 << "设置失败\n";
+        QTest::newRow("silent") << QStringList{"--silent"} << 300 << 3 << "设备无响应\n";
+        QTest::newRow("late within time-out") << QStringList{"--delay", "300"} << 1500 << 0 << "设置成功\n";
+        QTest::newRow("late past time-out") << QStringList{"--delay", "600"} << 300 << 3 << "设备无响应\n";
+        QTest::newRow("stray byte") << QStringList{"--stray"} << 1000 << 3 << "";
+        QTest::newRow("five bytes") << QStringList{"--short"} << 1000 << 3 << "";
+        QTest::newRow("split within settle") << QStringList{"--split", "20"} << 1000 << 0 << "设置成功\n";
+        QTest::newRow("split past settle") << QStringList{"--split", "400"} << 1000 << 3 << "";
+    }
+    void faultModes()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(int, timeoutMs);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        SimProcess sim(simArgs);
+        const bool badSlot = QString(QTest::currentDataTag()) == "refused value";
+        const CliRun r = cli(sim.port(), {"phone", badSlot ? "0" : "1", "1234567"}, timeoutMs);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.exitCode, exitCode);
+    }
+
+    void linkAndCleanStop()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        {
+            SimProcess sim({"--link", link});
+            QVERIFY(QFileInfo(link).isSymLink());
+            QCOMPARE(cli(link, {"init"}).exitCode, 0);
+            sim.stop();
+            QCOMPARE(sim.exitCode(), 0);
+        }
+        QVERIFY(!QFileInfo::exists(link));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimRoundTrip)
+#include "test_sim_roundtrip.moc"
