@@ -53,13 +53,16 @@ QByteArray DescriptionField(const QString &text, int width, TextEncoding encodin
     const QString trimmed = trimSpaces(text);
     QByteArray field;
     field.reserve(width);
+    // Stops once the field is full, so a pasted wall of text costs nothing.
     if (encoding == TextEncoding::Unicode) {
-        for (const QChar c : trimmed) {
-            field.append(char(c.unicode() >> 8));
-            field.append(char(c.unicode() & 0xFF));
+        for (qsizetype i = 0; i < trimmed.size() && field.size() < width; ++i) {
+            field.append(char(trimmed[i].unicode() >> 8));
+            field.append(char(trimmed[i].unicode() & 0xFF));
         }
     } else {
-        forEachCodePoint(trimmed, [&](char32_t cp) {
+        forEachCodePoint(trimmed.left(width), [&](char32_t cp) {
+            if (field.size() >= width)
+                return;
             const QByteArray code = cp936::encodeCodePoint(cp);
             field.append(code.isEmpty() ? QByteArray(1, '?') : code);
         });
