@@ -1,0 +1,184 @@
+#include "app/form1.h"
+#include "hex.h"
+#include "protocol/qt_serial_link.h"
+#include "pty.h"
+#include "recording_sink.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <fstream>
+
+using namespace smscfg;
+
+namespace {
+
+const ExchangeTimings FastTimings{300, 20};
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+// Opens real modal boxes, each closed by a timer after `openMs`, and records
+// how deeply they nest: a box opened while another is open is a stacked box.
+class ModalBoxSink : public MessageSink {
+public:
+    explicit ModalBoxSink(int openMs) : m_openMs(openMs) {}
+    void show(const QString &text) override
+    {
+        messages << text;
+        maxDepth = std::max(maxDepth, ++m_depth);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), text, QMessageBox::Ok);
+        QTimer::singleShot(m_openMs, &box, &QMessageBox::accept);
+        box.exec();
+        --m_depth;
+    }
+    QStringList messages;
+    int maxDepth = 0;
+
+private:
+    int m_openMs;
+    int m_depth = 0;
+};
+
+void fillValidInputs(Form1 &form)
+{
+    const QList<std::pair<const char *, const char *>> texts = {
+        {"Text3", "12"}, {"Text2", "0102"}, {"Text4", "0408"}, {"Text1", "1"}, {"Text5", "温度"},
+        {"Text9", "01"}, {"Text6", "1"}, {"Text7", "2"}, {"Text8", "AB12"}, {"Text10", "12345678901"},
+        {"Text11", "3"}, {"Text12", "1234567"}, {"Text13", "1"}, {"Text14", "2"},
+    };
+    for (const auto &[name, text] : texts)
+        form.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    form.findChild<QRadioButton *>("Option1_1")->setChecked(true);
+    form.findChild<QCheckBox *>("Check2_0")->setChecked(true);
+}
+
+}  // namespace
+
+class TestFaultInjection : public QObject {
+    Q_OBJECT
+private slots:
+    // Noise on the line for a while: judged as it comes, nothing piles up,
+    // and the next real exchange is judged by its own reply.
+    void floodOfRandomBytes()
+    {
+        Pty pty;
+        RecordingSink sink;
+        QtSerialLink link;
+        Form1 form(link, sink, FastTimings);
+        form.startUp(pty.slavePath());
+        QRandomGenerator rng(7);
+        const long before = residentKiB();
+        QElapsedTimer timer;
+        timer.start();
+        qint64 sent = 0;
+        while (timer.elapsed() < 2000) {
+            QByteArray noise(4096, '\0');
+            for (char &b : noise)
+                b = char(rng.bounded(256));
+            pty.write(noise);
+            sent += noise.size();
+            QTest::qWait(1);
+        }
+        QTest::qWait(FastTimings.settleMs * 3);
+        const long growth = residentKiB() - before;
+        QVERIFY2(growth < 32 * 1024, qPrintable(QStringLiteral("grew by %1 KiB after %2 bytes").arg(growth).arg(sent)));
+        QVERIFY(!form.exchange().awaitingReply());
+
+        sink.messages.clear();
+        form.findChild<QPushButton *>("Command2")->click();
+        QCOMPARE(pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+        pty.write(hexBytes("7E FE 08 00 45 09 54 16"));
+        QTRY_COMPARE(sink.messages, QStringList{"设置失败"});
+    }
+
+    void rapidClicksOnOneButton()
+    {
+        Pty pty;
+        RecordingSink sink;
+        QtSerialLink link;
+        Form1 form(link, sink, FastTimings);
+        form.startUp(pty.slavePath());
+        auto *button = form.findChild<QPushButton *>("Command2");
+        for (int i = 0; i < 200; ++i)
+            QTest::mouseClick(button, Qt::LeftButton);
+        const QByteArray frame = hexBytes("7E FE 07 00 45 4C 16");
+        QCOMPARE(pty.read(200 * frame.size(), 10000), frame.repeated(200));
+        // One shared timer: one time-out for the whole burst.
+        QTest::qWait(FastTimings.responseTimeoutMs * 2);
+        QCOMPARE(sink.messages, QStringList{"设备无响应"});
+    }
+
+    void rapidClicksAcrossButtons()
+    {
+        Pty pty;
+        RecordingSink sink;
+        QtSerialLink link;
+        Form1 form(link, sink, FastTimings);
+        form.startUp(pty.slavePath());
+        fillValidInputs(form);
+        QList<QPushButton *> buttons;
+        for (const CommandSpec &spec : commandTable())
+            if (spec.button != u"Command14")
+                buttons << form.findChild<QPushButton *>(spec.button);
+        // Frames must arrive whole and in click order.
+        QByteArray stream;
+        for (int i = 0; i < 200; ++i) {
+            QPushButton *button = buttons[i % buttons.size()];
+            stream += findCommandByButton(button->objectName())->build(form.controlValues()).frame().bytes();
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QCOMPARE(pty.read(int(stream.size()), 20000), stream);
+        QTest::qWait(FastTimings.responseTimeoutMs * 2);
+        QCOMPARE(sink.messages, QStringList{"设备无响应"});
+    }
+
+    // A time-out box that stays open longer than the time-out must not be
+    // joined by a second one.
+    void timeoutBoxesDoNotStack()
+    {
+        Pty pty;
+        ModalBoxSink sink(FastTimings.responseTimeoutMs * 2);
+        QtSerialLink link;
+        Form1 form(link, sink, FastTimings);
+        form.startUp(pty.slavePath());
+        form.findChild<QPushButton *>("Command2")->click();
+        QTest::qWait(FastTimings.responseTimeoutMs * 5);
+        QCOMPARE(sink.messages, QStringList{"设备无响应"});
+        QCOMPARE(sink.maxDepth, 1);
+    }
+
+    // A port that cannot be written gives its message and no time-out box
+    // after it, even while the box is still open.
+    void unusablePortGivesOneBox()
+    {
+        ModalBoxSink sink(FastTimings.responseTimeoutMs * 2);
+        QtSerialLink link;
+        Form1 form(link, sink, FastTimings);
+        form.startUp(QStringLiteral("/dev/smscfg-missing"));
+        sink.messages.clear();
+        form.findChild<QPushButton *>("Command8")->click();  // empty number: its own message
+        form.findChild<QLineEdit *>("Text10")->setText("1");
+        form.findChild<QPushButton *>("Command8")->click();
+        QTest::qWait(FastTimings.responseTimeoutMs * 3);
+        QCOMPARE(sink.messages, (QStringList{"请输入短信中心号码", "串口不可用，请重新设置"}));
+        QCOMPARE(sink.maxDepth, 1);
+    }
+};
+
+QTEST_MAIN(TestFaultInjection)
+#include "test_fault_injection.moc"
