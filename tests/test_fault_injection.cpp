@@ -96,7 +96,13 @@ private slots:
         }
         QTest::qWait(FastTimings.settleMs * 3);
         const long growth = residentKiB() - before;
+#ifndef __SANITIZE_ADDRESS__
+        // (AddressSanitizer holds freed memory in quarantine, so only a plain
+        // build can tell a leak from bookkeeping.)
         QVERIFY2(growth < 32 * 1024, qPrintable(QStringLiteral("grew by %1 KiB after %2 bytes").arg(growth).arg(sent)));
+#else
+        Q_UNUSED(growth);
+#endif
         QVERIFY(!form.exchange().awaitingReply());
 
         sink.messages.clear();

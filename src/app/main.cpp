@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/message_box_sink.h"
 #include "protocol/qt_serial_link.h"
+#include "protocol/quit_on_signal.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    smscfg::quitOnTerminationSignals(app);
     const QStringList args = app.arguments();
     const QString port = args.size() > 1 ? args.at(1) : QStringLiteral("1");
 

@@ -1,22 +1,12 @@
+#include "protocol/quit_on_signal.h"
 #include "sim/simulator.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSocketNotifier>
 
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
 
 QString helpText()
 {
@@ -126,14 +116,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return 1;
-    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    smscfg::quitOnTerminationSignals(app);
     std::signal(SIGPIPE, SIG_IGN);
 
     QTextStream out(stdout);
