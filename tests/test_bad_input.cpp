@@ -1,7 +1,4 @@
-#include "app/form1.h"
-#include "protocol/qt_serial_link.h"
-#include "pty.h"
-#include "recording_sink.h"
+#include "window_rig.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,26 +91,6 @@ QList<BoxCase> cases()
     };
 }
 
-void fillValidInputs(Form1 &form)
-{
-    const QList<std::pair<const char *, const char *>> texts = {
-        {"Text3", "12"}, {"Text2", "0102"}, {"Text4", "0408"}, {"Text1", "1"}, {"Text5", "温度"},
-        {"Text9", "01"}, {"Text6", "1"}, {"Text7", "2"}, {"Text8", "AB12"}, {"Text10", "12345678901"},
-        {"Text11", "3"}, {"Text12", "1234567"}, {"Text13", "1"}, {"Text14", "2"},
-    };
-    for (const auto &[name, text] : texts)
-        form.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    form.findChild<QRadioButton *>("Option1_0")->setChecked(true);
-}
-
-void setBox(Form1 &form, const QString &box, const QString &text)
-{
-    if (auto *edit = form.findChild<QLineEdit *>(box))
-        edit->setText(text);
-    else
-        form.findChild<QComboBox *>(box)->setEditText(text);
-}
-
 }  // namespace
 
 // Every box with every kind of bad input: its message and nothing on the
@@ -139,13 +116,11 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, input);
         QFETCH(QString, outcome);
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        Form1 form(link, sink, {60000, 5});
-        form.startUp(pty.slavePath());
-        fillValidInputs(form);
-        setBox(form, box, input);
+        WindowRig<> rig({60000, 5});
+        rig.open();
+        auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
+        rig.fillValidInputs();
+        rig.setText(box, input);
         const ControlValues before = form.controlValues();
         form.findChild<QPushButton *>(button)->click();
 
@@ -171,16 +146,13 @@ private slots:
     void portBox()
     {
         QFETCH(QString, input);
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        Form1 form(link, sink, {60000, 5});
-        form.startUp(pty.slavePath());
-        setBox(form, "Combo1", input);
-        form.findChild<QPushButton *>("Command7")->click();
-        QCOMPARE(sink.messages, QStringList{"COM" + input + "不能用,请换到另一个串口。"});
-        QVERIFY(!link.isOpen());
-        QCOMPARE(form.findChild<QComboBox *>("Combo1")->currentText(), input);
+        WindowRig<> rig({60000, 5});
+        rig.open();
+        rig.setText("Combo1", input);
+        rig.button("Command7")->click();
+        QCOMPARE(rig.sink.messages, QStringList{"COM" + input + "不能用,请换到另一个串口。"});
+        QVERIFY(!rig.link.isOpen());
+        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), input);
     }
 };
 

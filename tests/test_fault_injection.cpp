@@ -1,8 +1,5 @@
-#include "app/form1.h"
 #include "hex.h"
-#include "protocol/qt_serial_link.h"
-#include "pty.h"
-#include "recording_sink.h"
+#include "window_rig.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,19 +51,6 @@ private:
     int m_depth = 0;
 };
 
-void fillValidInputs(Form1 &form)
-{
-    const QList<std::pair<const char *, const char *>> texts = {
-        {"Text3", "12"}, {"Text2", "0102"}, {"Text4", "0408"}, {"Text1", "1"}, {"Text5", "温度"},
-        {"Text9", "01"}, {"Text6", "1"}, {"Text7", "2"}, {"Text8", "AB12"}, {"Text10", "12345678901"},
-        {"Text11", "3"}, {"Text12", "1234567"}, {"Text13", "1"}, {"Text14", "2"},
-    };
-    for (const auto &[name, text] : texts)
-        form.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    form.findChild<QRadioButton *>("Option1_1")->setChecked(true);
-    form.findChild<QCheckBox *>("Check2_0")->setChecked(true);
-}
-
 }  // namespace
 
 class TestFaultInjection : public QObject {
@@ -76,11 +60,9 @@ private slots:
     // and the next real exchange is judged by its own reply.
     void floodOfRandomBytes()
     {
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        Form1 form(link, sink, FastTimings);
-        form.startUp(pty.slavePath());
+        WindowRig<> rig(FastTimings);
+        rig.open();
+        auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
         QRandomGenerator rng(7);
         const long before = residentKiB();
         QElapsedTimer timer;
@@ -114,11 +96,9 @@ private slots:
 
     void rapidClicksOnOneButton()
     {
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        Form1 form(link, sink, FastTimings);
-        form.startUp(pty.slavePath());
+        WindowRig<> rig(FastTimings);
+        rig.open();
+        auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
         auto *button = form.findChild<QPushButton *>("Command2");
         for (int i = 0; i < 200; ++i)
             QTest::mouseClick(button, Qt::LeftButton);
@@ -131,12 +111,10 @@ private slots:
 
     void rapidClicksAcrossButtons()
     {
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        Form1 form(link, sink, FastTimings);
-        form.startUp(pty.slavePath());
-        fillValidInputs(form);
+        WindowRig<> rig(FastTimings);
+        rig.open();
+        auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
+        rig.fillValidInputs();
         QList<QPushButton *> buttons;
         for (const CommandSpec &spec : commandTable())
             if (spec.button != u"Command14")
@@ -157,11 +135,9 @@ private slots:
     // joined by a second one.
     void timeoutBoxesDoNotStack()
     {
-        Pty pty;
-        ModalBoxSink sink(FastTimings.responseTimeoutMs * 2);
-        QtSerialLink link;
-        Form1 form(link, sink, FastTimings);
-        form.startUp(pty.slavePath());
+        WindowRig<ModalBoxSink> rig(FastTimings, FastTimings.responseTimeoutMs * 2);
+        rig.open();
+        auto [sink, form] = std::tie(rig.sink, rig.form);
         form.findChild<QPushButton *>("Command2")->click();
         QTest::qWait(FastTimings.responseTimeoutMs * 5);
         QCOMPARE(sink.messages, QStringList{"设备无响应"});

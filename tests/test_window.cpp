@@ -1,8 +1,5 @@
-#include "app/form1.h"
 #include "hex.h"
-#include "protocol/qt_serial_link.h"
-#include "pty.h"
-#include "recording_sink.h"
+#include "window_rig.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,27 +16,12 @@ namespace {
 const ExchangeTimings FastTimings{300, 20};
 const QString PortMessageTail = QStringLiteral("不能用,请换到另一个串口。");
 
-// A window on a fresh pseudo-terminal, with fast timings and recorded messages.
-struct Rig {
-    Pty pty;
-    RecordingSink sink;
-    QtSerialLink link;
-    Form1 form{link, sink, FastTimings};
-
-    explicit Rig(bool open = true)
+// The usual rig; `open` false leaves the start-up to the test.
+struct Rig : WindowRig<> {
+    explicit Rig(bool startUp = true) : WindowRig(FastTimings)
     {
-        if (open)
-            form.startUp(pty.slavePath());
-    }
-    template <typename T>
-    T *get(const QString &name) { return form.findChild<T *>(name); }
-    QPushButton *button(const QString &name) { return get<QPushButton>(name); }
-    void setText(const QString &name, const QString &text)
-    {
-        if (auto *edit = get<QLineEdit>(name))
-            edit->setText(text);
-        else
-            get<QComboBox>(name)->setEditText(text);
+        if (startUp)
+            open();
     }
 };
 
