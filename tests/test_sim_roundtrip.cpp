@@ -1,12 +1,17 @@
 #include "sim_process.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -140,6 +145,40 @@ private slots:
         const CliRun r = cli(sim.port(), {"phone", badSlot ? "0" : "1", "1234567"}, timeoutMs);
         QCOMPARE(r.out, out);
         QCOMPARE(r.exitCode, exitCode);
+    }
+
+    // Seconds of noise on the line: the simulator stays up, its memory stays
+    // put, and the next real request is answered.
+    void floodOfRandomBytes()
+    {
+        SimProcess sim({});
+        const int fd = ::open(sim.port().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QRandomGenerator rng(11);
+        QElapsedTimer timer;
+        timer.start();
+        long startRss = 0;
+        while (timer.elapsed() < 2000) {
+            QByteArray noise(1024, '\0');
+            for (char &b : noise)
+                b = char(rng.bounded(256));
+            if (rng.bounded(4) == 0)
+                noise.replace(rng.bounded(1000), 3, "\x7E\xFE\xFF");
+            [[maybe_unused]] const ssize_t written = ::write(fd, noise.constData(), size_t(noise.size()));
+            char sink[4096];
+            while (::read(fd, sink, sizeof sink) > 0) {
+            }
+            if (startRss == 0 && timer.elapsed() > 200)
+                startRss = sim.residentKiB();
+            QTest::qWait(1);  // lets QProcess drain the log pipe
+        }
+        ::close(fd);
+        QVERIFY(sim.isRunning());
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY2(sim.residentKiB() - startRss < 16 * 1024, qPrintable(QString::number(sim.residentKiB() - startRss)));
+#endif
+        QTest::qWait(300);  // the simulator gives up on any partial frame
+        QCOMPARE(cli(sim.port(), {"init"}).exitCode, 0);
     }
 
     void linkAndCleanStop()

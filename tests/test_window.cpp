@@ -130,32 +130,6 @@ private slots:
         QCOMPARE(rig.pty.read(13), hexBytes("7E FE 0D 00 51 01 02 AA 00 00 00 0B 16"));
     }
 
-    void inputMessagesSendNothing_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("centre empty") << "Command8" << QStringList{} << "请输入短信中心号码";
-        QTest::newRow("count refused") << "Command3" << QStringList{"Text3=-1"} << "设备总数必须是0到255之间的数字";
-        QTest::newRow("slot too big") << "Command9" << QStringList{"Text11=17", "Text12=1"} << "最大只能设置16个电话号码";
-        QTest::newRow("no level") << "Command13" << QStringList{"Text13=1", "Text14=2"} << "请选择高低电平";
-        QTest::newRow("clock emptied") << "Command15" << QStringList{"Combo2="} << "年必须是两位数字";
-    }
-    void inputMessagesSendNothing()
-    {
-        QFETCH(QString, button);
-        QFETCH(QStringList, texts);
-        QFETCH(QString, message);
-        Rig rig;
-        for (const QString &pair : texts)
-            rig.setText(pair.section(u'=', 0, 0), pair.section(u'=', 1));
-        const ControlValues before = rig.form.controlValues();
-        rig.button(button)->click();
-        QCOMPARE(rig.sink.messages, QStringList{message});
-        QCOMPARE(rig.pty.readFor(50), QByteArray());
-        QCOMPARE(rig.form.controlValues().texts, before.texts);
-    }
-
     void replies_data()
     {
         QTest::addColumn<QByteArray>("reply");
