@@ -176,14 +176,9 @@ QWidget *create(const Control &c, QWidget *form)
     return w;
 }
 
-}  // namespace
-
-void createForm1Controls(QWidget *form)
+// 电话01..电话16 in four rows of four inside Frame1, numbered left to right.
+void createPhoneBoxes(QWidget *form)
 {
-    for (const Control &c : controls)
-        create(c, form);
-
-    // 电话01..电话16 in four rows of four inside Frame1, numbered left to right.
     for (int k = 0; k < 16; ++k) {
         auto *box = new QCheckBox(QStringLiteral("电话%1").arg(k + 1, 2, 10, QLatin1Char('0')), form);
         box->setObjectName(QStringLiteral("Check2_%1").arg(k));
@@ -192,6 +187,19 @@ void createForm1Controls(QWidget *form)
         const int left = 150 + (k % 4) * 810;
         const int top = 5760 + (k / 4) * 360;
         box->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, 810 / TwipsPerPixel, 330 / TwipsPerPixel);
+    }
+}
+
+}  // namespace
+
+void createForm1Controls(QWidget *form)
+{
+    // Creation order is the tab order: row by row, the phone boxes with
+    // their frame.
+    for (const Control &c : controls) {
+        create(c, form);
+        if (qstrcmp(c.name, "Frame1") == 0)
+            createPhoneBoxes(form);
     }
     // Frames sit behind what they hold.
     for (QGroupBox *frame : form->findChildren<QGroupBox *>())

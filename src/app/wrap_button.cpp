@@ -15,8 +15,12 @@ void WrapButton::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    // Chinese captions have no spaces: wrap anywhere.
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWrapAnywhere, caption);
+    // Chinese captions have no spaces to break at: a caption too wide for one
+    // line is split into two lines of equal length.
+    QString text = caption;
+    if (fontMetrics().horizontalAdvance(caption) > area.width())
+        text = caption.left((caption.size() + 1) / 2) + u'\n' + caption.mid((caption.size() + 1) / 2);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
 }
 
 }  // namespace smscfg
