@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     const auto &table = commandTable();
-    const CommandSpec &spec = table[in.byte() % table.size()];
+    const CommandEntry &entry = table[in.byte() % table.size()];
     ControlValues controls;
     const uint8_t toggles = in.byte();
     const char *names[] = {"Check1", "Check3", "Option1_0", "Option1_1"};
@@ -22,18 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int phone = 1; phone <= 16; ++phone)
         if (((phone <= 8 ? a : b) >> ((phone - 1) % 8)) & 1)
             controls.ticked.insert(phoneCheckName(phone));
-    for (const QString &name : spec.texts)
+    for (const QString &name : entry.texts)
         controls.texts.insert(name, in.text());
 
-    const BuildResult result = spec.build(controls);
+    const BuildResult result = entry.build(controls);
     if (result.hasFrame()) {
         const QByteArray &bytes = result.frame().bytes();
         FUZZ_CHECK(result.kind() == BuildResult::Kind::Frame);
         FUZZ_CHECK(result.text().isEmpty());
         FUZZ_CHECK(isWellFormedFrame(bytes));
         FUZZ_CHECK(bytes.size() <= 255 && quint8(bytes[2]) == bytes.size());
-        FUZZ_CHECK(quint8(bytes[4]) == spec.code);
-        FUZZ_CHECK(spec.build(controls).frame() == result.frame());
+        FUZZ_CHECK(quint8(bytes[4]) == entry.code);
+        FUZZ_CHECK(entry.build(controls).frame() == result.frame());
     } else {
         FUZZ_CHECK(result.kind() != BuildResult::Kind::Frame);
         FUZZ_CHECK(!result.text().isEmpty());

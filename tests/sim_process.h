@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -22,17 +21,7 @@ public:
 
     QString port() const { return m_port; }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
-    // The simulator's resident memory, from /proc.
-    long residentKiB() const
-    {
-        QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
-        if (!status.open(QIODevice::ReadOnly))
-            return 0;
-        for (const QByteArray &line : status.readAll().split('\n'))
-            if (line.startsWith("VmRSS:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLong();
-        return 0;
-    }
+    qint64 pid() const { return m_process.processId(); }
     // Stops the simulator and returns its log (everything after the port line).
     QByteArray stop()
     {

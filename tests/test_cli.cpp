@@ -142,9 +142,9 @@ private slots:
     {
         const Run r = runCli({"--help"});
         QCOMPARE(r.exitCode, 0);
-        for (const CommandSpec &spec : commandTable()) {
-            QVERIFY2(r.out.contains("\n  " + spec.cliName), qPrintable(spec.cliName));
-            QVERIFY(r.out.contains("--dry-run " + spec.cliName));
+        for (const CommandEntry &entry : commandTable()) {
+            QVERIFY2(r.out.contains("\n  " + entry.cliName), qPrintable(entry.cliName));
+            QVERIFY(r.out.contains("--dry-run " + entry.cliName));
         }
     }
 };

@@ -1,4 +1,5 @@
 #include "hex.h"
+#include "resident_memory.h"
 #include "window_rig.h"
 
 #include <QApplication>
@@ -11,23 +12,12 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <fstream>
 
 using namespace smscfg;
 
 namespace {
 
 const ExchangeTimings FastTimings{300, 20};
-
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return 0;
-}
 
 // Opens real modal boxes, each closed by a timer after `openMs`, and records
 // how deeply they nest: a box opened while another is open is a stacked box.
@@ -116,9 +106,9 @@ private slots:
         auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
         rig.fillValidInputs();
         QList<QPushButton *> buttons;
-        for (const CommandSpec &spec : commandTable())
-            if (spec.button != u"Command14")
-                buttons << form.findChild<QPushButton *>(spec.button);
+        for (const CommandEntry &entry : commandTable())
+            if (entry.button != u"Command14")
+                buttons << form.findChild<QPushButton *>(entry.button);
         // Frames must arrive whole and in click order.
         QByteArray stream;
         for (int i = 0; i < 200; ++i) {

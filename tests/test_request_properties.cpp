@@ -27,10 +27,10 @@ QString randomText(QRandomGenerator &rng)
     return text;
 }
 
-ControlValues randomControls(QRandomGenerator &rng, const CommandSpec &spec)
+ControlValues randomControls(QRandomGenerator &rng, const CommandEntry &entry)
 {
     ControlValues v;
-    for (const QString &name : spec.texts)
+    for (const QString &name : entry.texts)
         v.texts.insert(name, randomText(rng));
     static const QStringList toggles = {"Check1", "Check3", "Option1_0", "Option1_1"};
     for (const QString &name : toggles)
@@ -67,18 +67,18 @@ private slots:
     void everyFrameIsWellFormed_data()
     {
         QTest::addColumn<int>("code");
-        for (const CommandSpec &spec : commandTable())
-            QTest::newRow(qPrintable(spec.cliName)) << int(spec.code);
+        for (const CommandEntry &entry : commandTable())
+            QTest::newRow(qPrintable(entry.cliName)) << int(entry.code);
     }
     void everyFrameIsWellFormed()
     {
         QFETCH(int, code);
-        const CommandSpec &spec = *findCommandByCode(quint8(code));
+        const CommandEntry &entry = *findCommandByCode(quint8(code));
         QRandomGenerator rng(0x5EED0000u + quint32(code));
         int frames = 0;
         for (int i = 0; i < 3000; ++i) {
-            const ControlValues input = randomControls(rng, spec);
-            const BuildResult result = spec.build(input);
+            const ControlValues input = randomControls(rng, entry);
+            const BuildResult result = entry.build(input);
             if (!result.hasFrame()) {
                 QVERIFY(result.kind() != BuildResult::Kind::Frame);
                 QVERIFY2(!result.text().isEmpty(), "a message or refusal must say something");
@@ -97,7 +97,7 @@ private slots:
             if (fixedSize(quint8(code)))
                 QCOMPARE(int(bytes.size()), fixedSize(quint8(code)));
             // Same input, same bytes: builders keep no state.
-            QCOMPARE(spec.build(input).frame().bytes(), bytes);
+            QCOMPARE(entry.build(input).frame().bytes(), bytes);
         }
         QVERIFY2(frames > 0, "the generator should reach the frame path");
     }

@@ -205,9 +205,9 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QStringList, ticked);
         QFETCH(QString, expected);
-        const CommandSpec *spec = findCommandByButton(button);
-        QVERIFY(spec);
-        QCOMPARE(outcome(spec->build(controls(texts, ticked))), expected);
+        const CommandEntry *entry = findCommandByButton(button);
+        QVERIFY(entry);
+        QCOMPARE(outcome(entry->build(controls(texts, ticked))), expected);
     }
 
     // The table is the one place the window, the CLI and the simulator look

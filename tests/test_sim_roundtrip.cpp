@@ -1,3 +1,4 @@
+#include "resident_memory.h"
 #include "sim_process.h"
 
 #include <QElapsedTimer>
@@ -169,13 +170,13 @@ private slots:
             while (::read(fd, sink, sizeof sink) > 0) {
             }
             if (startRss == 0 && timer.elapsed() > 200)
-                startRss = sim.residentKiB();
+                startRss = residentKiB(sim.pid());
             QTest::qWait(1);  // lets QProcess drain the log pipe
         }
         ::close(fd);
         QVERIFY(sim.isRunning());
 #ifndef __SANITIZE_ADDRESS__
-        QVERIFY2(sim.residentKiB() - startRss < 16 * 1024, qPrintable(QString::number(sim.residentKiB() - startRss)));
+        QVERIFY2(residentKiB(sim.pid()) - startRss < 16 * 1024, qPrintable(QString::number(residentKiB(sim.pid()) - startRss)));
 #endif
         QTest::qWait(300);  // the simulator gives up on any partial frame
         QCOMPARE(cli(sim.port(), {"init"}).exitCode, 0);

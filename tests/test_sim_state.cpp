@@ -13,13 +13,13 @@ namespace {
 
 QByteArray frameOf(const char *cliName, const QStringList &texts, const QStringList &ticked = {})
 {
-    const CommandSpec *spec = findCommandByCliName(QString::fromLatin1(cliName));
+    const CommandEntry *entry = findCommandByCliName(QString::fromLatin1(cliName));
     ControlValues v;
     for (qsizetype i = 0; i < texts.size(); ++i)
-        v.texts.insert(spec->texts[i], texts[i]);
+        v.texts.insert(entry->texts[i], texts[i]);
     for (const QString &t : ticked)
         v.ticked.insert(t);
-    const BuildResult r = spec->build(v);
+    const BuildResult r = entry->build(v);
     return r.hasFrame() ? r.frame().bytes() : QByteArray();
 }
 

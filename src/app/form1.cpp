@@ -56,8 +56,8 @@ Form1::Form1(SerialLink &link, MessageSink &sink, ExchangeTimings timings, QWidg
     lowerLimit->hide();
     lowerLimit->setEnabled(false);
 
-    for (const CommandSpec &spec : commandTable())
-        connect(findChild<QPushButton *>(spec.button), &QPushButton::clicked, this, &Form1::onCommandClicked);
+    for (const CommandEntry &entry : commandTable())
+        connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &Form1::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             &Form1::onReopenClicked);
 }
@@ -111,10 +111,10 @@ ControlValues Form1::controlValues() const
 
 void Form1::onCommandClicked()
 {
-    const CommandSpec *spec = findCommandByButton(sender()->objectName());
-    if (!spec)
+    const CommandEntry *entry = findCommandByButton(sender()->objectName());
+    if (!entry)
         return;
-    const BuildResult result = spec->build(controlValues());
+    const BuildResult result = entry->build(controlValues());
     if (result.hasFrame())
         m_exchange.FS(result.frame().bytes());
     else

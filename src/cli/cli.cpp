@@ -3,23 +3,23 @@
 namespace smscfg::cli {
 namespace {
 
-bool hasOption(const CommandSpec &spec, CliOption option)
+bool hasOption(const CommandEntry &entry, CliOption option)
 {
-    return (spec.cliOptions & int(option)) != 0;
+    return (entry.cliOptions & int(option)) != 0;
 }
 
-QString commandSynopsis(const CommandSpec &spec)
+QString commandSynopsis(const CommandEntry &entry)
 {
-    QStringList parts{spec.cliName};
-    for (const QString &control : spec.texts)
+    QStringList parts{entry.cliName};
+    for (const QString &control : entry.texts)
         parts << control.toUpper();
-    if (hasOption(spec, CliOption::Level))
+    if (hasOption(entry, CliOption::Level))
         parts << QStringLiteral("high|low|none");
-    if (hasOption(spec, CliOption::CodePage))
+    if (hasOption(entry, CliOption::CodePage))
         parts << QStringLiteral("[--codepage]");
-    if (hasOption(spec, CliOption::Phones))
+    if (hasOption(entry, CliOption::Phones))
         parts << QStringLiteral("[--phones LIST]");
-    if (hasOption(spec, CliOption::NoSwitch))
+    if (hasOption(entry, CliOption::NoSwitch))
         parts << QStringLiteral("[--no-switch]");
     return parts.join(u' ');
 }
@@ -88,18 +88,18 @@ std::optional<Invocation> parseArguments(const QStringList &args, QString *error
     inv.command = findCommandByCliName(args[i]);
     if (!inv.command)
         return fail(error, QStringLiteral("unknown command %1").arg(args[i]));
-    const CommandSpec &spec = *inv.command;
+    const CommandEntry &entry = *inv.command;
 
     // The window's defaults: "Unicode" and "开关量" ticked.
     inv.controls.ticked << QStringLiteral("Check1") << QStringLiteral("Check3");
     QStringList texts;
     for (++i; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--codepage" && hasOption(spec, CliOption::CodePage)) {
+        if (arg == u"--codepage" && hasOption(entry, CliOption::CodePage)) {
             inv.controls.ticked.remove(QStringLiteral("Check1"));
-        } else if (arg == u"--no-switch" && hasOption(spec, CliOption::NoSwitch)) {
+        } else if (arg == u"--no-switch" && hasOption(entry, CliOption::NoSwitch)) {
             inv.controls.ticked.remove(QStringLiteral("Check3"));
-        } else if (arg == u"--phones" && hasOption(spec, CliOption::Phones)) {
+        } else if (arg == u"--phones" && hasOption(entry, CliOption::Phones)) {
             if (i + 1 >= args.size())
                 return fail(error, QStringLiteral("--phones needs a list such as 1,5,16"));
             const std::optional<QStringList> phones = parsePhoneList(args[++i]);
@@ -112,13 +112,13 @@ std::optional<Invocation> parseArguments(const QStringList &args, QString *error
         }
     }
 
-    const qsizetype expected = spec.texts.size() + (hasOption(spec, CliOption::Level) ? 1 : 0);
+    const qsizetype expected = entry.texts.size() + (hasOption(entry, CliOption::Level) ? 1 : 0);
     if (texts.size() != expected)
         return fail(error, QStringLiteral("usage: smscfg-cli [--dry-run] [--port PORT] [--timeout MS] %1")
-                               .arg(commandSynopsis(spec)));
-    for (qsizetype k = 0; k < spec.texts.size(); ++k)
-        inv.controls.texts.insert(spec.texts[k], texts[k]);
-    if (hasOption(spec, CliOption::Level)) {
+                               .arg(commandSynopsis(entry)));
+    for (qsizetype k = 0; k < entry.texts.size(); ++k)
+        inv.controls.texts.insert(entry.texts[k], texts[k]);
+    if (hasOption(entry, CliOption::Level)) {
         const QString &level = texts.last();
         if (level == u"high")
             inv.controls.ticked << QStringLiteral("Option1_1");
@@ -178,12 +178,12 @@ QString helpText()
         {"lower-limit", "as upper-limit; the window keeps this button hidden"},
         {"clock", "year month day hour minute as two digits each, then the weekday name"},
     };
-    for (const CommandSpec &spec : commandTable()) {
+    for (const CommandEntry &entry : commandTable()) {
         text += QStringLiteral("\n  %1  (%2, code 0x%3)\n")
-                    .arg(commandSynopsis(spec), spec.caption, QString::number(spec.code, 16).toUpper());
-        if (notes.contains(spec.cliName))
-            text += QStringLiteral("      %1\n").arg(notes.value(spec.cliName));
-        text += QStringLiteral("      e.g. smscfg-cli --dry-run %1\n").arg(examples.value(spec.cliName));
+                    .arg(commandSynopsis(entry), entry.caption, QString::number(entry.code, 16).toUpper());
+        if (notes.contains(entry.cliName))
+            text += QStringLiteral("      %1\n").arg(notes.value(entry.cliName));
+        text += QStringLiteral("      e.g. smscfg-cli --dry-run %1\n").arg(examples.value(entry.cliName));
     }
     text += QStringLiteral(
         "\nExit status: 0 accepted (设置成功) or frame printed; 1 refused (设置失败);\n"

@@ -26,7 +26,7 @@ struct Invocation {
     bool dryRun = false;
     QString port = QStringLiteral("1");
     int timeoutMs = DefaultTimeoutMs;
-    const CommandSpec *command = nullptr;
+    const CommandEntry *command = nullptr;
     ControlValues controls;
 };
 

@@ -17,9 +17,6 @@ public:
     static BuildResult ofFrame(CommandFrame frame) { return BuildResult(Kind::Frame, std::move(frame), {}); }
     static BuildResult message(const QString &text) { return BuildResult(Kind::Message, std::nullopt, text); }
     static BuildResult refusal(const QString &text) { return BuildResult(Kind::Refusal, std::nullopt, text); }
-    // A frame from code and payload; a payload too long for LEN is refused
-    // with `tooLong`.
-    static BuildResult frameOrRefusal(quint8 code, const QByteArray &payload, const QString &tooLong);
 
     Kind kind() const { return m_kind; }
     bool hasFrame() const { return m_frame.has_value(); }

@@ -41,10 +41,10 @@ QString phoneCheckName(int phone)
     return QStringLiteral("Check2_%1").arg(phone - 1);
 }
 
-const std::vector<CommandSpec> &commandTable()
+const std::vector<CommandEntry> &commandTable()
 {
     using enum CliOption;
-    static const std::vector<CommandSpec> table = {
+    static const std::vector<CommandEntry> table = {
         {code::Initialise, "Command2", "初始化", "init", {}, int(None),
          [](const ControlValues &) { return buildInitialise(); }},
         {code::DeviceCount, "Command3", "设置设备总数", "device-count", {"Text3"}, int(None),
@@ -88,27 +88,27 @@ const std::vector<CommandSpec> &commandTable()
     return table;
 }
 
-const CommandSpec *findCommandByCliName(const QString &name)
+const CommandEntry *findCommandByCliName(const QString &name)
 {
-    for (const CommandSpec &spec : commandTable())
-        if (spec.cliName == name)
-            return &spec;
+    for (const CommandEntry &entry : commandTable())
+        if (entry.cliName == name)
+            return &entry;
     return nullptr;
 }
 
-const CommandSpec *findCommandByButton(const QString &button)
+const CommandEntry *findCommandByButton(const QString &button)
 {
-    for (const CommandSpec &spec : commandTable())
-        if (spec.button == button)
-            return &spec;
+    for (const CommandEntry &entry : commandTable())
+        if (entry.button == button)
+            return &entry;
     return nullptr;
 }
 
-const CommandSpec *findCommandByCode(quint8 code)
+const CommandEntry *findCommandByCode(quint8 code)
 {
-    for (const CommandSpec &spec : commandTable())
-        if (spec.code == code)
-            return &spec;
+    for (const CommandEntry &entry : commandTable())
+        if (entry.code == code)
+            return &entry;
     return nullptr;
 }
 

@@ -33,7 +33,7 @@ enum class CliOption {
 };
 
 // One command button: what it sends, which controls it reads and how.
-struct CommandSpec {
+struct CommandEntry {
     quint8 code;
     QString button;       // objectName of the button, "Command2"
     QString caption;      // its caption, "初始化"
@@ -44,10 +44,10 @@ struct CommandSpec {
 };
 
 // The fourteen requests, in command-code order.
-const std::vector<CommandSpec> &commandTable();
+const std::vector<CommandEntry> &commandTable();
 
-const CommandSpec *findCommandByCliName(const QString &name);
-const CommandSpec *findCommandByButton(const QString &button);
-const CommandSpec *findCommandByCode(quint8 code);
+const CommandEntry *findCommandByCliName(const QString &name);
+const CommandEntry *findCommandByButton(const QString &button);
+const CommandEntry *findCommandByCode(quint8 code);
 
 }  // namespace smscfg

@@ -11,14 +11,13 @@ BuildResult buildHexList(quint8 code, const QString &text, const QString &boxNam
 {
     if (text.isEmpty())
         return BuildResult::message(boxName);
-    const QString tooLong = QStringLiteral("%1最多%2个字节（%3个16进制数字）")
-                                .arg(boxName)
-                                .arg(CommandFrame::MaxPayload)
-                                .arg(2 * CommandFrame::MaxPayload);
     // Count first: a pasted novel should not be converted only to be refused.
     if (hexTextByteCount(text) > CommandFrame::MaxPayload)
-        return BuildResult::refusal(tooLong);
-    return BuildResult::frameOrRefusal(code, HexTextToBytes(text), tooLong);
+        return BuildResult::refusal(QStringLiteral("%1最多%2个字节（%3个16进制数字）")
+                                        .arg(boxName)
+                                        .arg(CommandFrame::MaxPayload)
+                                        .arg(2 * CommandFrame::MaxPayload));
+    return BuildResult::ofFrame(*CommandFrame::build(code, HexTextToBytes(text)));
 }
 
 }  // namespace
