@@ -1,19 +1,19 @@
 #include "fuzz_input.h"
-#include "protocol/exchange.h"
+#include "protocol/reply.h"
 
 #include <cstdio>
 
 using namespace smscfg;
 
-// The judgement by hex text agrees with reading byte 5 directly.
+// The judgement agrees with reading byte 5 directly.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray reply(reinterpret_cast<const char *>(data), qsizetype(size));
-    Exchange::Outcome expected = Exchange::Outcome::NoVerdict;
+    Verdict expected = Verdict::None;
     if (size >= 6 && data[5] == 0x06)
-        expected = Exchange::Outcome::Accepted;
+        expected = Verdict::Accepted;
     else if (size >= 6 && data[5] == 0x09)
-        expected = Exchange::Outcome::Refused;
-    FUZZ_CHECK(Exchange::judge(reply) == expected);
+        expected = Verdict::Refused;
+    FUZZ_CHECK(judgeReply(reply) == expected);
     return 0;
 }

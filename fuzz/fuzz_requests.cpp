@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int phone = 1; phone <= 16; ++phone)
         if (((phone <= 8 ? a : b) >> ((phone - 1) % 8)) & 1)
             controls.ticked.insert(phoneCheckName(phone));
-    for (const QString &name : entry.texts)
+    for (const QString &name : entry.textControls())
         controls.texts.insert(name, in.text());
 
     const BuildResult result = entry.build(controls);

@@ -39,7 +39,7 @@ public:
 
     // The controller's side: what the tool wrote, waiting (with the event
     // loop running) until `count` bytes came or `timeoutMs` passed.
-    QByteArray read(int count, int timeoutMs = 2000)
+    QByteArray read(qsizetype count, int timeoutMs = 2000)
     {
         QElapsedTimer timer;
         timer.start();

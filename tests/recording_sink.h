@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/message_sink.h"
+#include "app/message_sink.h"
 
 #include <QStringList>
 

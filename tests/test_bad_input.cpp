@@ -116,7 +116,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, input);
         QFETCH(QString, outcome);
-        WindowRig<> rig({60000, 5});
+        WindowRig<> rig({std::chrono::milliseconds(60000), std::chrono::milliseconds(5)});
         rig.open();
         auto [pty, sink, form] = std::tie(rig.pty, rig.sink, rig.form);
         rig.fillValidInputs();
@@ -146,7 +146,7 @@ private slots:
     void portBox()
     {
         QFETCH(QString, input);
-        WindowRig<> rig({60000, 5});
+        WindowRig<> rig({std::chrono::milliseconds(60000), std::chrono::milliseconds(5)});
         rig.open();
         rig.setText("Combo1", input);
         rig.button("Command7")->click();

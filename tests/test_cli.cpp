@@ -90,7 +90,7 @@ private slots:
                                              &error);
         QVERIFY(inv);
         QCOMPARE(inv->port, QStringLiteral("/dev/ttyUSB0"));
-        QCOMPARE(inv->timeoutMs, 250);
+        QCOMPARE(inv->timings.responseTimeout.count(), 250);
         QVERIFY(inv->dryRun);
         QCOMPARE(cli::parseArguments({"init"}, &error)->port, QStringLiteral("1"));
     }

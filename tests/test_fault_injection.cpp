@@ -11,13 +11,16 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 
 using namespace smscfg;
 
 namespace {
 
-const ExchangeTimings FastTimings{300, 20};
+const ExchangeTimings FastTimings{std::chrono::milliseconds(300), std::chrono::milliseconds(20)};
+const int TimeoutMs = int(FastTimings.responseTimeout.count());
+const int SettleMs = int(FastTimings.settle.count());
 
 // Opens real modal boxes, each closed by a timer after `openMs`, and records
 // how deeply they nest: a box opened while another is open is a stacked box.
@@ -66,7 +69,7 @@ private slots:
             sent += noise.size();
             QTest::qWait(1);
         }
-        QTest::qWait(FastTimings.settleMs * 3);
+        QTest::qWait(SettleMs * 3);
         const long growth = residentKiB() - before;
 #ifndef __SANITIZE_ADDRESS__
         // (AddressSanitizer holds freed memory in quarantine, so only a plain
@@ -95,7 +98,7 @@ private slots:
         const QByteArray frame = hexBytes("7E FE 07 00 45 4C 16");
         QCOMPARE(pty.read(200 * frame.size(), 10000), frame.repeated(200));
         // One shared timer: one time-out for the whole burst.
-        QTest::qWait(FastTimings.responseTimeoutMs * 2);
+        QTest::qWait(TimeoutMs * 2);
         QCOMPARE(sink.messages, QStringList{"设备无响应"});
     }
 
@@ -117,7 +120,7 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
         }
         QCOMPARE(pty.read(int(stream.size()), 20000), stream);
-        QTest::qWait(FastTimings.responseTimeoutMs * 2);
+        QTest::qWait(TimeoutMs * 2);
         QCOMPARE(sink.messages, QStringList{"设备无响应"});
     }
 
@@ -125,11 +128,11 @@ private slots:
     // joined by a second one.
     void timeoutBoxesDoNotStack()
     {
-        WindowRig<ModalBoxSink> rig(FastTimings, FastTimings.responseTimeoutMs * 2);
+        WindowRig<ModalBoxSink> rig(FastTimings, TimeoutMs * 2);
         rig.open();
         auto [sink, form] = std::tie(rig.sink, rig.form);
         form.findChild<QPushButton *>("Command2")->click();
-        QTest::qWait(FastTimings.responseTimeoutMs * 5);
+        QTest::qWait(TimeoutMs * 5);
         QCOMPARE(sink.messages, QStringList{"设备无响应"});
         QCOMPARE(sink.maxDepth, 1);
     }
@@ -138,15 +141,15 @@ private slots:
     // after it, even while the box is still open.
     void unusablePortGivesOneBox()
     {
-        ModalBoxSink sink(FastTimings.responseTimeoutMs * 2);
+        ModalBoxSink sink(TimeoutMs * 2);
         QtSerialLink link;
-        Form1 form(link, sink, FastTimings);
+        MainWindow form(link, sink, FastTimings);
         form.startUp(QStringLiteral("/dev/smscfg-missing"));
         sink.messages.clear();
         form.findChild<QPushButton *>("Command8")->click();  // empty number: its own message
         form.findChild<QLineEdit *>("Text10")->setText("1");
         form.findChild<QPushButton *>("Command8")->click();
-        QTest::qWait(FastTimings.responseTimeoutMs * 3);
+        QTest::qWait(TimeoutMs * 3);
         QCOMPARE(sink.messages, (QStringList{"请输入短信中心号码", "串口不可用，请重新设置"}));
         QCOMPARE(sink.maxDepth, 1);
     }

@@ -1,4 +1,4 @@
-#include "protocol/port_name.h"
+#include "link/port_name.h"
 
 #include <QTest>
 

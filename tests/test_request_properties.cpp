@@ -30,7 +30,7 @@ QString randomText(QRandomGenerator &rng)
 ControlValues randomControls(QRandomGenerator &rng, const CommandEntry &entry)
 {
     ControlValues v;
-    for (const QString &name : entry.texts)
+    for (const QString &name : entry.textControls())
         v.texts.insert(name, randomText(rng));
     static const QStringList toggles = {"Check1", "Check3", "Option1_0", "Option1_1"};
     for (const QString &name : toggles)

@@ -217,8 +217,8 @@ private slots:
         const auto &table = commandTable();
         QCOMPARE(int(table.size()), 14);
         QSet<QString> buttons, names;
-        for (int i = 0; i < 14; ++i) {
-            QCOMPARE(int(table[i].code), 0x45 + i);
+        for (size_t i = 0; i < table.size(); ++i) {
+            QCOMPARE(int(table[i].code), 0x45 + int(i));
             buttons.insert(table[i].button);
             names.insert(table[i].cliName);
         }

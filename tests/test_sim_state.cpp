@@ -16,7 +16,7 @@ QByteArray frameOf(const char *cliName, const QStringList &texts, const QStringL
     const CommandEntry *entry = findCommandByCliName(QString::fromLatin1(cliName));
     ControlValues v;
     for (qsizetype i = 0; i < texts.size(); ++i)
-        v.texts.insert(entry->texts[i], texts[i]);
+        v.texts.insert(entry->textControls()[i], texts[i]);
     for (const QString &t : ticked)
         v.ticked.insert(t);
     const BuildResult r = entry->build(v);

@@ -1,5 +1,6 @@
 #include "hex.h"
 #include "protocol/cp936.h"
+#include "protocol/hex_text.h"
 #include "protocol/text_fields.h"
 
 #include <QTest>
@@ -9,7 +10,7 @@ using namespace smscfg;
 class TestTextFields : public QObject {
     Q_OBJECT
 private slots:
-    void hexTextToBytes_data()
+    void hexLists_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("expected");
@@ -26,15 +27,15 @@ private slots:
         QTest::newRow("outer spaces trimmed") << "  0102  " << hexBytes("01 02");
         QTest::newRow("chinese counts 0") << "温1" << hexBytes("01");
     }
-    void hexTextToBytes()
+    void hexLists()
     {
         QFETCH(QString, input);
         QFETCH(QByteArray, expected);
-        QCOMPARE(HexTextToBytes(input), expected);
+        QCOMPARE(hexTextToBytes(input), expected);
         QCOMPARE(hexTextByteCount(input), expected.size());
     }
 
-    void descriptionField_data()
+    void descriptionFields_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("width");
@@ -65,17 +66,17 @@ private slots:
         QTest::newRow("euro is one byte") << "€" << 4 << false << hexBytes("80 00 20 00");
         QTest::newRow("too long is cut") << "ABCDEF" << 4 << false << hexBytes("41 42 43 44");
     }
-    void descriptionField()
+    void descriptionFields()
     {
         QFETCH(QString, text);
         QFETCH(int, width);
         QFETCH(bool, unicode);
         QFETCH(QByteArray, expected);
-        QCOMPARE(DescriptionField(text, width, unicode ? TextEncoding::Unicode : TextEncoding::CodePage),
+        QCOMPARE(descriptionField(text, width, unicode ? TextEncoding::Unicode : TextEncoding::CodePage),
                  expected);
     }
 
-    void phoneNumberField_data()
+    void phoneNumberFields_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");  // hex, or the problem
@@ -94,11 +95,11 @@ private slots:
         QTest::newRow("emoji refused") << "1😀" << "not single byte";
         QTest::newRow("two-byte in the dropped tail") << "12345678901温" << "not single byte";
     }
-    void phoneNumberField()
+    void phoneNumberFields()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        const auto field = PhoneNumberField(text);
+        const auto field = phoneNumberField(text);
         QString actual;
         if (const auto *bytes = std::get_if<QByteArray>(&field))
             actual = QString::fromLatin1(bytes->toHex(' ').toUpper());
@@ -108,7 +109,7 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void phoneMask_data()
+    void phoneMasks_data()
     {
         QTest::addColumn<QList<int>>("ticked");
         QTest::addColumn<QByteArray>("expected");
@@ -118,14 +119,14 @@ private slots:
         QTest::newRow("09 only") << QList<int>{9} << hexBytes("FE FF");
         QTest::newRow("08 only") << QList<int>{8} << hexBytes("FF 7F");
     }
-    void phoneMask()
+    void phoneMasks()
     {
         QFETCH(QList<int>, ticked);
         QFETCH(QByteArray, expected);
         PhoneTicks ticks{};
         for (int phone : ticked)
-            ticks[phone - 1] = true;
-        QCOMPARE(PhoneMask(ticks), expected);
+            ticks[size_t(phone - 1)] = true;
+        QCOMPARE(phoneMask(ticks), expected);
     }
 
     void codePageRoundTrip()

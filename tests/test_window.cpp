@@ -13,7 +13,9 @@ using namespace smscfg;
 
 namespace {
 
-const ExchangeTimings FastTimings{300, 20};
+const ExchangeTimings FastTimings{std::chrono::milliseconds(300), std::chrono::milliseconds(20)};
+const int TimeoutMs = int(FastTimings.responseTimeout.count());
+const int SettleMs = int(FastTimings.settle.count());
 const QString PortMessageTail = QStringLiteral("不能用,请换到另一个串口。");
 
 // The usual rig; `open` false leaves the start-up to the test.
@@ -152,7 +154,7 @@ private slots:
         rig.pty.write(reply);
         // Past the time-out: a judged (or unjudged) reply stops the timer, so
         // no "设备无响应" may follow.
-        QTest::qWait(FastTimings.responseTimeoutMs + 100);
+        QTest::qWait(TimeoutMs + 100);
         QCOMPARE(rig.sink.messages, messages);
         QVERIFY(!rig.form.exchange().awaitingReply());
     }
@@ -172,7 +174,7 @@ private slots:
     {
         Rig rig;
         rig.button("Command2")->click();
-        QTest::qWait(FastTimings.responseTimeoutMs * 3);
+        QTest::qWait(TimeoutMs * 3);
         QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
     }
 
@@ -199,7 +201,7 @@ private slots:
 
         // A request that reaches the line is reported, and no time-out follows.
         rig.button("Command15")->click();
-        QTest::qWait(FastTimings.responseTimeoutMs + 100);
+        QTest::qWait(TimeoutMs + 100);
         QCOMPARE(rig.sink.messages.mid(1), QStringList{"串口不可用，请重新设置"});
 
         rig.sink.messages.clear();
@@ -261,7 +263,7 @@ private slots:
         rig.button("Command8")->click();  // empty centre number: its own message
         rig.setText("Text10", "1234567");
         rig.button("Command8")->click();
-        QTest::qWait(FastTimings.responseTimeoutMs + 100);
+        QTest::qWait(TimeoutMs + 100);
         QCOMPARE(rig.sink.messages, (QStringList{"请输入短信中心号码", "串口不可用，请重新设置"}));
 
         Pty fresh;

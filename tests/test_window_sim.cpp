@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "protocol/qt_serial_link.h"
+#include "app/main_window.h"
+#include "link/qt_serial_link.h"
 #include "recording_sink.h"
 #include "sim_process.h"
 
@@ -37,7 +37,7 @@ private slots:
         QVERIFY(!sim.port().isEmpty());
         RecordingSink sink;
         QtSerialLink link;
-        Form1 form(link, sink, {500, 100});
+        MainWindow form(link, sink, {std::chrono::milliseconds(500), std::chrono::milliseconds(100)});
         form.startUp(sim.port());
         QCOMPARE(sink.messages, QStringList());
         form.findChild<QLineEdit *>("Text11")->setText("3");

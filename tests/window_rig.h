@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "protocol/qt_serial_link.h"
+#include "app/main_window.h"
+#include "link/qt_serial_link.h"
 #include "pty.h"
 #include "recording_sink.h"
 
@@ -50,5 +50,5 @@ struct WindowRig {
     Pty pty;
     Sink sink;
     smscfg::QtSerialLink link;
-    smscfg::Form1 form;
+    smscfg::MainWindow form;
 };

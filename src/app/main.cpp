@@ -1,7 +1,7 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/message_box_sink.h"
-#include "protocol/qt_serial_link.h"
-#include "protocol/quit_on_signal.h"
+#include "link/qt_serial_link.h"
+#include "process/quit_on_signal.h"
 
 #include <QApplication>
 
@@ -16,9 +16,9 @@ int main(int argc, char *argv[])
 
     smscfg::QtSerialLink link;
     smscfg::MessageBoxSink sink;
-    smscfg::Form1 form(link, sink);
-    sink.setParent(&form);
-    form.startUp(port);
-    form.show();
+    smscfg::MainWindow window(link, sink);
+    sink.setParent(&window);
+    window.startUp(port);
+    window.show();
     return app.exec();
 }

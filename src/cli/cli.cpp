@@ -3,23 +3,18 @@
 namespace smscfg::cli {
 namespace {
 
-bool hasOption(const CommandEntry &entry, CliOption option)
-{
-    return (entry.cliOptions & int(option)) != 0;
-}
-
 QString commandSynopsis(const CommandEntry &entry)
 {
     QStringList parts{entry.cliName};
-    for (const QString &control : entry.texts)
-        parts << control.toUpper();
-    if (hasOption(entry, CliOption::Level))
-        parts << QStringLiteral("high|low|none");
-    if (hasOption(entry, CliOption::CodePage))
+    for (const CommandArgument &argument : entry.arguments)
+        parts << argument.name;
+    if (entry.hasOption(CliOption::Level))
+        parts << QStringLiteral("LEVEL");
+    if (entry.hasOption(CliOption::CodePage))
         parts << QStringLiteral("[--codepage]");
-    if (hasOption(entry, CliOption::Phones))
+    if (entry.hasOption(CliOption::Phones))
         parts << QStringLiteral("[--phones LIST]");
-    if (hasOption(entry, CliOption::NoSwitch))
+    if (entry.hasOption(CliOption::NoSwitch))
         parts << QStringLiteral("[--no-switch]");
     return parts.join(u' ');
 }
@@ -72,8 +67,9 @@ std::optional<Invocation> parseArguments(const QStringList &args, QString *error
                 inv.port = value;
             } else {
                 bool ok = false;
-                inv.timeoutMs = value.toInt(&ok);
-                if (!ok || inv.timeoutMs <= 0)
+                const int ms = value.toInt(&ok);
+                inv.timings.responseTimeout = std::chrono::milliseconds(ms);
+                if (!ok || ms <= 0)
                     return fail(error, QStringLiteral("--timeout needs a positive number of milliseconds"));
             }
         } else if (arg.startsWith(QStringLiteral("--"))) {
@@ -95,11 +91,11 @@ std::optional<Invocation> parseArguments(const QStringList &args, QString *error
     QStringList texts;
     for (++i; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--codepage" && hasOption(entry, CliOption::CodePage)) {
+        if (arg == u"--codepage" && entry.hasOption(CliOption::CodePage)) {
             inv.controls.ticked.remove(QStringLiteral("Check1"));
-        } else if (arg == u"--no-switch" && hasOption(entry, CliOption::NoSwitch)) {
+        } else if (arg == u"--no-switch" && entry.hasOption(CliOption::NoSwitch)) {
             inv.controls.ticked.remove(QStringLiteral("Check3"));
-        } else if (arg == u"--phones" && hasOption(entry, CliOption::Phones)) {
+        } else if (arg == u"--phones" && entry.hasOption(CliOption::Phones)) {
             if (i + 1 >= args.size())
                 return fail(error, QStringLiteral("--phones needs a list such as 1,5,16"));
             const std::optional<QStringList> phones = parsePhoneList(args[++i]);
@@ -112,13 +108,14 @@ std::optional<Invocation> parseArguments(const QStringList &args, QString *error
         }
     }
 
-    const qsizetype expected = entry.texts.size() + (hasOption(entry, CliOption::Level) ? 1 : 0);
+    const QStringList controls = entry.textControls();
+    const qsizetype expected = controls.size() + (entry.hasOption(CliOption::Level) ? 1 : 0);
     if (texts.size() != expected)
         return fail(error, QStringLiteral("usage: smscfg-cli [--dry-run] [--port PORT] [--timeout MS] %1")
                                .arg(commandSynopsis(entry)));
-    for (qsizetype k = 0; k < entry.texts.size(); ++k)
-        inv.controls.texts.insert(entry.texts[k], texts[k]);
-    if (hasOption(entry, CliOption::Level)) {
+    for (qsizetype k = 0; k < controls.size(); ++k)
+        inv.controls.texts.insert(controls[k], texts[k]);
+    if (entry.hasOption(CliOption::Level)) {
         const QString &level = texts.last();
         if (level == u"high")
             inv.controls.ticked << QStringLiteral("Option1_1");
@@ -146,44 +143,13 @@ QString helpText()
         "\"\" is an empty box, and -1 is a text, not an option.\n"
         "\n"
         "Commands (button caption, then usage and an example):\n");
-    const QHash<QString, QString> examples = {
-        {"init", "init"},
-        {"device-count", "device-count 12"},
-        {"addresses", "addresses 010203"},
-        {"port-counts", "port-counts 0408"},
-        {"device-desc", "device-desc 1 温度 01 --codepage"},
-        {"port-desc", "port-desc 1 2 \"AB12\""},
-        {"centre", "centre 13800138000"},
-        {"phone", "phone 3 13912345678"},
-        {"device-switches", "device-switches 1 --phones 1,16"},
-        {"probe-switches", "probe-switches 1 2 --phones 1,2,3"},
-        {"probe-type", "probe-type 1 2"},
-        {"upper-limit", "upper-limit 1 2 high"},
-        {"lower-limit", "lower-limit 1 2 low"},
-        {"clock", "clock 26 12 05 23 42 星期六"},
-    };
-    const QHash<QString, QString> notes = {
-        {"device-count", "TEXT3: number of devices, 0..255"},
-        {"addresses", "TEXT2: device addresses as hex digit pairs, no spaces"},
-        {"port-counts", "TEXT4: port counts as hex digit pairs, no spaces"},
-        {"device-desc", "TEXT1 address 0..255, TEXT5 description (8 characters at most),\n"
-                        "      TEXT9 content as hex digit pairs; --codepage sends code page 936, not UTF-16"},
-        {"port-desc", "TEXT6 address, TEXT7 port (0..255), TEXT8 description (5 characters at most)"},
-        {"centre", "TEXT10: SMS centre number"},
-        {"phone", "TEXT11 phone slot 0..16, TEXT12 phone number"},
-        {"device-switches", "TEXT13 device polling number; --phones: phones (1..16) that receive messages"},
-        {"probe-switches", "TEXT13 device polling number, TEXT14 probe number; --phones as above"},
-        {"probe-type", "declare the probe a switch input; --no-switch as if the box were cleared"},
-        {"upper-limit", "alarm level of the probe: high (高电平), low (低电平) or none"},
-        {"lower-limit", "as upper-limit; the window keeps this button hidden"},
-        {"clock", "year month day hour minute as two digits each, then the weekday name"},
-    };
     for (const CommandEntry &entry : commandTable()) {
         text += QStringLiteral("\n  %1  (%2, code 0x%3)\n")
                     .arg(commandSynopsis(entry), entry.caption, QString::number(entry.code, 16).toUpper());
-        if (notes.contains(entry.cliName))
-            text += QStringLiteral("      %1\n").arg(notes.value(entry.cliName));
-        text += QStringLiteral("      e.g. smscfg-cli --dry-run %1\n").arg(examples.value(entry.cliName));
+        for (const QString &line : entry.note.split(u'\n'))
+            text += QStringLiteral("      %1\n").arg(line);
+        const QString example = entry.example.isEmpty() ? entry.cliName : entry.cliName + u' ' + entry.example;
+        text += QStringLiteral("      e.g. smscfg-cli --dry-run %1\n").arg(example);
     }
     text += QStringLiteral(
         "\nExit status: 0 accepted (设置成功) or frame printed; 1 refused (设置失败);\n"

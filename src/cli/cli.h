@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/command_table.h"
+#include "link/exchange.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -19,13 +20,11 @@ enum ExitCode {
     Usage = 64,         // unknown command, wrong number of texts, bad option
 };
 
-inline constexpr int DefaultTimeoutMs = 3000;
-
 // A parsed command line.
 struct Invocation {
     bool dryRun = false;
     QString port = QStringLiteral("1");
-    int timeoutMs = DefaultTimeoutMs;
+    ExchangeTimings timings;
     const CommandEntry *command = nullptr;
     ControlValues controls;
 };

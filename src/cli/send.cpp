@@ -1,21 +1,25 @@
 #include "cli/send.h"
 
-#include "protocol/exchange.h"
-#include "protocol/qt_serial_link.h"
+#include "link/exchange.h"
+#include "link/outcome_text.h"
+#include "link/qt_serial_link.h"
 
 #include <QEventLoop>
 
 namespace smscfg::cli {
 namespace {
 
-class StreamSink : public MessageSink {
-public:
-    explicit StreamSink(QTextStream &out) : m_out(out) {}
-    void show(const QString &text) override { m_out << text << Qt::endl; }
-
-private:
-    QTextStream &m_out;
-};
+int exitCodeOf(Exchange::Outcome outcome)
+{
+    switch (outcome) {
+    case Exchange::Outcome::Accepted: return Accepted;
+    case Exchange::Outcome::Refused: return Refused;
+    case Exchange::Outcome::PortUnusable: return PortUnusable;
+    case Exchange::Outcome::NoResponse:
+    case Exchange::Outcome::NoVerdict: return NoVerdict;
+    }
+    return NoVerdict;
+}
 
 }  // namespace
 
@@ -24,29 +28,23 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
     QtSerialLink link;
     QString reason;
     if (!link.open(inv.port, &reason)) {
-        err << QStringLiteral("COM") << inv.port << QStringLiteral("不能用,请换到另一个串口。") << '\n'
-            << reason << '\n';
+        err << unusablePortMessage(inv.port) << '\n' << reason << '\n';
         return PortUnusable;
     }
-    StreamSink sink(out);
-    Exchange exchange(link, sink, {inv.timeoutMs, 100});
+    Exchange exchange(link, inv.timings);
     QEventLoop loop;
     int code = NoVerdict;
     QObject::connect(&exchange, &Exchange::finished, &loop,
                      [&](Exchange::Outcome outcome, const QByteArray &reply) {
-                         switch (outcome) {
-                         case Exchange::Outcome::Accepted: code = Accepted; break;
-                         case Exchange::Outcome::Refused: code = Refused; break;
-                         case Exchange::Outcome::PortUnusable: code = PortUnusable; break;
-                         case Exchange::Outcome::NoResponse: code = NoVerdict; break;
-                         case Exchange::Outcome::NoVerdict:
-                             code = NoVerdict;
+                         const QString message = outcomeMessage(outcome);
+                         if (!message.isEmpty())
+                             out << message << Qt::endl;
+                         if (outcome == Exchange::Outcome::NoVerdict)
                              err << "reply without a verdict: " << hexText(reply) << '\n';
-                             break;
-                         }
+                         code = exitCodeOf(outcome);
                          loop.quit();
                      });
-    exchange.FS(frame.bytes());
+    exchange.send(frame.bytes());
     // The exchange always finishes: by a reply, the time-out or a failed write.
     if (exchange.awaitingReply())
         loop.exec();

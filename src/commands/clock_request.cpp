@@ -1,7 +1,7 @@
 #include "commands/clock_request.h"
 
-#include "protocol/codecs.h"
-#include "protocol/command_codes.h"
+#include "protocol/hex_text.h"
+#include "protocol/wire.h"
 
 namespace smscfg {
 
@@ -23,10 +23,12 @@ BuildResult buildClock(const ClockTexts &texts)
     };
     QByteArray payload;
     for (const auto &[text, name] : fields) {
-        const CodecResult<QString> decimal = HexPairToByteText(*text);
-        if (!decimal)
+        if (text->size() < 2)
             return BuildResult::refusal(QStringLiteral("%1必须是两位数字").arg(name));
-        payload += char(decimal->toInt());
+        // The two digits become the byte's two nibbles: "26" is 0x26.
+        const int high = hexDigitValue(text->at(0)).value_or(0);
+        const int low = hexDigitValue(text->at(1)).value_or(0);
+        payload += char(high * 16 + low);
     }
     payload += char(weekdayNames().indexOf(texts.weekday) + 1);  // not found: 0
     return BuildResult::ofFrame(*CommandFrame::build(code::Clock, payload));

@@ -6,9 +6,8 @@
 
 namespace smscfg {
 
-// The texts of the clock row: Combo2 year, Combo3 month, Combo4 day,
-// Combo5 hour, Combo6 minute (two digits each, sent as packed BCD) and
-// Combo7 the weekday name.
+// The texts of the clock row: year, month, day, hour, minute (two digits
+// each, sent as packed BCD) and the weekday name.
 struct ClockTexts {
     QString year, month, day, hour, minute, weekday;
 };

@@ -3,6 +3,7 @@
 #include "commands/build_result.h"
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QStringList>
 #include <vector>
@@ -32,15 +33,30 @@ enum class CliOption {
     Level = 8,     // a trailing LEVEL text: high, low or none
 };
 
-// One command button: what it sends, which controls it reads and how.
+// One text a command reads: the control it comes from in the window and the
+// argument that carries it on the command line.
+struct CommandArgument {
+    QString control;  // "Text13"
+    QString name;     // "DEVICE"
+};
+
+// One command button: what it sends, which controls it reads, and how the
+// window and the command line present it.
 struct CommandEntry {
     quint8 code;
-    QString button;       // objectName of the button, "Command2"
-    QString caption;      // its caption, "初始化"
-    QString cliName;      // the command-line name, "init"
-    QStringList texts;    // controls whose texts it reads, in command-line order
-    int cliOptions;       // CliOption flags
+    QString button;         // objectName of the button, "Command2"
+    QString caption;        // its caption, "初始化"
+    bool needsOpenPort;     // disabled while no port is open
+    QString cliName;        // the command-line name, "init"
+    QList<CommandArgument> arguments;  // the texts it reads, in command-line order
+    int cliOptions;         // CliOption flags
+    QString example;        // arguments after the name, for --help
+    QString note;           // what the arguments mean, for --help
     BuildResult (*build)(const ControlValues &);
+
+    bool hasOption(CliOption option) const { return (cliOptions & int(option)) != 0; }
+    // The controls whose texts it reads, in command-line order.
+    QStringList textControls() const;
 };
 
 // The fourteen requests, in command-code order.

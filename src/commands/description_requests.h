@@ -7,20 +7,14 @@
 // check box (ticked: TextEncoding::Unicode).
 namespace smscfg {
 
-inline constexpr int DeviceDescriptionWidth = 16;
-inline constexpr int DeviceDescriptionMaxChars = 8;
-inline constexpr int DeviceContentMaxBytes = CommandFrame::MaxPayload - 1 - DeviceDescriptionWidth;  // 231
-inline constexpr int PortDescriptionWidth = 10;
-inline constexpr int PortDescriptionMaxChars = 5;
-
-// Text1: device address (decimal 0..255); Text5: description, at most 8
-// characters as typed; Text9: content bytes as hex digit pairs (1..231 bytes).
-BuildResult buildDeviceDescription(const QString &text1, const QString &text5, const QString &text9,
+// `address`: the device address, decimal 0..255; `description`: at most 8
+// characters as typed; `content`: hex digit pairs, 1..231 bytes.
+BuildResult buildDeviceDescription(const QString &address, const QString &description, const QString &content,
                                    TextEncoding encoding);
 
-// Text6: device address; Text7: port number (decimal 0..255 each);
-// Text8: description, at most 5 characters once trimmed.
-BuildResult buildPortDescription(const QString &text6, const QString &text7, const QString &text8,
+// `address` and `port`: decimal 0..255 each; `description`: at most 5
+// characters once trimmed.
+BuildResult buildPortDescription(const QString &address, const QString &port, const QString &description,
                                  TextEncoding encoding);
 
 }  // namespace smscfg

@@ -1,8 +1,8 @@
 #include "commands/setup_requests.h"
 
-#include "protocol/command_codes.h"
 #include "protocol/decimal_text.h"
-#include "protocol/text_fields.h"
+#include "protocol/hex_text.h"
+#include "protocol/wire.h"
 
 namespace smscfg {
 namespace {
@@ -12,12 +12,12 @@ BuildResult buildHexList(quint8 code, const QString &text, const QString &boxNam
     if (text.isEmpty())
         return BuildResult::message(boxName);
     // Count first: a pasted novel should not be converted only to be refused.
-    if (hexTextByteCount(text) > CommandFrame::MaxPayload)
+    if (hexTextByteCount(text) > wire::MaxPayload)
         return BuildResult::refusal(QStringLiteral("%1最多%2个字节（%3个16进制数字）")
                                         .arg(boxName)
-                                        .arg(CommandFrame::MaxPayload)
-                                        .arg(2 * CommandFrame::MaxPayload));
-    return BuildResult::ofFrame(*CommandFrame::build(code, HexTextToBytes(text)));
+                                        .arg(wire::MaxPayload)
+                                        .arg(2 * wire::MaxPayload));
+    return BuildResult::ofFrame(*CommandFrame::build(code, hexTextToBytes(text)));
 }
 
 }  // namespace
@@ -27,25 +27,25 @@ BuildResult buildInitialise()
     return BuildResult::ofFrame(*CommandFrame::build(code::Initialise, {}));
 }
 
-BuildResult buildDeviceCount(const QString &text3)
+BuildResult buildDeviceCount(const QString &deviceCount)
 {
     const QString boxName = QStringLiteral("设备总数");
-    if (text3.isEmpty())
+    if (deviceCount.isEmpty())
         return BuildResult::message(boxName);
-    const std::optional<quint8> count = DecimalTextToByte(text3);
+    const std::optional<quint8> count = decimalTextToByte(deviceCount);
     if (!count)
         return BuildResult::refusal(numberRangeRefusal(boxName, 0, 255));
     return BuildResult::ofFrame(*CommandFrame::build(code::DeviceCount, QByteArray(1, char(*count))));
 }
 
-BuildResult buildAddressList(const QString &text2)
+BuildResult buildAddressList(const QString &addresses)
 {
-    return buildHexList(code::AddressList, text2, QStringLiteral("地址数"));
+    return buildHexList(code::AddressList, addresses, QStringLiteral("地址数"));
 }
 
-BuildResult buildPortCountList(const QString &text4)
+BuildResult buildPortCountList(const QString &portCounts)
 {
-    return buildHexList(code::PortCountList, text4, QStringLiteral("设备端口数"));
+    return buildHexList(code::PortCountList, portCounts, QStringLiteral("设备端口数"));
 }
 
 }  // namespace smscfg

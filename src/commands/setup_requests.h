@@ -9,13 +9,13 @@ namespace smscfg {
 // 7E FE 07 00 45 4C 16, always.
 BuildResult buildInitialise();
 
-// Text3: total device count, decimal 0..255.
-BuildResult buildDeviceCount(const QString &text3);
+// The total device count, decimal 0..255.
+BuildResult buildDeviceCount(const QString &deviceCount);
 
-// Text2: address list as hex digit pairs (at most 248 bytes).
-BuildResult buildAddressList(const QString &text2);
+// The address list as hex digit pairs (at most 248 bytes).
+BuildResult buildAddressList(const QString &addresses);
 
-// Text4: port-count list as hex digit pairs (at most 248 bytes).
-BuildResult buildPortCountList(const QString &text4);
+// The port-count list as hex digit pairs (at most 248 bytes).
+BuildResult buildPortCountList(const QString &portCounts);
 
 }  // namespace smscfg

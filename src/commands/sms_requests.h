@@ -7,18 +7,14 @@
 // and per-probe sending switches.
 namespace smscfg {
 
-inline constexpr int PhoneSlotCount = 16;
+// The SMS centre's phone number.
+BuildResult buildSmsCentre(const QString &number);
 
-// Text10: the SMS centre number.
-BuildResult buildSmsCentre(const QString &text10);
+// `slot`: phone slot, decimal 0..16; `number`: the phone number.
+BuildResult buildRecipientPhone(const QString &slot, const QString &number);
 
-// Text11: phone slot, decimal 0..16; Text12: the phone number.
-BuildResult buildRecipientPhone(const QString &text11, const QString &text12);
-
-// Text13: device polling number; `ticked`: the "电话01".."电话16" boxes.
-BuildResult buildDeviceSwitches(const QString &text13, const PhoneTicks &ticked);
-
-// Text13: device polling number; Text14: probe number.
-BuildResult buildProbeSwitches(const QString &text13, const QString &text14, const PhoneTicks &ticked);
+// `ticked`: the "电话01".."电话16" boxes.
+BuildResult buildDeviceSwitches(const QString &pollingNumber, const PhoneTicks &ticked);
+BuildResult buildProbeSwitches(const QString &pollingNumber, const QString &probeNumber, const PhoneTicks &ticked);
 
 }  // namespace smscfg

@@ -46,7 +46,7 @@ QString trimSpaces(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-std::optional<quint8> DecimalTextToByte(const QString &text)
+std::optional<quint8> decimalTextToByte(const QString &text)
 {
     const std::optional<DecimalFloor> number = parseDecimalFloor(trimSpaces(text));
     if (!number || number->value < 0 || number->value > 255)

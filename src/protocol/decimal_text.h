@@ -22,6 +22,6 @@ QString trimSpaces(const QString &text);
 
 // The decimal-number rule for byte-valued boxes: trim spaces, read a decimal
 // number, take its floor; a byte if that lies in 0..255, else nullopt.
-std::optional<quint8> DecimalTextToByte(const QString &text);
+std::optional<quint8> decimalTextToByte(const QString &text);
 
 }  // namespace smscfg

@@ -1,19 +1,10 @@
 #include "protocol/text_fields.h"
 
-#include "protocol/codecs.h"
 #include "protocol/cp936.h"
 #include "protocol/decimal_text.h"
 
 namespace smscfg {
 namespace {
-
-qsizetype roundHalfToEven(qsizetype length)
-{
-    const qsizetype half = length / 2;
-    if (length % 2 == 0)
-        return half;
-    return half % 2 == 0 ? half : half + 1;
-}
 
 // Calls `visit` with each code point of `text`; a lone surrogate is passed as is.
 template <typename F>
@@ -32,23 +23,7 @@ void forEachCodePoint(const QString &text, F visit)
 
 }  // namespace
 
-qsizetype hexTextByteCount(const QString &text)
-{
-    return roundHalfToEven(trimSpaces(text).size());
-}
-
-QByteArray HexTextToBytes(const QString &text)
-{
-    const QString trimmed = trimSpaces(text);
-    const qsizetype n = roundHalfToEven(trimmed.size());
-    QByteArray bytes;
-    bytes.reserve(n);
-    for (qsizetype i = 0; i < n; ++i)
-        bytes.append(char(*Hex_S(trimmed.mid(2 * i, 2))));  // slices are never empty
-    return bytes;
-}
-
-QByteArray DescriptionField(const QString &text, int width, TextEncoding encoding)
+QByteArray descriptionField(const QString &text, int width, TextEncoding encoding)
 {
     const QString trimmed = trimSpaces(text);
     QByteArray field;
@@ -73,7 +48,7 @@ QByteArray DescriptionField(const QString &text, int width, TextEncoding encodin
     return field;
 }
 
-std::variant<QByteArray, PhoneNumberProblem> PhoneNumberField(const QString &text)
+std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &text)
 {
     const QString number = trimSpaces(text);
     if (number.size() > PhoneNumberMaxLength)
@@ -89,15 +64,15 @@ std::variant<QByteArray, PhoneNumberProblem> PhoneNumberField(const QString &tex
     });
     if (!singleByte)
         return PhoneNumberProblem::NotSingleByte;
-    field.truncate(PhoneNumberFieldSize);
-    field.append(QByteArray(PhoneNumberFieldSize - field.size(), '\0'));
+    field.truncate(wire::PhoneNumberFieldSize);
+    field.append(QByteArray(wire::PhoneNumberFieldSize - field.size(), '\0'));
     return field;
 }
 
-QByteArray PhoneMask(const PhoneTicks &ticked)
+QByteArray phoneMask(const PhoneTicks &ticked)
 {
     unsigned mask = 0xFFFF;
-    for (int n = 0; n < 16; ++n) {
+    for (size_t n = 0; n < ticked.size(); ++n) {
         if (ticked[n])
             mask &= ~(1u << n);
     }

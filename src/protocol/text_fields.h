@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/wire.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -7,21 +9,13 @@
 
 namespace smscfg {
 
-// Hex digit pairs to bytes: spaces trimmed at both ends, byte count L/2
-// rounded half to even, each slice of up to two characters read by Hex_S.
-// Never fails; characters that are not hex digits count as 0.
-QByteArray HexTextToBytes(const QString &text);
-
-// The number of bytes HexTextToBytes yields for `text`, without building them.
-qsizetype hexTextByteCount(const QString &text);
-
 enum class TextEncoding { Unicode, CodePage };
 
 // A description padded to exactly `width` bytes: the trimmed text as UTF-16
 // code units (high byte first) or in code page 936 (0x3F for a character it
 // cannot represent), then 00 20 00 20 ... up to the width. Text that would not
 // fit is cut at the width.
-QByteArray DescriptionField(const QString &text, int width, TextEncoding encoding);
+QByteArray descriptionField(const QString &text, int width, TextEncoding encoding);
 
 // Why a phone number cannot be stored.
 enum class PhoneNumberProblem {
@@ -29,16 +23,15 @@ enum class PhoneNumberProblem {
     NotSingleByte,    // a character without a one-byte code in code page 936
 };
 
-inline constexpr int PhoneNumberFieldSize = 11;
 inline constexpr int PhoneNumberMaxLength = 13;
 
 // The 11-byte field: the trimmed number's first 11 characters as one-byte
 // codes, then 0x00. 12 or 13 characters are cut to 11.
-std::variant<QByteArray, PhoneNumberProblem> PhoneNumberField(const QString &text);
+std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &text);
 
 // Ticked phones 1..16 (index 0 is phone 1). Returns two bytes, high first;
 // bit n-1 of high*256+low is 0 exactly when phone n is ticked.
-using PhoneTicks = std::array<bool, 16>;
-QByteArray PhoneMask(const PhoneTicks &ticked);
+using PhoneTicks = std::array<bool, wire::PhoneSlotCount>;
+QByteArray phoneMask(const PhoneTicks &ticked);
 
 }  // namespace smscfg

@@ -1,7 +1,7 @@
 #include "sim/controller_state.h"
 
-#include "protocol/command_codes.h"
 #include "protocol/frame.h"
+#include "protocol/wire.h"
 #include "sim/description_text.h"
 
 #include <QJsonArray>
@@ -34,7 +34,7 @@ QList<int> phonesOn(quint8 high, quint8 low)
 {
     const unsigned mask = unsigned(high) << 8 | low;
     QList<int> on;
-    for (int phone = 1; phone <= 16; ++phone)
+    for (int phone = 1; phone <= wire::PhoneSlotCount; ++phone)
         if (!(mask & (1u << (phone - 1))))
             on << phone;
     return on;
@@ -66,33 +66,13 @@ std::optional<int> bcd(quint8 byte)
     return (byte >> 4) * 10 + (byte & 0x0F);
 }
 
-// Expected payload size per code; -1 for "any" (lists), -2 for "at least 18".
-int payloadSize(quint8 code)
-{
-    switch (code) {
-    case code::Initialise: return 0;
-    case code::DeviceCount: return 1;
-    case code::AddressList: case code::PortCountList: return -1;
-    case code::DeviceDescription: return -2;
-    case code::PortDescription: return 13;
-    case code::SmsCentre: return 11;
-    case code::RecipientPhone: return 12;
-    case code::DeviceSwitches: return 3;
-    case code::ProbeSwitches: return 4;
-    case code::ProbeType: return 3;
-    case code::AlarmUpperLimit: case code::AlarmLowerLimit: return 6;
-    case code::Clock: return 6;
-    default: return -3;
-    }
-}
-
 Decision applyClock(ControllerState &state, const QByteArray &p)
 {
-    std::optional<int> v[5];
-    for (int i = 0; i < 5; ++i)
+    std::optional<int> v[wire::ClockFieldCount];
+    for (int i = 0; i < wire::ClockFieldCount; ++i)
         if (!(v[i] = bcd(quint8(p[i]))))
             return refuse(code::Clock, QStringLiteral("byte %1 is not two BCD digits").arg(i + 5));
-    const int weekday = quint8(p[5]);
+    const int weekday = quint8(p[wire::ClockFieldCount]);
     if (*v[1] < 1 || *v[1] > 12 || *v[2] < 1 || *v[2] > 31 || *v[3] > 24 || *v[4] > 60)
         return refuse(code::Clock, QStringLiteral("no such date or time"));
     if (weekday < 1 || weekday > 7)
@@ -123,10 +103,9 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
 {
     const quint8 cmd = quint8(frame[4]);
     const QByteArray p = frame.mid(5, frame.size() - CommandFrame::MinSize);
-    const int expected = payloadSize(cmd);
-    if (expected == -3)
+    if (!wire::isRequestCode(cmd))
         return refuse(cmd, QStringLiteral("unknown command"));
-    if ((expected >= 0 && p.size() != expected) || (expected == -2 && p.size() < 18))
+    if (!wire::payloadSize(cmd).contains(p.size()))
         return refuse(cmd, QStringLiteral("payload of %1 bytes").arg(p.size()));
 
     switch (cmd) {
@@ -144,16 +123,17 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
         state.portCounts = p;
         return accept(cmd, QStringLiteral("port counts = %1").arg(hexText(p)));
     case code::DeviceDescription: {
-        const DecodedDescription d = decodeDescriptionField(p.mid(1, 16));
+        const DecodedDescription d = decodeDescriptionField(p.mid(1, wire::DeviceDescriptionWidth));
+        const QByteArray content = p.mid(1 + wire::DeviceDescriptionWidth);
         const QString key = QString::number(quint8(p[0]));
-        state.devices[key] = {d.text, d.encoding, d.textBytes, p.mid(17)};
+        state.devices[key] = {d.text, d.encoding, d.textBytes, content};
         return accept(cmd, QStringLiteral("device %1 description = \"%2\" (%3), content %4")
-                               .arg(key, d.text, d.encoding, hexText(p.mid(17))));
+                               .arg(key, d.text, d.encoding, hexText(content)));
     }
     case code::PortDescription: {
-        if (p[2] != 0x01)
+        if (quint8(p[2]) != wire::PortDescriptionMarker)
             return refuse(cmd, QStringLiteral("byte 7 is not 01"));
-        const DecodedDescription d = decodeDescriptionField(p.mid(3, 10));
+        const DecodedDescription d = decodeDescriptionField(p.mid(3, wire::PortDescriptionWidth));
         const QString key = probeKey(p);
         state.ports[key] = {d.text, d.encoding, d.textBytes, {}};
         return accept(cmd, QStringLiteral("port %1 description = \"%2\" (%3)").arg(key, d.text, d.encoding));
@@ -167,12 +147,12 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
     }
     case code::RecipientPhone: {
         const int slot = quint8(p[0]);
-        if (slot < 1 || slot > 16)
+        if (slot < 1 || slot > wire::PhoneSlotCount)
             return refuse(cmd, QStringLiteral("phone slot %1 is not 1..16").arg(slot));
         const auto number = phoneNumber(p.mid(1));
         if (!number)
             return refuse(cmd, QStringLiteral("bytes after the end of the number"));
-        state.phones[slot - 1] = *number;
+        state.phones[size_t(slot - 1)] = *number;
         return accept(cmd, QStringLiteral("phone %1 = %2").arg(slot).arg(*number));
     }
     case code::DeviceSwitches: {
@@ -186,16 +166,16 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
         return accept(cmd, QStringLiteral("probe %1 sends to phones %2").arg(key, phoneList(state.probeSwitches[key])));
     }
     case code::ProbeType:
-        if (quint8(p[2]) != 0x11)
+        if (quint8(p[2]) != wire::SwitchInputProbeType)
             return refuse(cmd, QStringLiteral("probe type %1 is not 11").arg(hex(p.mid(2, 1))));
         state.probeTypes[probeKey(p)] = QStringLiteral("switch");
         return accept(cmd, QStringLiteral("probe %1 type = switch input").arg(probeKey(p)));
     case code::AlarmUpperLimit:
     case code::AlarmLowerLimit: {
         const quint8 level = quint8(p[2]);
-        if (level != 0x55 && level != 0xAA)
+        if (level != wire::HighLevel && level != wire::LowLevel)
             return refuse(cmd, QStringLiteral("level %1 is neither 55 nor AA").arg(hex(p.mid(2, 1))));
-        const QString name = level == 0x55 ? QStringLiteral("high") : QStringLiteral("low");
+        const QString name = level == wire::HighLevel ? QStringLiteral("high") : QStringLiteral("low");
         const bool upper = cmd == code::AlarmUpperLimit;
         (upper ? state.upperLimits : state.lowerLimits)[probeKey(p)] = name;
         return accept(cmd, QStringLiteral("probe %1 %2 limit = %3 level")
@@ -222,10 +202,10 @@ QJsonObject ControllerState::toJson() const
     auto phoneMap = [](const QMap<QString, QList<int>> &map) {
         QJsonObject out;
         for (auto it = map.cbegin(); it != map.cend(); ++it) {
-            QJsonArray phones;
+            QJsonArray list;
             for (int p : *it)
-                phones.append(p);
-            out.insert(it.key(), phones);
+                list.append(p);
+            out.insert(it.key(), list);
         }
         return out;
     };

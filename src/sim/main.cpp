@@ -1,4 +1,4 @@
-#include "protocol/quit_on_signal.h"
+#include "process/quit_on_signal.h"
 #include "sim/simulator.h"
 
 #include <QCoreApplication>

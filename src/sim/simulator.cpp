@@ -1,6 +1,8 @@
 #include "sim/simulator.h"
 
 #include "protocol/frame.h"
+#include "protocol/reply.h"
+#include "protocol/wire.h"
 
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -24,11 +26,6 @@ Simulator::Simulator(SimLine &line, SimOptions options, QTextStream &log, QObjec
         for (const auto &item : m_assembler.expire())
             handle(item);
     });
-}
-
-QByteArray Simulator::replyFrame(quint8 code, bool accepted)
-{
-    return CommandFrame::build(code, QByteArray(1, accepted ? '\x06' : '\x09'))->bytes();
 }
 
 void Simulator::onReceived(const QByteArray &bytes)
@@ -57,7 +54,7 @@ void Simulator::handle(const FrameAssembler::Item &item)
     if (decision.accepted)
         writeState();
 
-    QByteArray reply = replyFrame(code, decision.accepted);
+    QByteArray reply = replyFrame(code, decision.accepted ? wire::StatusAccepted : wire::StatusRefused);
     if (m_options.shortReply)
         reply.truncate(5);
     if (m_options.stray)

@@ -31,10 +31,6 @@ public:
 
     const ControllerState &state() const { return m_state; }
 
-    // The reply to a request with code `code`: 7E FE 08 00 code status CS 16,
-    // the status byte at index 5.
-    static QByteArray replyFrame(quint8 code, bool accepted);
-
 private:
     void onReceived(const QByteArray &bytes);
     void handle(const FrameAssembler::Item &item);

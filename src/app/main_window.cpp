@@ -1,8 +1,9 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 
 #include "app/app_title.h"
-#include "app/form1_layout.h"
+#include "app/form_layout.h"
 #include "commands/clock_request.h"
+#include "link/outcome_text.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -14,10 +15,6 @@
 
 namespace smscfg {
 namespace {
-
-// The buttons that need a working port; the others stay usable so that
-// their input checks still run.
-const char *const setupButtons[] = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"};
 
 QString twoDigits(int value)
 {
@@ -41,14 +38,15 @@ QStringList twoDigitRange(int first, int last)
 
 }  // namespace
 
-Form1::Form1(SerialLink &link, MessageSink &sink, ExchangeTimings timings, QWidget *parent)
+MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timings, TimeSource &time,
+                       QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_link(link), m_sink(sink), m_exchange(link, sink, timings)
+      m_link(link), m_sink(sink), m_exchange(link, timings, time)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
-    createForm1Controls(this);
-    setFixedSize(Form1WidthTwips / TwipsPerPixel, Form1HeightTwips / TwipsPerPixel);
+    createFormControls(this);
+    setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
 
     findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
     findChild<QCheckBox *>(QStringLiteral("Check3"))->setChecked(true);
@@ -57,12 +55,13 @@ Form1::Form1(SerialLink &link, MessageSink &sink, ExchangeTimings timings, QWidg
     lowerLimit->setEnabled(false);
 
     for (const CommandEntry &entry : commandTable())
-        connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &Form1::onCommandClicked);
+        connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            &Form1::onReopenClicked);
+            &MainWindow::onReopenClicked);
+    connect(&m_exchange, &Exchange::finished, this, &MainWindow::onExchangeFinished);
 }
 
-void Form1::startUp(const QString &portText)
+void MainWindow::startUp(const QString &portText)
 {
     auto *portCombo = findChild<QComboBox *>(QStringLiteral("Combo1"));
     QStringList ports;
@@ -77,12 +76,12 @@ void Form1::startUp(const QString &portText)
     // once the operator has picked a port that opens.
     fillLists();
     if (!opened) {
-        reportUnusablePort(portText);
-        setSetupButtonsEnabled(false);
+        m_sink.show(unusablePortMessage(portText));
+        setPortButtonsEnabled(false);
     }
 }
 
-void Form1::fillLists()
+void MainWindow::fillLists()
 {
     fill(findChild<QComboBox *>(QStringLiteral("Combo2")), twoDigitRange(0, 99));
     fill(findChild<QComboBox *>(QStringLiteral("Combo3")), twoDigitRange(1, 12));
@@ -92,7 +91,7 @@ void Form1::fillLists()
     fill(findChild<QComboBox *>(QStringLiteral("Combo7")), weekdayNames());
 }
 
-ControlValues Form1::controlValues() const
+ControlValues MainWindow::controlValues() const
 {
     ControlValues values;
     for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
@@ -109,42 +108,47 @@ ControlValues Form1::controlValues() const
     return values;
 }
 
-void Form1::onCommandClicked()
+void MainWindow::onCommandClicked()
 {
     const CommandEntry *entry = findCommandByButton(sender()->objectName());
     if (!entry)
         return;
     const BuildResult result = entry->build(controlValues());
     if (result.hasFrame())
-        m_exchange.FS(result.frame().bytes());
+        m_exchange.send(result.frame().bytes());
     else
         m_sink.show(result.text());
 }
 
-void Form1::onReopenClicked()
+void MainWindow::onReopenClicked()
 {
     m_link.close();
     const QString portText = findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText();
     if (!m_link.open(portText, nullptr)) {
-        reportUnusablePort(portText);
-        setSetupButtonsEnabled(false);
+        m_sink.show(unusablePortMessage(portText));
+        setPortButtonsEnabled(false);
         return;
     }
-    setSetupButtonsEnabled(true);
+    setPortButtonsEnabled(true);
 }
 
-void Form1::setSetupButtonsEnabled(bool enabled)
+void MainWindow::onExchangeFinished(Exchange::Outcome outcome)
 {
-    for (const char *name : setupButtons)
-        findChild<QPushButton *>(QLatin1String(name))->setEnabled(enabled);
+    const QString message = outcomeMessage(outcome);
+    if (!message.isEmpty())
+        m_sink.show(message);
 }
 
-void Form1::reportUnusablePort(const QString &portText)
+// The buttons that need a working port; the others stay usable so that
+// their input checks still run.
+void MainWindow::setPortButtonsEnabled(bool enabled)
 {
-    m_sink.show(QStringLiteral("COM") + portText + QStringLiteral("不能用,请换到另一个串口。"));
+    for (const CommandEntry &entry : commandTable())
+        if (entry.needsOpenPort)
+            findChild<QPushButton *>(entry.button)->setEnabled(enabled);
 }
 
-void Form1::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (m_centred)

@@ -1,4 +1,6 @@
-#include "app/form1_layout.h"
+#include "app/form_layout.h"
+
+#include "commands/command_table.h"
 
 #include "app/wrap_button.h"
 
@@ -17,34 +19,34 @@ enum class Kind { Title, Label, Hint, Button, Text, Combo, Check, Option, Frame 
 struct Control {
     Kind kind;
     const char *name;
-    const char *caption;
+    const char *caption;  // nullptr for a command button: its caption is in the command table
     int left, top, width, height;  // twips
 };
 
 // Row by row from the top; the right-hand buttons start at 5520.
 const Control controls[] = {
     {Kind::Title, "Label1", "GSM短信报警控制器设置", 120, 0, 5280, 480},
-    {Kind::Button, "Command2", "初始化", 5520, 120, 1890, 420},
+    {Kind::Button, "Command2", nullptr, 5520, 120, 1890, 420},
 
     {Kind::Label, "Label3", "设备总数", 120, 600, 1300, 360},
     {Kind::Text, "Text3", "", 1440, 600, 1500, 360},
-    {Kind::Button, "Command3", "设置设备总数", 5520, 600, 1890, 420},
+    {Kind::Button, "Command3", nullptr, 5520, 600, 1890, 420},
 
     {Kind::Label, "Label2_0", "地址数", 120, 1080, 1300, 360},
     {Kind::Text, "Text2", "", 1440, 1080, 2400, 360},
     {Kind::Hint, "Label4", "直接写16进制不要空格", 3900, 1200, 1560, 420},
-    {Kind::Button, "Command4", "设置地址", 5520, 1080, 1890, 420},
+    {Kind::Button, "Command4", nullptr, 5520, 1080, 1890, 420},
 
     {Kind::Label, "Label5", "设备端口数", 120, 1560, 1300, 360},
     {Kind::Text, "Text4", "", 1440, 1560, 2400, 360},
-    {Kind::Button, "Command5", "设置端口数", 5520, 1560, 1890, 420},
+    {Kind::Button, "Command5", nullptr, 5520, 1560, 1890, 420},
 
     {Kind::Label, "Label6_0", "设备描述", 120, 2280, 1500, 360},
     {Kind::Label, "Label2_1", "地址", 120, 2640, 600, 360},
     {Kind::Text, "Text1", "", 720, 2640, 900, 360},
     {Kind::Label, "Label2_2", "描述", 1740, 2640, 600, 360},
     {Kind::Text, "Text5", "", 2340, 2640, 3000, 360},
-    {Kind::Button, "Command6", "设置设备描述", 5520, 2640, 1890, 420},
+    {Kind::Button, "Command6", nullptr, 5520, 2640, 1890, 420},
     {Kind::Label, "Label2_6", "内容", 1740, 3120, 600, 360},
     {Kind::Text, "Text9", "", 2340, 3120, 3000, 360},
 
@@ -56,32 +58,32 @@ const Control controls[] = {
     {Kind::Text, "Text7", "", 2340, 3840, 900, 360},
     {Kind::Label, "Label2_5", "描述", 3360, 3840, 600, 360},
     {Kind::Text, "Text8", "", 3960, 3840, 1380, 360},
-    {Kind::Button, "Command1", "端口描述设置", 5520, 3840, 1890, 420},
+    {Kind::Button, "Command1", nullptr, 5520, 3840, 1890, 420},
 
     {Kind::Text, "Text10", "", 120, 4440, 5220, 360},
-    {Kind::Button, "Command8", "设置短信中心号码", 5520, 4440, 1890, 420},
+    {Kind::Button, "Command8", nullptr, 5520, 4440, 1890, 420},
 
     {Kind::Label, "Label7_0", "设置第", 120, 5040, 900, 360},
     {Kind::Text, "Text11", "", 1020, 5040, 600, 360},
     {Kind::Label, "Label7_1", "个电话", 1680, 5040, 900, 360},
     {Kind::Text, "Text12", "", 2640, 5040, 2700, 360},
-    {Kind::Button, "Command9", "设置短信接收电话号码", 5520, 5040, 1890, 540},
+    {Kind::Button, "Command9", nullptr, 5520, 5040, 1890, 540},
 
     {Kind::Frame, "Frame1", "", 120, 5580, 3360, 1620},
-    {Kind::Button, "Command10", "设置轮巡设备短信发送开关", 5520, 5640, 1890, 600},
+    {Kind::Button, "Command10", nullptr, 5520, 5640, 1890, 600},
     {Kind::Label, "Label7_2", "设备轮训号", 3540, 5760, 1200, 360},
     {Kind::Text, "Text13", "", 4800, 5760, 660, 360},
-    {Kind::Button, "Command11", "设置探头短信发送开关", 5520, 6480, 1890, 600},
+    {Kind::Button, "Command11", nullptr, 5520, 6480, 1890, 600},
     {Kind::Label, "Label7_3", "探头号", 3540, 6600, 1200, 360},
     {Kind::Text, "Text14", "", 4800, 6600, 660, 360},
 
     {Kind::Frame, "Frame2", "", 120, 7200, 1500, 600},
     {Kind::Check, "Check3", "开关量", 240, 7380, 1260, 360},
-    {Kind::Button, "Command12", "设置探头类型", 2280, 7320, 1260, 480},
+    {Kind::Button, "Command12", nullptr, 2280, 7320, 1260, 480},
     {Kind::Frame, "Frame3", "", 3600, 7200, 1860, 600},
     {Kind::Option, "Option1_0", "低电平", 3690, 7380, 870, 360},
     {Kind::Option, "Option1_1", "高电平", 4560, 7380, 870, 360},
-    {Kind::Button, "Command13", "设置探头告警上限", 5520, 7320, 1890, 420},
+    {Kind::Button, "Command13", nullptr, 5520, 7320, 1890, 420},
 
     {Kind::Combo, "Combo2", "", 120, 7920, 600, 360},
     {Kind::Label, "Label8_0", "年", 720, 7920, 240, 360},
@@ -94,11 +96,11 @@ const Control controls[] = {
     {Kind::Combo, "Combo6", "", 3480, 7920, 600, 360},
     {Kind::Label, "Label8_4", "分", 4080, 7920, 240, 360},
     {Kind::Combo, "Combo7", "", 4320, 7920, 1140, 360},
-    {Kind::Button, "Command15", "设置设备时间", 5520, 7920, 1890, 420},
+    {Kind::Button, "Command15", nullptr, 5520, 7920, 1890, 420},
 
     {Kind::Label, "Label2_7", "串口设置", 120, 8400, 1100, 360},
     {Kind::Combo, "Combo1", "", 1260, 8400, 1800, 360},
-    {Kind::Button, "Command14", "设置探头告警下限", 4680, 8400, 780, 420},
+    {Kind::Button, "Command14", nullptr, 4680, 8400, 780, 420},
     {Kind::Button, "Command7", "串口设置", 5520, 8400, 1890, 420},
 };
 
@@ -117,7 +119,8 @@ QFont fontOf(double points)
 
 QWidget *create(const Control &c, QWidget *form)
 {
-    const QString caption = QString::fromUtf8(c.caption);
+    const QString caption = c.caption ? QString::fromUtf8(c.caption)
+                                      : findCommandByButton(QString::fromLatin1(c.name))->caption;
     QWidget *w = nullptr;
     switch (c.kind) {
     case Kind::Title: {
@@ -192,7 +195,7 @@ void createPhoneBoxes(QWidget *form)
 
 }  // namespace
 
-void createForm1Controls(QWidget *form)
+void createFormControls(QWidget *form)
 {
     // Creation order is the tab order: row by row, the phone boxes with
     // their frame.

@@ -1,22 +1,25 @@
 #pragma once
 
+#include "app/message_sink.h"
 #include "commands/command_table.h"
-#include "protocol/exchange.h"
+#include "link/exchange.h"
 
 #include <QWidget>
 
 namespace smscfg {
 
-// The main window. It reads its controls into the request builders, shows
-// their messages, and hands frames to the exchange; it holds no other state.
-class Form1 : public QWidget {
+// The main window (objectName "Form1"). It reads its controls into the
+// request builders, shows their messages and the exchange's verdicts, and
+// hands frames to the exchange; it holds no other state.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    Form1(SerialLink &link, MessageSink &sink, ExchangeTimings timings = {}, QWidget *parent = nullptr);
+    MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timings = {},
+               TimeSource &time = TimeSource::system(), QWidget *parent = nullptr);
 
     // Fills the lists and opens the port named by `portText` ("1" unless the
     // operator gave another on the command line). When the port cannot be
-    // opened, says so and disables the six set-up buttons.
+    // opened, says so and disables the buttons that need a port.
     void startUp(const QString &portText = QStringLiteral("1"));
 
     // The texts and ticks of every control, by control name.
@@ -30,9 +33,9 @@ protected:
 private:
     void onCommandClicked();
     void onReopenClicked();
+    void onExchangeFinished(Exchange::Outcome outcome);
     void fillLists();
-    void setSetupButtonsEnabled(bool enabled);
-    void reportUnusablePort(const QString &portText);
+    void setPortButtonsEnabled(bool enabled);
 
     SerialLink &m_link;
     MessageSink &m_sink;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/serial_link.h"
+#include "link/serial_link.h"
 
 #include <QSerialPort>
 

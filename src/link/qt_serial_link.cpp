@@ -1,6 +1,6 @@
-#include "protocol/qt_serial_link.h"
+#include "link/qt_serial_link.h"
 
-#include "protocol/port_name.h"
+#include "link/port_name.h"
 
 namespace smscfg {
 
