@@ -83,6 +83,8 @@ private slots:
         row("device A温 code page", "Command6", dev + QStringList{"Text5=A温"}, {},
             "7E FE 19 00 49 01 41 CE C2 00 20 00 20 00 20 00 20 00 20 00 20 00 01 F5 16");
         row("device empty box", "Command6", {"Text1=1", "Text5=A", "Text9="}, {Uni}, "message:地址或内容或描述");
+        row("device 8 chars", "Command6", dev + QStringList{"Text5=12345678"}, {Uni},
+            "7E FE 19 00 49 01 00 31 00 32 00 33 00 34 00 35 00 36 00 37 00 38 01 08 16");
         row("device 9 chars with a leading space", "Command6", dev + QStringList{"Text5= 12345678"}, {Uni},
             "message:描述的文字超过8个汉字");
         row("device non-BMP counts two", "Command6", dev + QStringList{"Text5=1234567😀"}, {Uni},

@@ -72,6 +72,8 @@ private slots:
                                        << "0x52 refused: byte 5 is not two BCD digits";
         QTest::newRow("clock month 13") << frameOf("clock", {"26", "13", "05", "23", "42", "星期一"}) << false
                                         << "0x52 refused: no such date or time";
+        QTest::newRow("clock at the lists' ends") << frameOf("clock", {"99", "12", "31", "24", "60", "星期天"}) << true
+                                                 << "0x52 clock = 99-12-31 24:60 weekday 7";
         QTest::newRow("clock as the lists start") << frameOf("clock", {"00", "01", "01", "01", "01", "星期一"}) << true
                                                   << "0x52 clock = 00-01-01 01:01 weekday 1";
         QTest::newRow("port byte 7") << CommandFrame::build(0x4A, hexBytes("01 02 02") + QByteArray(10, 0))->bytes()

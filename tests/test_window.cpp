@@ -1,26 +1,17 @@
-#include "hex.h"
 #include "window_rig.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace smscfg;
 
 namespace {
 
-const ExchangeTimings FastTimings{std::chrono::milliseconds(300), std::chrono::milliseconds(20)};
-const int TimeoutMs = int(FastTimings.responseTimeout.count());
-const int SettleMs = int(FastTimings.settle.count());
 const QString PortMessageTail = QStringLiteral("不能用,请换到另一个串口。");
 
-// The usual rig; `open` false leaves the start-up to the test.
 struct Rig : WindowRig<> {
-    explicit Rig(bool startUp = true) : WindowRig(FastTimings)
+    explicit Rig(bool startUp = true)
     {
         if (startUp)
             open();
@@ -35,15 +26,16 @@ private slots:
     void startUpOnAWorkingPort()
     {
         Rig rig;
-        QVERIFY(rig.pty.ok());
         QCOMPARE(rig.sink.messages, QStringList());
+        QCOMPARE(rig.link.openedAs, QStringLiteral("1"));
         for (int n = 1; n <= 15; ++n) {
             auto *b = rig.button(QStringLiteral("Command%1").arg(n));
             QVERIFY2(b, qPrintable(QString::number(n)));
             QCOMPARE(b->isEnabled(), n != 14);
-            QCOMPARE(b->isVisibleTo(&rig.form), n != 14);
+            QCOMPARE(b->isVisibleTo(&rig.window), n != 14);
         }
         QCOMPARE(rig.get<QComboBox>("Combo1")->count(), 16);
+        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("1"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->count(), 100);
         QCOMPARE(rig.get<QComboBox>("Combo5")->currentText(), QStringLiteral("01"));
@@ -58,8 +50,16 @@ private slots:
         QVERIFY(!rig.get<QRadioButton>("Option1_0")->isChecked());
         QVERIFY(!rig.get<QRadioButton>("Option1_1")->isChecked());
         QCOMPARE(rig.get<QCheckBox>("Check2_15")->text(), QStringLiteral("电话16"));
-        QCOMPARE(rig.form.size(), QSize(502, 592));
-        QCOMPARE(rig.form.minimumSize(), rig.form.maximumSize());
+        QCOMPARE(rig.window.objectName(), QStringLiteral("Form1"));
+    }
+
+    // The window shows the captions the command line and the help name.
+    void captionsComeFromTheCommandTable()
+    {
+        Rig rig;
+        for (const CommandEntry &entry : commandTable())
+            QCOMPARE(rig.button(entry.button)->text(), entry.caption);
+        QCOMPARE(rig.button("Command7")->text(), QStringLiteral("串口设置"));
     }
 
     void buttonsWriteTheirFrames_data()
@@ -112,9 +112,7 @@ private slots:
         for (const QString &name : toggles)
             QTest::mouseClick(rig.get<QAbstractButton>(name), Qt::LeftButton);
         QTest::mouseClick(rig.button(button), Qt::LeftButton);
-        const QByteArray frame = hexBytes(expected);
-        QCOMPARE(rig.pty.read(frame.size()), frame);
-        QCOMPARE(rig.pty.readFor(30), QByteArray());
+        QCOMPARE(rig.link.writes, QByteArrayList{hexBytes(expected)});
         QCOMPARE(rig.sink.messages, QStringList());
     }
 
@@ -124,156 +122,121 @@ private slots:
         rig.setText("Text13", "1");
         rig.setText("Text14", "2");
         rig.get<QRadioButton>("Option1_0")->setChecked(true);
-        rig.button("Command14")->click();  // disabled: nothing happens
-        QCOMPARE(rig.pty.readFor(50), QByteArray());
+        rig.click("Command14");  // disabled: nothing happens
+        QCOMPARE(rig.link.writes, QByteArrayList());
         // Made available, it runs the lower-limit request.
         rig.button("Command14")->setEnabled(true);
-        rig.button("Command14")->click();
-        QCOMPARE(rig.pty.read(13), hexBytes("7E FE 0D 00 51 01 02 AA 00 00 00 0B 16"));
+        rig.click("Command14");
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 51 01 02 AA 00 00 00 0B 16"));
     }
 
     void replies_data()
     {
-        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("reply");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("accepted") << hexBytes("00 11 22 33 44 06") << QStringList{"设置成功"};
-        QTest::newRow("refused") << hexBytes("00 11 22 33 44 09") << QStringList{"设置失败"};
-        QTest::newRow("longer reply") << hexBytes("7E FE 08 00 45 06 51 16") << QStringList{"设置成功"};
-        QTest::newRow("bad framing, judged by byte 5") << hexBytes("FF FF FF FF FF 09 FF") << QStringList{"设置失败"};
-        QTest::newRow("five bytes") << hexBytes("7E FE 08 00 45") << QStringList{};
-        QTest::newRow("other status") << hexBytes("7E FE 08 00 45 07 51 16") << QStringList{};
-        QTest::newRow("status 60 is not 06") << hexBytes("00 00 00 00 00 60") << QStringList{};
+        QTest::newRow("accepted") << "00 11 22 33 44 06" << QStringList{"设置成功"};
+        QTest::newRow("refused") << "00 11 22 33 44 09" << QStringList{"设置失败"};
+        QTest::newRow("reply frame") << "7E FE 08 00 45 06 51 16" << QStringList{"设置成功"};
+        QTest::newRow("bad framing, judged by byte 5") << "FF FF FF FF FF 09 FF" << QStringList{"设置失败"};
+        QTest::newRow("five bytes") << "7E FE 08 00 45" << QStringList{};
+        QTest::newRow("other status") << "7E FE 08 00 45 07 51 16" << QStringList{};
+        QTest::newRow("status 60 is not 06") << "00 00 00 00 00 60" << QStringList{};
     }
     void replies()
     {
-        QFETCH(QByteArray, reply);
+        QFETCH(QString, reply);
         QFETCH(QStringList, messages);
         Rig rig;
-        rig.button("Command2")->click();
-        QCOMPARE(rig.pty.read(7).size(), 7);
-        rig.pty.write(reply);
-        // Past the time-out: a judged (or unjudged) reply stops the timer, so
-        // no "设备无响应" may follow.
-        QTest::qWait(TimeoutMs + 100);
+        rig.click("Command2");
+        rig.reply(reply);
+        // A judged (or unjudged) reply stops the timer: no "设备无响应" follows.
+        rig.wait(10000);
         QCOMPARE(rig.sink.messages, messages);
-        QVERIFY(!rig.form.exchange().awaitingReply());
-    }
-
-    void replySplitAcrossReads()
-    {
-        Rig rig;
-        rig.button("Command2")->click();
-        rig.pty.read(7);
-        rig.pty.write(hexBytes("7E FE 08"));
-        QTest::qWait(5);
-        rig.pty.write(hexBytes("00 45 06 51 16"));
-        QTRY_COMPARE(rig.sink.messages, QStringList{"设置成功"});
+        QVERIFY(!rig.window.exchange().awaitingReply());
     }
 
     void noReplyGivesOneNoResponse()
     {
         Rig rig;
-        rig.button("Command2")->click();
-        QTest::qWait(TimeoutMs * 3);
+        rig.click("Command2");
+        rig.wait(2999);
+        QCOMPARE(rig.sink.messages, QStringList());
+        rig.wait(1);
+        QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
+        rig.wait(10000);
         QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
     }
 
     void lateReplyIsStillJudged()
     {
         Rig rig;
-        rig.button("Command2")->click();
-        QTRY_COMPARE(rig.sink.messages, QStringList{"设备无响应"});
-        rig.pty.write(hexBytes("00 11 22 33 44 06"));
-        QTRY_COMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
+        rig.click("Command2");
+        rig.wait(3500);
+        rig.reply("00 11 22 33 44 06");
+        QCOMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
     }
 
     void startUpOnAMissingPortThenRecover()
     {
         Rig rig(false);
-        rig.form.startUp(QStringLiteral("/dev/smscfg-missing"));
+        rig.link.unopenable << "/dev/smscfg-missing";
+        rig.window.startUp(QStringLiteral("/dev/smscfg-missing"));
         QCOMPARE(rig.sink.messages, QStringList{"COM/dev/smscfg-missing" + PortMessageTail});
-        for (int n = 1; n <= 15; ++n)
-            QCOMPARE(rig.button(QStringLiteral("Command%1").arg(n))->isEnabled(), n > 6 && n != 14);
+        for (const CommandEntry &entry : commandTable())
+            QCOMPARE(rig.button(entry.button)->isEnabled(), !entry.needsOpenPort && entry.button != u"Command14");
+        QVERIFY(rig.button("Command7")->isEnabled());
         QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("/dev/smscfg-missing"));
         // The clock lists are there even though the port failed.
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));
         QCOMPARE(rig.get<QComboBox>("Combo7")->count(), 7);
 
         // A request that reaches the line is reported, and no time-out follows.
-        rig.button("Command15")->click();
-        QTest::qWait(TimeoutMs + 100);
+        rig.click("Command15");
+        rig.wait(10000);
         QCOMPARE(rig.sink.messages.mid(1), QStringList{"串口不可用，请重新设置"});
 
         rig.sink.messages.clear();
-        rig.setText("Combo1", rig.pty.slavePath());
-        rig.button("Command7")->click();
+        rig.setText("Combo1", "2");
+        rig.click("Command7");
         QCOMPARE(rig.sink.messages, QStringList());
+        QCOMPARE(rig.link.openedAs, QStringLiteral("2"));
         for (int n = 1; n <= 6; ++n)
             QVERIFY(rig.button(QStringLiteral("Command%1").arg(n))->isEnabled());
-        rig.button("Command2")->click();
-        QCOMPARE(rig.pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+        rig.click("Command2");
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 07 00 45 4C 16"));
     }
 
-    void portTexts_data()
+    void reopenFailureClosesThePort()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("2.9 is port 2") << "2.9" << true;
-        QTest::newRow("2 is port 2") << "2" << true;
-        QTest::newRow("3 does not exist") << "3" << false;
-        QTest::newRow("COM3 is not a number") << "COM3" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("relative path") << "dev/ttyS0" << false;
-    }
-    void portTexts()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, opens);
         Rig rig;
-        // Numbered ports live in a folder of our own: port 2 is its "port1".
-        QTemporaryDir dir;
-        QVERIFY(QFile::link(rig.pty.slavePath(), dir.filePath("port1")));
-        rig.link.setNumberedPortPrefix(dir.filePath("port"));
-
-        rig.setText("Combo1", text);
-        rig.button("Command7")->click();
-        if (opens) {
-            QCOMPARE(rig.sink.messages, QStringList());
-            rig.button("Command2")->click();
-            QCOMPARE(rig.pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
-        } else {
-            QCOMPARE(rig.sink.messages, QStringList{"COM" + text + PortMessageTail});
-            QVERIFY(!rig.link.isOpen());
-            QVERIFY(!rig.button("Command1")->isEnabled());
-            QVERIFY(!rig.button("Command6")->isEnabled());
-            QVERIFY(rig.button("Command8")->isEnabled());
-        }
-        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), text);
+        rig.link.unopenable << "COM3";
+        rig.setText("Combo1", "COM3");
+        rig.click("Command7");
+        QCOMPARE(rig.sink.messages, QStringList{"COMCOM3" + PortMessageTail});
+        QVERIFY(!rig.link.isOpen());
+        QVERIFY(!rig.button("Command1")->isEnabled());
+        QVERIFY(!rig.button("Command6")->isEnabled());
+        QVERIFY(rig.button("Command8")->isEnabled());
+        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("COM3"));
     }
 
     void portVanishesWhileOpen()
     {
         Rig rig;
-        rig.pty.closeKeeper();
-        rig.pty.closeMaster();
-        // The lost link is noticed in the background; the window stays idle.
-        QTRY_VERIFY(!rig.link.isOpen());
+        rig.link.lose();
         QCOMPARE(rig.sink.messages, QStringList());
-        rig.button("Command8")->click();  // empty centre number: its own message
+        rig.click("Command8");  // empty centre number: its own message
         rig.setText("Text10", "1234567");
-        rig.button("Command8")->click();
-        QTest::qWait(TimeoutMs + 100);
+        rig.click("Command8");
+        rig.wait(10000);
         QCOMPARE(rig.sink.messages, (QStringList{"请输入短信中心号码", "串口不可用，请重新设置"}));
 
-        Pty fresh;
         rig.sink.messages.clear();
-        rig.setText("Combo1", fresh.slavePath());
-        rig.button("Command7")->click();
-        rig.button("Command8")->click();
-        QCOMPARE(fresh.read(18), hexBytes("7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16"));
-        fresh.write(hexBytes("00 00 00 00 00 06"));
-        QTRY_COMPARE(rig.sink.messages, QStringList{"设置成功"});
+        rig.click("Command7");
+        rig.click("Command8");
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16"));
+        rig.reply("00 00 00 00 00 06");
+        QCOMPARE(rig.sink.messages, QStringList{"设置成功"});
     }
 };
 

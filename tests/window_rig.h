@@ -1,30 +1,33 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "link/qt_serial_link.h"
-#include "pty.h"
+#include "fake_link.h"
+#include "hex.h"
 #include "recording_sink.h"
+#include "virtual_time.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-// The window on a fresh pseudo-terminal, with its messages going to `Sink`.
+// The window on a fake serial line and virtual time, with its messages going
+// to `Sink`. Nothing here waits in real time.
 template <typename Sink = RecordingSink>
 struct WindowRig {
     template <typename... SinkArgs>
-    explicit WindowRig(smscfg::ExchangeTimings timings, SinkArgs &&...sinkArgs)
-        : sink(std::forward<SinkArgs>(sinkArgs)...), form(link, sink, timings)
+    explicit WindowRig(SinkArgs &&...sinkArgs)
+        : sink(std::forward<SinkArgs>(sinkArgs)...), window(link, sink, {}, time)
     {
     }
 
-    // Start-up on the pseudo-terminal.
-    void open() { form.startUp(pty.slavePath()); }
+    // Start-up on a port that opens.
+    void open() { window.startUp(QStringLiteral("1")); }
 
     template <typename T>
-    T *get(const QString &name) { return form.findChild<T *>(name); }
+    T *get(const QString &name) { return window.findChild<T *>(name); }
     QPushButton *button(const QString &name) { return get<QPushButton>(name); }
+    void click(const QString &name) { button(name)->click(); }
 
     void setText(const QString &name, const QString &text)
     {
@@ -33,6 +36,14 @@ struct WindowRig {
         else
             get<QComboBox>(name)->setEditText(text);
     }
+
+    // The controller answers, and the settle wait passes.
+    void reply(const QString &hex)
+    {
+        link.deliver(hexBytes(hex));
+        time.advance(std::chrono::milliseconds(100));
+    }
+    void wait(int ms) { time.advance(std::chrono::milliseconds(ms)); }
 
     // Inputs with which every command button sends a frame.
     void fillValidInputs()
@@ -47,8 +58,8 @@ struct WindowRig {
         get<QRadioButton>(QStringLiteral("Option1_0"))->setChecked(true);
     }
 
-    Pty pty;
+    FakeLink link;
+    VirtualTime time;
     Sink sink;
-    smscfg::QtSerialLink link;
-    smscfg::MainWindow form;
+    smscfg::MainWindow window;
 };

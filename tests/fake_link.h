@@ -1,0 +1,58 @@
+#pragma once
+
+#include "link/serial_link.h"
+
+#include <QByteArrayList>
+#include <QSet>
+
+// A serial line in memory: records every block written, delivers chunks
+// when the test says so, and can refuse to open or to write.
+class FakeLink : public smscfg::SerialLink {
+public:
+    bool open(const QString &portText, QString *error) override
+    {
+        close();
+        if (unopenable.contains(portText)) {
+            if (error)
+                *error = QStringLiteral("no such port");
+            return false;
+        }
+        m_open = true;
+        openedAs = portText;
+        return true;
+    }
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    bool write(const QByteArray &bytes) override
+    {
+        if (!m_open || failWrites)
+            return false;
+        writes << bytes;
+        return true;
+    }
+    QByteArray readAll() override { return std::exchange(m_received, {}); }
+
+    // The controller's side: bytes arrive and the data event fires.
+    void deliver(const QByteArray &bytes)
+    {
+        m_received += bytes;
+        emit dataReceived();
+    }
+    // The line goes away.
+    void lose(const QString &reason = QStringLiteral("gone"))
+    {
+        m_open = false;
+        emit linkLost(reason);
+    }
+    // Everything written since the last call.
+    QByteArray takeWritten() { return std::exchange(writes, {}).join(); }
+
+    QByteArrayList writes;
+    QSet<QString> unopenable;
+    QString openedAs;
+    bool failWrites = false;
+
+private:
+    bool m_open = false;
+    QByteArray m_received;
+};
