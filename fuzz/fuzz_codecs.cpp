@@ -22,9 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (const auto byte = decimalTextToByte(text))
         FUZZ_CHECK(parseDecimalFloor(trimSpaces(text))->value == *byte);
 
-    const QByteArray list = hexTextToBytes(text);
-    FUZZ_CHECK(list.size() == hexTextByteCount(text));
-    FUZZ_CHECK(list.size() <= (trimSpaces(text).size() + 1) / 2 + 1);
+    if (const auto list = hexListToBytes(text)) {
+        const QString digits = QString(text).remove(u' ');
+        FUZZ_CHECK(list->size() * 2 == digits.size());
+        FUZZ_CHECK(QString::fromLatin1(list->toHex()).compare(digits, Qt::CaseInsensitive) == 0);
+    }
 
     for (const int width : {10, 16}) {
         FUZZ_CHECK(descriptionField(text, width, TextEncoding::Unicode).size() == width);
@@ -34,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto phone = phoneNumberField(text);
     if (const auto *field = std::get_if<QByteArray>(&phone)) {
         FUZZ_CHECK(field->size() == wire::PhoneNumberFieldSize);
-        FUZZ_CHECK(trimSpaces(text).size() <= PhoneNumberMaxLength);
+        FUZZ_CHECK(trimSpaces(text).size() <= wire::PhoneNumberFieldSize);
     } else if (std::get<PhoneNumberProblem>(phone) == PhoneNumberProblem::TooLong) {
-        FUZZ_CHECK(trimSpaces(text).size() > PhoneNumberMaxLength);
+        FUZZ_CHECK(trimSpaces(text).size() > wire::PhoneNumberFieldSize);
     }
 
     PhoneTicks ticks{};

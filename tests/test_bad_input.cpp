@@ -59,15 +59,24 @@ QList<BoxCase> cases()
     };
     auto phoneBox = [&](const QString &empty, const char *name) {
         const QString n = QString::fromUtf8(name);
-        return QStringList{empty, F, n + "太长，最多11个字符", F, n + "只能包含数字、+号等半角字符", F};
+        return QStringList{empty, F, n + "太长，最多11个字符", n + "含有控制字符，只能包含数字、+号等半角字符",
+                           n + "只能包含数字、+号等半角字符", F};
+    };
+    auto pairs = [](const char *name) {
+        return QString::fromUtf8(name) + "必须是成对的16进制数字（0-9、A-F），两个数字一个字节";
+    };
+    auto clockBox = [](const char *name, const char *range) {
+        const QString refusal = QStringLiteral("%1必须是%2之间的两位数字").arg(QString::fromUtf8(name), QString::fromUtf8(range));
+        return QStringList{refusal, refusal, refusal, refusal, refusal, refusal};
     };
     return {
         {"Text3", "Command3", numberBox("设备总数", range("设备总数"))},
-        {"Text2", "Command4", {"地址数", F, "地址数" + list, F, F, F}},
-        {"Text4", "Command5", {"设备端口数", F, "设备端口数" + list, F, F, F}},
+        {"Text2", "Command4", {"地址数", F, "地址数" + list, pairs("地址数"), pairs("地址数"), pairs("地址数")}},
+        {"Text4", "Command5",
+         {"设备端口数", F, "设备端口数" + list, pairs("设备端口数"), pairs("设备端口数"), pairs("设备端口数")}},
         {"Text1", "Command6", numberBox(desc, range("设备描述的地址"))},
         {"Text5", "Command6", {desc, F, "描述的文字超过8个汉字", F, F, F}},
-        {"Text9", "Command6", {desc, noContent, content, F, F, F}},
+        {"Text9", "Command6", {desc, noContent, content, pairs("内容"), pairs("内容"), pairs("内容")}},
         {"Text6", "Command1", numberBox(port, range("端口描述的地址"))},
         {"Text7", "Command1", numberBox(port, range("端口"))},
         {"Text8", "Command1", {port, F, "描述的文字超过5个汉字", F, F, F}},
@@ -82,12 +91,12 @@ QList<BoxCase> cases()
         {"Text14", "Command12", numberBox(probe, range("探头号"))},
         {"Text13", "Command13", numberBox(probe, range("设备轮训号"))},
         {"Text14", "Command13", numberBox(probe, range("探头号"))},
-        {"Combo2", "Command15", {"年必须是两位数字", F, F, F, F, F}},
-        {"Combo3", "Command15", {"月必须是两位数字", F, F, F, F, F}},
-        {"Combo4", "Command15", {"日必须是两位数字", F, F, F, F, F}},
-        {"Combo5", "Command15", {"时必须是两位数字", F, F, F, F, F}},
-        {"Combo6", "Command15", {"分必须是两位数字", F, F, F, F, F}},
-        {"Combo7", "Command15", {F, F, F, F, F, F}},
+        {"Combo2", "Command15", clockBox("年", "00到99")},
+        {"Combo3", "Command15", clockBox("月", "01到12")},
+        {"Combo4", "Command15", clockBox("日", "01到31")},
+        {"Combo5", "Command15", clockBox("时", "00到24")},
+        {"Combo6", "Command15", clockBox("分", "00到60")},
+        {"Combo7", "Command15", QStringList(6, QStringLiteral("星期必须是星期一到星期天之一"))},
     };
 }
 

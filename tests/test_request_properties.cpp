@@ -30,8 +30,17 @@ QString randomText(QRandomGenerator &rng)
 ControlValues randomControls(QRandomGenerator &rng, const CommandEntry &entry)
 {
     ControlValues v;
-    for (const QString &name : entry.textControls())
-        v.texts.insert(name, randomText(rng));
+    // Now and then every box holds a plausible value, so that requests with
+    // many boxes (the clock) reach their frame too.
+    const bool plausible = rng.bounded(3) == 0;
+    for (const QString &name : entry.textControls()) {
+        static const QStringList digits = {"00", "01", "12", "24", "31", "60", "99"};
+        static const QStringList weekdays = {"星期一", "星期日", "星期天", "Monday"};
+        QString text = randomText(rng);
+        if (plausible)
+            text = name == u"Combo7" ? weekdays[rng.bounded(weekdays.size())] : digits[rng.bounded(digits.size())];
+        v.texts.insert(name, text);
+    }
     static const QStringList toggles = {"Check1", "Check3", "Option1_0", "Option1_1"};
     for (const QString &name : toggles)
         if (rng.bounded(2))

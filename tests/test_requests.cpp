@@ -63,7 +63,12 @@ private slots:
 
         row("addresses 0102", "Command4", {"Text2=0102"}, {}, "7E FE 09 00 47 01 02 53 16");
         row("addresses spaces", "Command4", {"Text2=  "}, {}, "7E FE 07 00 47 4E 16");
-        row("addresses one digit", "Command4", {"Text2=7"}, {}, "7E FE 07 00 47 4E 16");
+        const QString addressPairs = "refusal:地址数必须是成对的16进制数字（0-9、A-F），两个数字一个字节";
+        row("addresses one digit", "Command4", {"Text2=7"}, {}, addressPairs);
+        row("addresses 012", "Command4", {"Text2=012"}, {}, addressPairs);
+        row("addresses 0G", "Command4", {"Text2=0G"}, {}, addressPairs);
+        row("addresses 0x08", "Command4", {"Text2=0x08"}, {}, addressPairs);
+        row("addresses 01 0A 1F", "Command4", {"Text2=01 0A 1F"}, {}, "7E FE 0A 00 47 01 0A 1F 7B 16");
         row("addresses empty", "Command4", {"Text2="}, {}, "message:地址数");
         row("addresses 248 bytes", "Command4", {"Text2=" + QString(496, u'0')}, {},
             "7E FE FF 00 47 " + QString("00 ").repeated(248) + "46 16");
@@ -71,6 +76,8 @@ private slots:
             "refusal:地址数最多248个字节（496个16进制数字）");
         row("port counts 0408", "Command5", {"Text4=0408"}, {}, "7E FE 09 00 48 04 08 5D 16");
         row("port counts spaces", "Command5", {"Text4= "}, {}, "7E FE 07 00 48 4F 16");
+        row("port counts odd", "Command5", {"Text4=040"}, {},
+            "refusal:设备端口数必须是成对的16进制数字（0-9、A-F），两个数字一个字节");
         row("port counts empty", "Command5", {"Text4="}, {}, "message:设备端口数");
 
         const QStringList dev = {"Text1=1", "Text9=01"};
@@ -89,7 +96,10 @@ private slots:
             "message:描述的文字超过8个汉字");
         row("device non-BMP counts two", "Command6", dev + QStringList{"Text5=1234567😀"}, {Uni},
             "message:描述的文字超过8个汉字");
-        row("device content one digit", "Command6", {"Text1=1", "Text5=A", "Text9=7"}, {Uni},
+        const QString contentPairs = "refusal:内容必须是成对的16进制数字（0-9、A-F），两个数字一个字节";
+        row("device content one digit", "Command6", {"Text1=1", "Text5=A", "Text9=7"}, {Uni}, contentPairs);
+        row("device content chinese", "Command6", {"Text1=1", "Text5=A", "Text9=温度"}, {Uni}, contentPairs);
+        row("device content spaces only", "Command6", {"Text1=1", "Text5=A", "Text9=  "}, {Uni},
             "refusal:内容至少要有一个字节（两个16进制数字）");
         row("device content too long", "Command6", {"Text1=1", "Text5=A", "Text9=" + QString(464, u'1')}, {Uni},
             "refusal:内容最多231个字节（462个16进制数字）");
@@ -122,8 +132,13 @@ private slots:
         row("centre 7", "Command8", {"Text10=1234567"}, {}, "7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16");
         row("centre spaced", "Command8", {"Text10=  1234567  "}, {},
             "7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16");
-        row("centre 13 cut", "Command8", {"Text10=1234567890123"}, {},
+        row("centre 13", "Command8", {"Text10=8613912345678"}, {}, "refusal:短信中心号码太长，最多11个字符");
+        row("centre 12", "Command8", {"Text10=123456789012"}, {}, "refusal:短信中心号码太长，最多11个字符");
+        row("centre 11 with spaces around", "Command8", {"Text10=  12345678901  "}, {},
             "7E FE 12 00 4B 31 32 33 34 35 36 37 38 39 30 31 9B 16");
+        row("centre with ESC", "Command8", {"Text10=1391234\x1b"}, {},
+            "refusal:短信中心号码含有控制字符，只能包含数字、+号等半角字符");
+        row("phone 13", "Command9", {"Text11=1", "Text12=8613912345678"}, {}, "refusal:电话号码太长，最多11个字符");
         row("centre 14", "Command8", {"Text10=12345678901234"}, {}, "refusal:短信中心号码太长，最多11个字符");
         row("centre spaces", "Command8", {"Text10=  "}, {}, "7E FE 12 00 4B " + QString("00 ").repeated(11) + "5D 16");
         row("centre empty", "Command8", {"Text10="}, {}, "message:请输入短信中心号码");
@@ -192,14 +207,36 @@ private slots:
             "7E FE 0D 00 52 26 12 05 23 42 06 07 16");
         row("clock start values", "Command15", clock({"00", "01", "01", "01", "01", "星期一"}), {},
             "7E FE 0D 00 52 00 01 01 01 01 01 64 16");
+        const auto refused = [](const char *box, const char *range) {
+            return QStringLiteral("refusal:%1必须是%2之间的两位数字").arg(QString::fromUtf8(box), QString::fromUtf8(range));
+        };
+        row("clock lists' ends", "Command15", clock({"99", "12", "31", "24", "60", "星期天"}), {},
+            "7E FE 0D 00 52 99 12 31 24 60 07 C6 16");
+        row("clock hour and minute 00", "Command15", clock({"26", "12", "06", "00", "00", "星期天"}), {},
+            "7E FE 0D 00 52 26 12 06 00 00 07 A4 16");
+        row("clock 星期日 is 星期天", "Command15", clock({"26", "12", "06", "20", "38", "星期日"}), {},
+            "7E FE 0D 00 52 26 12 06 20 38 07 FC 16");
         row("clock four-digit year", "Command15", clock({"2026", "12", "05", "23", "42", "星期天"}), {},
-            "7E FE 0D 00 52 20 12 05 23 42 07 02 16");
-        row("clock unknown weekday", "Command15", clock({"26", "02", "31", "24", "60", "Sunday"}), {},
-            "7E FE 0D 00 52 26 02 31 24 60 00 3C 16");
-        row("clock empty year", "Command15", clock({"", "01", "01", "01", "01", "星期一"}), {},
-            "refusal:年必须是两位数字");
+            refused("年", "00到99"));
+        row("clock 0112", "Command15", clock({"26", "0112", "05", "23", "42", "星期天"}), {}, refused("月", "01到12"));
+        row("clock month 13", "Command15", clock({"26", "13", "05", "23", "42", "星期天"}), {}, refused("月", "01到12"));
+        row("clock month 00", "Command15", clock({"26", "00", "05", "23", "42", "星期天"}), {}, refused("月", "01到12"));
+        row("clock day 32", "Command15", clock({"26", "12", "32", "23", "42", "星期天"}), {}, refused("日", "01到31"));
+        row("clock hour 25", "Command15", clock({"26", "12", "05", "25", "42", "星期天"}), {}, refused("时", "00到24"));
+        row("clock minute 61", "Command15", clock({"26", "12", "05", "23", "61", "星期天"}), {}, refused("分", "00到60"));
+        row("clock 123", "Command15", clock({"26", "12", "123", "23", "42", "星期天"}), {}, refused("日", "01到31"));
+        row("clock 1x", "Command15", clock({"26", "12", "05", "1x", "42", "星期天"}), {}, refused("时", "00到24"));
+        row("clock hex digits", "Command15", clock({"2A", "12", "05", "23", "42", "星期天"}), {}, refused("年", "00到99"));
+        row("clock spaced", "Command15", clock({"26", " 1", "05", "23", "42", "星期天"}), {}, refused("月", "01到12"));
+        row("clock full-width digits", "Command15", clock({"２６", "12", "05", "23", "42", "星期天"}), {},
+            refused("年", "00到99"));
+        row("clock empty year", "Command15", clock({"", "01", "01", "01", "01", "星期一"}), {}, refused("年", "00到99"));
         row("clock one-digit minute", "Command15", clock({"26", "01", "01", "01", "5", "星期一"}), {},
-            "refusal:分必须是两位数字");
+            refused("分", "00到60"));
+        row("clock Monday", "Command15", clock({"26", "12", "07", "23", "42", "Monday"}), {},
+            "refusal:星期必须是星期一到星期天之一");
+        row("clock empty weekday", "Command15", clock({"26", "12", "07", "23", "42", ""}), {},
+            "refusal:星期必须是星期一到星期天之一");
     }
     void requests()
     {

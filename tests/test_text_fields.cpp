@@ -13,26 +13,27 @@ private slots:
     void hexLists_data()
     {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("pairs in order") << "010A1F" << hexBytes("01 0A 1F");
-        QTest::newRow("one digit gives nothing") << "7" << QByteArray();
-        QTest::newRow("spaces only") << "   " << QByteArray();
-        QTest::newRow("L=3 rounds up, last digit doubled") << "0A1" << hexBytes("0A 11");
-        QTest::newRow("L=5 rounds down") << "0A1B2" << hexBytes("0A 1B");
-        QTest::newRow("L=7 rounds up") << "0A1B2C3" << hexBytes("0A 1B 2C 33");
-        QTest::newRow("lower case") << "0a" << hexBytes("0A");
-        QTest::newRow("non-hex counts 0") << "1G" << hexBytes("10");
-        QTest::newRow("inner space") << "0 1" << hexBytes("00 11");
-        QTest::newRow("spaced pairs") << "01 02" << hexBytes("01 00");
-        QTest::newRow("outer spaces trimmed") << "  0102  " << hexBytes("01 02");
-        QTest::newRow("chinese counts 0") << "温1" << hexBytes("01");
+        QTest::addColumn<QString>("expected");  // "refused" when not whole pairs
+        QTest::newRow("pairs in order") << "010A1F" << "01 0A 1F";
+        QTest::newRow("spaced pairs") << "01 0A 1F" << "01 0A 1F";
+        QTest::newRow("spaces anywhere") << " 0 10 A1  F " << "01 0A 1F";
+        QTest::newRow("lower case") << "0a" << "0A";
+        QTest::newRow("spaces only: an empty list") << "   " << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("one digit") << "7" << "refused";
+        QTest::newRow("odd count") << "012" << "refused";
+        QTest::newRow("not a hex digit") << "0G" << "refused";
+        QTest::newRow("0x prefix") << "0x08" << "refused";
+        QTest::newRow("chinese") << "温度" << "refused";
+        QTest::newRow("tab is not a space") << "01\t02" << "refused";
+        QTest::newRow("full-width digits") << "０１" << "refused";
     }
     void hexLists()
     {
         QFETCH(QString, input);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(hexTextToBytes(input), expected);
-        QCOMPARE(hexTextByteCount(input), expected.size());
+        QFETCH(QString, expected);
+        const std::optional<QByteArray> bytes = hexListToBytes(input);
+        QCOMPARE(bytes ? QString::fromLatin1(bytes->toHex(' ').toUpper()) : QStringLiteral("refused"), expected);
     }
 
     void descriptionFields_data()
@@ -83,7 +84,9 @@ private slots:
         QTest::newRow("11 digits") << "12345678901" << "31 32 33 34 35 36 37 38 39 30 31";
         QTest::newRow("short is zero filled") << "1234567" << "31 32 33 34 35 36 37 00 00 00 00";
         QTest::newRow("trimmed") << "  1234567  " << "31 32 33 34 35 36 37 00 00 00 00";
-        QTest::newRow("13 cut to 11") << "1234567890123" << "31 32 33 34 35 36 37 38 39 30 31";
+        QTest::newRow("11 fills the field") << "12345678901" << "31 32 33 34 35 36 37 38 39 30 31";
+        QTest::newRow("12 refused, not cut") << "123456789012" << "too long";
+        QTest::newRow("13 refused, not cut") << "8613912345678" << "too long";
         QTest::newRow("14 refused") << "12345678901234" << "too long";
         QTest::newRow("14 after trim refused") << " 12345678901234 " << "too long";
         QTest::newRow("spaces only") << "   " << "00 00 00 00 00 00 00 00 00 00 00";
@@ -93,7 +96,10 @@ private slots:
         QTest::newRow("full-width digit refused") << "１" << "not single byte";
         QTest::newRow("unmappable refused") << "1\u0e01" << "not single byte";
         QTest::newRow("emoji refused") << "1😀" << "not single byte";
-        QTest::newRow("two-byte in the dropped tail") << "12345678901温" << "not single byte";
+        QTest::newRow("ESC refused") << "139\x1b" "1234" << "control character";
+        QTest::newRow("tab refused") << "139\t1234" << "control character";
+        QTest::newRow("DEL refused") << "139\x7f" << "control character";
+        QTest::newRow("NUL refused") << QString(QChar(0)) + "139" << "control character";
     }
     void phoneNumberFields()
     {
@@ -104,8 +110,11 @@ private slots:
         if (const auto *bytes = std::get_if<QByteArray>(&field))
             actual = QString::fromLatin1(bytes->toHex(' ').toUpper());
         else
-            actual = std::get<PhoneNumberProblem>(field) == PhoneNumberProblem::TooLong ? "too long"
-                                                                                          : "not single byte";
+            switch (std::get<PhoneNumberProblem>(field)) {
+            case PhoneNumberProblem::TooLong: actual = "too long"; break;
+            case PhoneNumberProblem::NotSingleByte: actual = "not single byte"; break;
+            case PhoneNumberProblem::ControlCharacter: actual = "control character"; break;
+            }
         QCOMPARE(actual, expected);
     }
 

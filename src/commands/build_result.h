@@ -37,4 +37,7 @@ private:
 // Refusal text for a box that must hold a decimal number in [low, high].
 QString numberRangeRefusal(const QString &boxName, int low, int high);
 
+// Refusal text for a box that must hold whole pairs of hex digits.
+QString hexPairsRefusal(const QString &boxName);
+
 }  // namespace smscfg

@@ -1,9 +1,27 @@
 #include "commands/clock_request.h"
 
-#include "protocol/hex_text.h"
 #include "protocol/wire.h"
 
 namespace smscfg {
+namespace {
+
+struct ClockField {
+    const QString ClockTexts::*text;
+    const char16_t *name;
+    int low, high;
+};
+
+const ClockField clockFields[wire::ClockFieldCount] = {
+    {&ClockTexts::year, u"年", 0, 99},  {&ClockTexts::month, u"月", 1, 12}, {&ClockTexts::day, u"日", 1, 31},
+    {&ClockTexts::hour, u"时", 0, 24}, {&ClockTexts::minute, u"分", 0, 60},
+};
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
 
 const QStringList &weekdayNames()
 {
@@ -14,23 +32,32 @@ const QStringList &weekdayNames()
     return names;
 }
 
+int weekdayCode(const QString &name)
+{
+    if (name == u"星期日")
+        return 7;
+    return int(weekdayNames().indexOf(name)) + 1;
+}
+
 BuildResult buildClock(const ClockTexts &texts)
 {
-    const std::pair<const QString *, QString> fields[] = {
-        {&texts.year, QStringLiteral("年")},  {&texts.month, QStringLiteral("月")},
-        {&texts.day, QStringLiteral("日")},   {&texts.hour, QStringLiteral("时")},
-        {&texts.minute, QStringLiteral("分")},
-    };
     QByteArray payload;
-    for (const auto &[text, name] : fields) {
-        if (text->size() < 2)
-            return BuildResult::refusal(QStringLiteral("%1必须是两位数字").arg(name));
+    for (const ClockField &field : clockFields) {
+        const QString &text = texts.*field.text;
+        const bool twoDigits = text.size() == 2 && isDigit(text[0]) && isDigit(text[1]);
+        const int value = twoDigits ? (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0') : -1;
+        if (value < field.low || value > field.high)
+            return BuildResult::refusal(QStringLiteral("%1必须是%2到%3之间的两位数字")
+                                            .arg(QString::fromUtf16(field.name))
+                                            .arg(field.low, 2, 10, QLatin1Char('0'))
+                                            .arg(field.high, 2, 10, QLatin1Char('0')));
         // The two digits become the byte's two nibbles: "26" is 0x26.
-        const int high = hexDigitValue(text->at(0)).value_or(0);
-        const int low = hexDigitValue(text->at(1)).value_or(0);
-        payload += char(high * 16 + low);
+        payload += char((value / 10) << 4 | value % 10);
     }
-    payload += char(weekdayNames().indexOf(texts.weekday) + 1);  // not found: 0
+    const int weekday = weekdayCode(texts.weekday);
+    if (weekday == 0)
+        return BuildResult::refusal(QStringLiteral("星期必须是星期一到星期天之一"));
+    payload += char(weekday);
     return BuildResult::ofFrame(*CommandFrame::build(code::Clock, payload));
 }
 

@@ -6,8 +6,8 @@
 
 namespace smscfg {
 
-// The texts of the clock row: year, month, day, hour, minute (two digits
-// each, sent as packed BCD) and the weekday name.
+// The texts of the clock row: year, month, day, hour, minute (two decimal
+// digits each, sent as packed BCD) and the weekday name.
 struct ClockTexts {
     QString year, month, day, hour, minute, weekday;
 };
@@ -15,8 +15,14 @@ struct ClockTexts {
 // The seven weekday names, Monday first; their codes are 1..7.
 const QStringList &weekdayNames();
 
-// Nothing is checked for being a real date; a weekday that is none of the
-// names is sent as 0. A field of fewer than two characters is refused.
+// The weekday code 1..7 of a name; "星期日" is taken as "星期天". 0 for any
+// other text.
+int weekdayCode(const QString &name);
+
+// Each field must be exactly two decimal digits within the values the lists
+// offer, plus 00 (year 00-99, month 01-12, day 01-31, hour 00-24, minute
+// 00-60), and the weekday one of the names. Nothing is checked for being a
+// real date.
 BuildResult buildClock(const ClockTexts &texts);
 
 }  // namespace smscfg

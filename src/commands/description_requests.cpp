@@ -13,10 +13,12 @@ BuildResult buildDeviceDescription(const QString &address, const QString &descri
     if (description.size() > wire::DeviceDescriptionMaxChars)
         return BuildResult::message(QStringLiteral("描述的文字超过8个汉字"));
 
-    const qsizetype contentBytes = hexTextByteCount(content);
-    if (contentBytes == 0)
+    const std::optional<QByteArray> contentBytes = hexListToBytes(content);
+    if (!contentBytes)
+        return BuildResult::refusal(hexPairsRefusal(QStringLiteral("内容")));
+    if (contentBytes->isEmpty())
         return BuildResult::refusal(QStringLiteral("内容至少要有一个字节（两个16进制数字）"));
-    if (contentBytes > wire::DeviceContentMaxBytes)
+    if (contentBytes->size() > wire::DeviceContentMaxBytes)
         return BuildResult::refusal(QStringLiteral("内容最多%1个字节（%2个16进制数字）")
                                         .arg(wire::DeviceContentMaxBytes)
                                         .arg(2 * wire::DeviceContentMaxBytes));
@@ -26,7 +28,7 @@ BuildResult buildDeviceDescription(const QString &address, const QString &descri
 
     QByteArray payload(1, char(*addressByte));
     payload += descriptionField(description, wire::DeviceDescriptionWidth, encoding);
-    payload += hexTextToBytes(content);
+    payload += *contentBytes;
     return BuildResult::ofFrame(*CommandFrame::build(code::DeviceDescription, payload));
 }
 

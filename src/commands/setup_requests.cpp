@@ -11,13 +11,15 @@ BuildResult buildHexList(quint8 code, const QString &text, const QString &boxNam
 {
     if (text.isEmpty())
         return BuildResult::message(boxName);
-    // Count first: a pasted novel should not be converted only to be refused.
-    if (hexTextByteCount(text) > wire::MaxPayload)
+    const std::optional<QByteArray> list = hexListToBytes(text);
+    if (!list)
+        return BuildResult::refusal(hexPairsRefusal(boxName));
+    if (list->size() > wire::MaxPayload)
         return BuildResult::refusal(QStringLiteral("%1最多%2个字节（%3个16进制数字）")
                                         .arg(boxName)
                                         .arg(wire::MaxPayload)
                                         .arg(2 * wire::MaxPayload));
-    return BuildResult::ofFrame(*CommandFrame::build(code, hexTextToBytes(text)));
+    return BuildResult::ofFrame(*CommandFrame::build(code, *list));
 }
 
 }  // namespace

@@ -13,8 +13,13 @@ std::variant<QByteArray, QString> phoneField(const QString &text, const QString 
     auto field = phoneNumberField(text);
     if (auto *bytes = std::get_if<QByteArray>(&field))
         return *bytes;
-    if (std::get<PhoneNumberProblem>(field) == PhoneNumberProblem::TooLong)
+    switch (std::get<PhoneNumberProblem>(field)) {
+    case PhoneNumberProblem::TooLong:
         return QStringLiteral("%1太长，最多%2个字符").arg(boxName).arg(wire::PhoneNumberFieldSize);
+    case PhoneNumberProblem::ControlCharacter:
+        return QStringLiteral("%1含有控制字符，只能包含数字、+号等半角字符").arg(boxName);
+    case PhoneNumberProblem::NotSingleByte: break;
+    }
     return QStringLiteral("%1只能包含数字、+号等半角字符").arg(boxName);
 }
 

@@ -10,13 +10,9 @@ namespace smscfg {
 // character, blanks and non-ASCII included.
 std::optional<quint8> hexDigitValue(QChar c);
 
-// Hex digit pairs to bytes: spaces trimmed at both ends, byte count L/2
-// rounded half to even, each slice of up to two characters read as a pair
-// (a single character counts as both digits). Never fails; characters that
-// are not hex digits count as 0.
-QByteArray hexTextToBytes(const QString &text);
-
-// The number of bytes hexTextToBytes yields for `text`, without building them.
-qsizetype hexTextByteCount(const QString &text);
+// A list of bytes typed as hex digit pairs, in text order. Spaces anywhere
+// are ignored ("01 0A 1F" is 01 0A 1F); what is left must be whole pairs of
+// hex digits. nullopt for an odd number of digits or any other character.
+std::optional<QByteArray> hexListToBytes(const QString &text);
 
 }  // namespace smscfg

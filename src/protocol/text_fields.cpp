@@ -3,6 +3,8 @@
 #include "protocol/cp936.h"
 #include "protocol/decimal_text.h"
 
+#include <optional>
+
 namespace smscfg {
 namespace {
 
@@ -51,20 +53,22 @@ QByteArray descriptionField(const QString &text, int width, TextEncoding encodin
 std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &text)
 {
     const QString number = trimSpaces(text);
-    if (number.size() > PhoneNumberMaxLength)
+    // Cutting a longer number would store another number.
+    if (number.size() > wire::PhoneNumberFieldSize)
         return PhoneNumberProblem::TooLong;
     QByteArray field;
-    bool singleByte = true;
+    std::optional<PhoneNumberProblem> problem;
     forEachCodePoint(number, [&](char32_t cp) {
         const QByteArray code = cp936::encodeCodePoint(cp);
-        if (code.size() != 1)
-            singleByte = false;
+        if (cp < 0x20 || cp == 0x7F)
+            problem = problem.value_or(PhoneNumberProblem::ControlCharacter);
+        else if (code.size() != 1)
+            problem = problem.value_or(PhoneNumberProblem::NotSingleByte);
         else
             field.append(code);
     });
-    if (!singleByte)
-        return PhoneNumberProblem::NotSingleByte;
-    field.truncate(wire::PhoneNumberFieldSize);
+    if (problem)
+        return *problem;
     field.append(QByteArray(wire::PhoneNumberFieldSize - field.size(), '\0'));
     return field;
 }

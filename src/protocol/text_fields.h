@@ -19,14 +19,13 @@ QByteArray descriptionField(const QString &text, int width, TextEncoding encodin
 
 // Why a phone number cannot be stored.
 enum class PhoneNumberProblem {
-    TooLong,          // 14 characters or more after trimming
-    NotSingleByte,    // a character without a one-byte code in code page 936
+    TooLong,           // more than 11 characters after trimming
+    NotSingleByte,     // a character without a one-byte code in code page 936
+    ControlCharacter,  // below 0x20, or 0x7F
 };
 
-inline constexpr int PhoneNumberMaxLength = 13;
-
-// The 11-byte field: the trimmed number's first 11 characters as one-byte
-// codes, then 0x00. 12 or 13 characters are cut to 11.
+// The 11-byte field: the trimmed number's characters as one-byte codes,
+// then 0x00 up to the end. Nothing is ever cut off.
 std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &text);
 
 // Ticked phones 1..16 (index 0 is phone 1). Returns two bytes, high first;
