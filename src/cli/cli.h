@@ -1,8 +1,9 @@
 #pragma once
 
-#include "commands/command_table.h"
+#include "commands/request_words.h"
 #include "link/exchange.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
@@ -22,16 +23,19 @@ enum ExitCode {
 
 // A parsed command line.
 struct Invocation {
+    enum class Action { Request, Help, Version };
+    Action action = Action::Request;
+    QString help;  // what Help prints
     bool dryRun = false;
     QString port = QStringLiteral("1");
     ExchangeTimings timings;
-    const CommandEntry *command = nullptr;
-    ControlValues controls;
+    ParsedRequest request;
 };
 
-// Parses the arguments after the program name. Returns the invocation, or
-// nullopt with a one-line reason in `error` (empty when help was asked for).
-std::optional<Invocation> parseArguments(const QStringList &args, QString *error);
+// Parses the arguments after the program name; `now` is the PC's time for
+// `clock now`. Returns the invocation, or nullopt with a one-line reason in
+// `error`.
+std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error);
 
 QString usageLine();
 QString helpText();
@@ -40,6 +44,7 @@ QString helpText();
 using Sender = std::function<int(const Invocation &, const CommandFrame &, QTextStream &out, QTextStream &err)>;
 
 // The whole command line: parse, build, then print (--dry-run) or send.
-int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sender &send);
+int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sender &send,
+        const QDateTime &now = QDateTime::currentDateTime());
 
 }  // namespace smscfg::cli

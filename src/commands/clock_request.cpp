@@ -32,6 +32,15 @@ const QStringList &weekdayNames()
     return names;
 }
 
+ClockTexts clockTextsOf(const QDateTime &moment)
+{
+    auto two = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    return {two(date.year() % 100), two(date.month()), two(date.day()), two(time.hour()), two(time.minute()),
+            weekdayNames().at(date.dayOfWeek() - 1)};
+}
+
 int weekdayCode(const QString &name)
 {
     if (name == u"星期日")

@@ -2,6 +2,7 @@
 
 #include "commands/build_result.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 namespace smscfg {
@@ -14,6 +15,10 @@ struct ClockTexts {
 
 // The seven weekday names, Monday first; their codes are 1..7.
 const QStringList &weekdayNames();
+
+// The clock row for a moment: two-digit year, month, day, hour and minute,
+// and the weekday's name.
+ClockTexts clockTextsOf(const QDateTime &moment);
 
 // The weekday code 1..7 of a name; "星期日" is taken as "星期天". 0 for any
 // other text.

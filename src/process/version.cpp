@@ -1,0 +1,10 @@
+#include "process/version.h"
+
+namespace smscfg {
+
+QString programVersion()
+{
+    return QStringLiteral(SMSCFG_VERSION);
+}
+
+}  // namespace smscfg

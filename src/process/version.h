@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace smscfg {
+
+// The version the project was built as ("1.0").
+QString programVersion();
+
+}  // namespace smscfg
