@@ -10,25 +10,33 @@ class TestCliSend : public QObject {
 private slots:
     void verdicts_data()
     {
+        QTest::addColumn<QStringList>("request");
         QTest::addColumn<QByteArray>("reply");  // "none": stay silent
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::newRow("accepted") << hexBytes("7E FE 08 00 45 06 51 16") << 0 << "设置成功\n";
-        QTest::newRow("refused") << hexBytes("7E FE 08 00 45 09 54 16") << 1 << "设置失败\n";
-        QTest::newRow("five bytes") << hexBytes("7E FE 08 00 45") << 3 << "";
-        QTest::newRow("silent") << QByteArray("none") << 3 << "设备无响应\n";
+        const QStringList count{"device-count", "12"};
+        QTest::newRow("accepted") << count << hexBytes("7E FE 08 00 46 06 54 16") << 0 << "设置成功\n";
+        QTest::newRow("refused") << count << hexBytes("7E FE 08 00 46 09 57 16") << 1 << "设置失败\n";
+        QTest::newRow("five bytes") << count << hexBytes("7E FE 08 00 46") << 3 << "";
+        QTest::newRow("silent") << count << QByteArray("none") << 3 << "设备无响应\n";
+        QTest::newRow("stray byte before the reply") << QStringList{"init"} << hexBytes("00 7E FE 08 00 45 06 53 16")
+                                                     << 0 << "设置成功\n";
+        QTest::newRow("reply to another request") << QStringList{"init"} << hexBytes("7E FE 08 00 52 09 63 16") << 3
+                                                  << "设备无响应\n";
     }
     void verdicts()
     {
+        QFETCH(QStringList, request);
         QFETCH(QByteArray, reply);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         Pty pty;
         QProcess cli;
-        cli.start(QStringLiteral(SMSCFG_CLI_PATH),
-                  {"--port", pty.slavePath(), "--timeout", "400", "device-count", "12"});
+        cli.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", pty.slavePath(), "--timeout", "400"} + request);
         QVERIFY(cli.waitForStarted());
-        QCOMPARE(pty.read(8, 5000), hexBytes("7E FE 08 00 46 0C 5A 16"));
+        const QByteArray frame = request == QStringList{"init"} ? hexBytes("7E FE 07 00 45 4C 16")
+                                                                : hexBytes("7E FE 08 00 46 0C 5A 16");
+        QCOMPARE(pty.read(frame.size(), 5000), frame);
         if (reply != "none")
             pty.write(reply);
         QVERIFY(cli.waitForFinished(5000));

@@ -71,7 +71,7 @@ private slots:
         rig.sink.messages.clear();
         rig.click("Command2");
         QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 07 00 45 4C 16"));
-        rig.reply("7E FE 08 00 45 09 54 16");
+        rig.reply("7E FE 08 00 45 09 56 16");
         QCOMPARE(rig.sink.messages, QStringList{"设置失败"});
     }
 

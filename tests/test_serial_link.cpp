@@ -39,7 +39,7 @@ private slots:
     void bytesWaitingBeforeOpenAreDropped()
     {
         Pty pty;
-        pty.write(hexBytes("7E FE 08 00 45 09 54 16"));
+        pty.write(hexBytes("7E FE 08 00 45 09 56 16"));
         QtSerialLink link;
         QSignalSpy data(&link, &SerialLink::dataReceived);
         QVERIFY(link.open(pty.slavePath(), nullptr));
@@ -119,7 +119,7 @@ private slots:
         sink.messages.clear();
         window.findChild<QPushButton *>("Command2")->click();
         QCOMPARE(pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
-        pty.write(hexBytes("7E FE 08 00 45 06 51 16"));
+        pty.write(hexBytes("7E FE 08 00 45 06 53 16"));
         QTRY_COMPARE(sink.messages, QStringList{"设置成功"});
     }
 };

@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("accepted") << "00 11 22 33 44 06" << QStringList{"设置成功"};
         QTest::newRow("refused") << "00 11 22 33 44 09" << QStringList{"设置失败"};
-        QTest::newRow("reply frame") << "7E FE 08 00 45 06 51 16" << QStringList{"设置成功"};
+        QTest::newRow("reply frame") << "7E FE 08 00 45 06 53 16" << QStringList{"设置成功"};
         QTest::newRow("bad framing, judged by byte 5") << "FF FF FF FF FF 09 FF" << QStringList{"设置失败"};
         QTest::newRow("five bytes") << "7E FE 08 00 45" << QStringList{};
         QTest::newRow("other status") << "7E FE 08 00 45 07 51 16" << QStringList{};

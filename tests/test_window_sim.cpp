@@ -24,7 +24,7 @@ private slots:
         QTest::newRow("Command15") << QStringList{} << "Command15" << ok;
         QTest::newRow("refuse") << QStringList{"--refuse"} << "Command2" << QStringList{"设置失败"};
         QTest::newRow("silent") << QStringList{"--silent"} << "Command2" << QStringList{"设备无响应"};
-        QTest::newRow("stray") << QStringList{"--stray"} << "Command2" << QStringList{};
+        QTest::newRow("stray") << QStringList{"--stray"} << "Command2" << ok;
         QTest::newRow("short") << QStringList{"--short"} << "Command2" << QStringList{};
         QTest::newRow("split") << QStringList{"--split", "20"} << "Command9" << ok;
     }

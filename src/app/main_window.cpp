@@ -132,9 +132,9 @@ void MainWindow::onReopenClicked()
     setPortButtonsEnabled(true);
 }
 
-void MainWindow::onExchangeFinished(Exchange::Outcome outcome)
+void MainWindow::onExchangeFinished(const Exchange::Result &result)
 {
-    const QString message = outcomeMessage(outcome);
+    const QString message = outcomeMessage(result.outcome);
     if (!message.isEmpty())
         m_sink.show(message);
 }

@@ -33,7 +33,7 @@ protected:
 private:
     void onCommandClicked();
     void onReopenClicked();
-    void onExchangeFinished(Exchange::Outcome outcome);
+    void onExchangeFinished(const Exchange::Result &result);
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
 

@@ -35,13 +35,13 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
     QEventLoop loop;
     int code = NoVerdict;
     QObject::connect(&exchange, &Exchange::finished, &loop,
-                     [&](Exchange::Outcome outcome, const QByteArray &reply) {
-                         const QString message = outcomeMessage(outcome);
+                     [&](const Exchange::Result &result) {
+                         const QString message = outcomeMessage(result.outcome);
                          if (!message.isEmpty())
                              out << message << Qt::endl;
-                         if (outcome == Exchange::Outcome::NoVerdict)
-                             err << "reply without a verdict: " << hexText(reply) << '\n';
-                         code = exitCodeOf(outcome);
+                         if (result.outcome == Exchange::Outcome::NoVerdict)
+                             err << "reply without a verdict: " << hexText(result.reply) << '\n';
+                         code = exitCodeOf(result.outcome);
                          loop.quit();
                      });
     exchange.send(frame.bytes());

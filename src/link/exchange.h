@@ -3,6 +3,7 @@
 #include "link/serial_link.h"
 #include "link/time_source.h"
 
+#include <QList>
 #include <QObject>
 #include <chrono>
 
@@ -17,12 +18,20 @@ struct ExchangeTimings {
 
 // Sends request frames and judges the replies; shows nothing itself.
 //
-// One response timer guards the line. A send starts (or restarts) it and
-// writes the frame. The first data event stops it and, after the settle wait,
-// every waiting byte is read and judged by its sixth byte. When the timer
-// runs out first, the outcome is NoResponse; a reply that comes later is
-// still judged. Nothing guards against a second send while a reply is
-// awaited: the replies are judged as they come.
+// Each request sent waits for its verdict. Received bytes are read as they
+// come. Bytes that form exactly one complete reply frame are judged at once;
+// anything else is judged when the settle wait after its first bytes is over.
+// Judging drops echoes of the requests sent, then takes each well-formed
+// reply frame as the verdict of the oldest waiting request with its command
+// code (its status byte: 06 accepted, 09 refused); a frame with another code
+// answers no request and the wait goes on. Bytes that hold no reply frame at
+// all are judged by their sixth byte. Bytes that arrive while no request
+// waits are only reported.
+//
+// One response timer runs while a request waits: a send starts (or
+// restarts) it, every data event stops it, and it resumes after a judgement
+// that leaves requests waiting. When it runs out, the waiting requests have
+// timed out (one NoResponse); a reply that comes later is still judged.
 class Exchange : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +44,22 @@ public:
     };
     Q_ENUM(Outcome)
 
+    // What became of one request.
+    struct Result {
+        Outcome outcome;
+        QByteArray request;  // the frame sent
+        QByteArray reply;    // the bytes judged; empty without a reply
+        std::chrono::milliseconds roundTrip{0};  // from the send to the outcome
+    };
+
+    // Bytes that gave no verdict, and why.
+    enum class Ignored {
+        OtherRequest,  // a well-formed reply frame with a code no waiting request has
+        Unsolicited,   // bytes while no request waits
+        Echo,          // a copy of a request sent
+    };
+    Q_ENUM(Ignored)
+
     Exchange(SerialLink &link, ExchangeTimings timings = {}, TimeSource &time = TimeSource::system(),
              QObject *parent = nullptr);
 
@@ -42,21 +67,39 @@ public:
     // finishes at once with PortUnusable.
     void send(const QByteArray &frame);
 
-    // True while a reply is awaited (the response timer runs).
-    bool awaitingReply() const { return m_responseTimer->isActive(); }
+    // True while a request waits for its reply within the time-out.
+    bool awaitingReply() const;
+
+    const ExchangeTimings &timings() const { return m_timings; }
 
 signals:
-    void finished(smscfg::Exchange::Outcome outcome, const QByteArray &reply);
+    void sent(const QByteArray &frame);
+    void received(const QByteArray &chunk);
+    void finished(const smscfg::Exchange::Result &result);
+    void ignored(const QByteArray &bytes, smscfg::Exchange::Ignored why);
 
 private:
+    struct Request {
+        QByteArray frame;
+        TimeSource::Clock::time_point sentAt;
+        bool timedOut = false;
+    };
+
     void onDataReceived();
-    void onSettled();
+    void judge();
     void onResponseTimeout();
+    void finish(qsizetype index, Outcome outcome, const QByteArray &reply);
+    QList<QByteArray> waitingFrames() const;
+    void resumeResponseTimer();
 
     SerialLink &m_link;
     ExchangeTimings m_timings;
+    TimeSource &m_time;
     std::unique_ptr<OneShotTimer> m_responseTimer;
     std::unique_ptr<OneShotTimer> m_settleTimer;
+    QList<Request> m_waiting;  // in the order sent
+    QByteArray m_received;     // read since the last judgement
+    TimeSource::Clock::time_point m_deadline{};
 };
 
 }  // namespace smscfg
