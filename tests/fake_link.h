@@ -9,12 +9,12 @@
 // when the test says so, and can refuse to open or to write.
 class FakeLink : public smscfg::SerialLink {
 public:
-    bool open(const QString &portText, QString *error) override
+    bool open(const QString &portText, smscfg::OpenError *error) override
     {
         close();
         if (unopenable.contains(portText)) {
             if (error)
-                *error = QStringLiteral("no such port");
+                *error = {smscfg::OpenError::Reason::NotFound, {}};
             return false;
         }
         m_open = true;

@@ -51,7 +51,7 @@ private slots:
         QVERIFY(cli.waitForFinished(5000));
         QCOMPARE(cli.exitCode(), 4);
         QVERIFY(QString::fromUtf8(cli.readAllStandardError())
-                    .startsWith("COM/dev/smscfg-missing不能用,请换到另一个串口。\n"));
+                    .startsWith("/dev/smscfg-missing不能用,请换到另一个串口。\n没有这个串口设备"));
     }
 
     void refusedInputOpensNothing()

@@ -1,14 +1,20 @@
 #include "app/main_window.h"
 #include "hex.h"
+#include "link/outcome_text.h"
 #include "link/qt_serial_link.h"
 #include "pty.h"
 #include "recording_sink.h"
 
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace smscfg;
 using namespace std::chrono_literals;
@@ -22,8 +28,8 @@ private slots:
     {
         Pty pty;
         QtSerialLink link;
-        QString error;
-        QVERIFY2(link.open(pty.slavePath(), &error), qPrintable(error));
+        OpenError error;
+        QVERIFY2(link.open(pty.slavePath(), &error), qPrintable(openErrorText(error)));
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all += char(b);
@@ -76,10 +82,65 @@ private slots:
         QVERIFY(QFile::link(pty.slavePath(), dir.filePath("port1")));
         QtSerialLink link;
         link.setNumberedPortPrefix(dir.filePath("port"));
-        QString error;
-        QCOMPARE(link.open(text, &error), opens);
+        QCOMPARE(link.open(text, nullptr), opens);
         QCOMPARE(link.isOpen(), opens);
-        QCOMPARE(error.isEmpty(), opens);
+    }
+
+    // What the operator reads when a port cannot be opened: the port as
+    // typed ("COM" only before a number), then why.
+    void portMessages_data()
+    {
+        QTest::addColumn<QString>("text");      // "FILE" stands for a regular file's path
+        QTest::addColumn<QString>("message");
+        const QString tail = QStringLiteral("不能用,请换到另一个串口。\n");
+        QTest::newRow("a number") << "3" << "COM3" + tail + "没有这个串口设备：它不存在，或已被拔出";
+        QTest::newRow("a path") << "/dev/smscfg-missing" << "/dev/smscfg-missing" + tail + "没有这个串口设备：它不存在，或已被拔出";
+        QTest::newRow("COM3") << "COM3" << "COM3" + tail + "串口要写成数字（如 3）或设备路径（如 /dev/ttyUSB0）";
+        QTest::newRow("a regular file") << "FILE" << "FILE" + tail + "这不是串口设备";
+        QTest::newRow("empty") << "" << "串口" + tail + "串口要写成数字（如 3）或设备路径（如 /dev/ttyUSB0）";
+    }
+    void portMessages()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("state.json");
+        QFile(file).open(QIODevice::WriteOnly);
+        text.replace("FILE", file);
+        message.replace("FILE", file);
+        QtSerialLink link;
+        link.setNumberedPortPrefix(dir.filePath("port"));
+        OpenError error;
+        QVERIFY(!link.open(text, &error));
+        QCOMPARE(unusablePortMessage(text, error), message);
+    }
+
+    // A user outside the dialout group is told so. Root may open anything,
+    // so the check runs the command line as nobody.
+    void portWithoutPermission()
+    {
+        Pty pty;
+        if (::geteuid() != 0) {
+            QVERIFY(::chmod(pty.slavePath().toLocal8Bit().constData(), 0) == 0);
+            QtSerialLink link;
+            OpenError error;
+            QVERIFY(!link.open(pty.slavePath(), &error));
+            QCOMPARE(error.reason, OpenError::Reason::NoPermission);
+            return;
+        }
+        const QString setpriv = QStandardPaths::findExecutable("setpriv");
+        if (setpriv.isEmpty())
+            QSKIP("running as root without setpriv: cannot drop privileges to test");
+        QProcess cli;
+        cli.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", QStringLiteral(SMSCFG_CLI_PATH),
+                            "--port", pty.slavePath(), "init"});
+        QVERIFY(cli.waitForFinished(10000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        if (cli.exitCode() != 4 && err.isEmpty())
+            QSKIP(qPrintable("cannot run the command line as nobody: " + err));
+        QCOMPARE(err, pty.slavePath() + "不能用,请换到另一个串口。\n没有权限打开该串口：请把当前用户加入 dialout 组，然后重新登录\n");
+        QCOMPARE(cli.exitCode(), 4);
+        QCOMPARE(pty.readFor(50), QByteArray());
     }
 
     // The other end goes away: the port is closed once, without a busy loop.

@@ -8,7 +8,7 @@ using namespace smscfg;
 
 namespace {
 
-const QString PortMessageTail = QStringLiteral("不能用,请换到另一个串口。");
+const QString PortMessageTail = QStringLiteral("不能用,请换到另一个串口。\n没有这个串口设备：它不存在，或已被拔出");
 
 struct Rig : WindowRig<> {
     explicit Rig(bool startUp = true)
@@ -181,7 +181,7 @@ private slots:
         Rig rig(false);
         rig.link.unopenable << "/dev/smscfg-missing";
         rig.window.startUp(QStringLiteral("/dev/smscfg-missing"));
-        QCOMPARE(rig.sink.messages, QStringList{"COM/dev/smscfg-missing" + PortMessageTail});
+        QCOMPARE(rig.sink.messages, QStringList{"/dev/smscfg-missing" + PortMessageTail});
         for (const CommandEntry &entry : commandTable())
             QCOMPARE(rig.button(entry.button)->isEnabled(), !entry.needsOpenPort && entry.button != u"Command14");
         QVERIFY(rig.button("Command7")->isEnabled());
@@ -212,7 +212,7 @@ private slots:
         rig.link.unopenable << "COM3";
         rig.setText("Combo1", "COM3");
         rig.click("Command7");
-        QCOMPARE(rig.sink.messages, QStringList{"COMCOM3" + PortMessageTail});
+        QCOMPARE(rig.sink.messages, QStringList{"COM3" + PortMessageTail});
         QVERIFY(!rig.link.isOpen());
         QVERIFY(!rig.button("Command1")->isEnabled());
         QVERIFY(!rig.button("Command6")->isEnabled());

@@ -71,12 +71,13 @@ void MainWindow::startUp(const QString &portText)
     if (portText != portCombo->currentText())
         portCombo->setEditText(portText);
 
-    const bool opened = m_link.open(portText, nullptr);
+    OpenError error;
+    const bool opened = m_link.open(portText, &error);
     // The clock lists are filled either way, so that the clock row works
     // once the operator has picked a port that opens.
     fillLists();
     if (!opened) {
-        m_sink.show(unusablePortMessage(portText));
+        m_sink.show(unusablePortMessage(portText, error));
         setPortButtonsEnabled(false);
     }
 }
@@ -124,8 +125,9 @@ void MainWindow::onReopenClicked()
 {
     m_link.close();
     const QString portText = findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText();
-    if (!m_link.open(portText, nullptr)) {
-        m_sink.show(unusablePortMessage(portText));
+    OpenError error;
+    if (!m_link.open(portText, &error)) {
+        m_sink.show(unusablePortMessage(portText, error));
         setPortButtonsEnabled(false);
         return;
     }

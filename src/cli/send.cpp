@@ -26,9 +26,9 @@ int exitCodeOf(Exchange::Outcome outcome)
 int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream &out, QTextStream &err)
 {
     QtSerialLink link;
-    QString reason;
-    if (!link.open(inv.port, &reason)) {
-        err << unusablePortMessage(inv.port) << '\n' << reason << '\n';
+    OpenError error;
+    if (!link.open(inv.port, &error)) {
+        err << unusablePortMessage(inv.port, error) << '\n';
         return PortUnusable;
     }
     Exchange exchange(link, inv.timings);

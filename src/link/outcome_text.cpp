@@ -1,5 +1,7 @@
 #include "link/outcome_text.h"
 
+#include "protocol/decimal_text.h"
+
 namespace smscfg {
 
 QString outcomeMessage(Exchange::Outcome outcome)
@@ -14,9 +16,29 @@ QString outcomeMessage(Exchange::Outcome outcome)
     return {};
 }
 
-QString unusablePortMessage(const QString &portText)
+QString openErrorText(const OpenError &error)
 {
-    return QStringLiteral("COM") + portText + QStringLiteral("不能用,请换到另一个串口。");
+    switch (error.reason) {
+    case OpenError::Reason::NotAPort: return QStringLiteral("串口要写成数字（如 3）或设备路径（如 /dev/ttyUSB0）");
+    case OpenError::Reason::NotFound: return QStringLiteral("没有这个串口设备：它不存在，或已被拔出");
+    case OpenError::Reason::NoPermission:
+        return QStringLiteral("没有权限打开该串口：请把当前用户加入 dialout 组，然后重新登录");
+    case OpenError::Reason::InUse: return QStringLiteral("该串口正被另一个程序使用");
+    case OpenError::Reason::NotSerial: return QStringLiteral("这不是串口设备");
+    case OpenError::Reason::Other: break;
+    }
+    return error.detail.isEmpty() ? QStringLiteral("无法打开该串口")
+                                  : QStringLiteral("无法打开该串口：%1").arg(error.detail);
+}
+
+QString unusablePortMessage(const QString &portText, const OpenError &error)
+{
+    QString port = portText;
+    if (parseDecimalFloor(trimSpaces(portText)))
+        port = QStringLiteral("COM") + portText;
+    else if (trimSpaces(portText).isEmpty())
+        port = QStringLiteral("串口");
+    return port + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);
 }
 
 }  // namespace smscfg

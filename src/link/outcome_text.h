@@ -12,7 +12,12 @@ namespace smscfg {
 // reply without a verdict, which shows nothing.
 QString outcomeMessage(Exchange::Outcome outcome);
 
-// The port named by `portText` cannot be opened.
-QString unusablePortMessage(const QString &portText);
+// The port named by `portText` cannot be opened: "COM3不能用,请换到另一个串口。"
+// ("COM" only before a port number; a path is shown as typed), then on a
+// second line why, where the system said.
+QString unusablePortMessage(const QString &portText, const OpenError &error);
+
+// Why a port cannot be opened, in a few words.
+QString openErrorText(const OpenError &error);
 
 }  // namespace smscfg

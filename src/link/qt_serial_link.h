@@ -16,7 +16,7 @@ public:
     // Where numbered ports live ("/dev/ttyS" unless changed, for tests).
     void setNumberedPortPrefix(const QString &prefix) { m_prefix = prefix; }
 
-    bool open(const QString &portText, QString *error) override;
+    bool open(const QString &portText, OpenError *error) override;
     void close() override;
     bool isOpen() const override;
     bool write(const QByteArray &bytes) override;

@@ -6,6 +6,20 @@
 
 namespace smscfg {
 
+// Why a port could not be opened.
+struct OpenError {
+    enum class Reason {
+        NotAPort,      // the text names no port
+        NotFound,      // no such device (absent, unplugged, a dangling link)
+        NoPermission,  // the user may not open it
+        InUse,         // another program holds it
+        NotSerial,     // a file, or a terminal, not a serial line
+        Other,
+    };
+    Reason reason = Reason::Other;
+    QString detail;  // the system's own words, where it gave any
+};
+
 // The narrow seam between the exchange and a serial line: open on a port
 // text at 9600 8N1, write a block, read what is waiting, and two events.
 class SerialLink : public QObject {
@@ -14,10 +28,10 @@ public:
     using QObject::QObject;
 
     // Opens the port named by `portText` (see portDeviceName) at 9600 8N1,
-    // raw bytes, no flow control, with an empty receive buffer. Closes any
-    // port open before. Returns false, with a reason in `error`, when the text
-    // names no port or the port cannot be opened.
-    virtual bool open(const QString &portText, QString *error) = 0;
+    // raw bytes, no flow control, with an empty receive buffer, for this
+    // program alone. Closes any port open before. Returns false, with the
+    // reason in `error` (may be null), when the port cannot be opened.
+    virtual bool open(const QString &portText, OpenError *error) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     // Queues all of `bytes` for the line. Returns false, writing nothing,
