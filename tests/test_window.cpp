@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace smscfg;
@@ -174,6 +175,27 @@ private slots:
         rig.wait(3500);
         rig.reply("00 11 22 33 44 06");
         QCOMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
+    }
+
+    // Typing into a clock box replaces what it shows, so that it never shows
+    // one value while holding another.
+    void typingIntoAClockBoxReplacesIt()
+    {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QLineEdit *month = rig.get<QComboBox>("Combo3")->lineEdit();
+        QCOMPARE(month->text(), QStringLiteral("01"));
+        QTest::mouseClick(month, Qt::LeftButton, {}, QPoint(month->width() - 2, month->height() / 2));
+        QTest::qWait(0);
+        QTest::keyClicks(month, "12");
+        QCOMPARE(month->text(), QStringLiteral("12"));
+        rig.click("Command15");
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 52 00 12 01 01 01 01 75 16"));
+        // Clicked again with the focus already there: still replaced.
+        QTest::mouseClick(month, Qt::LeftButton, {}, QPoint(2, month->height() / 2));
+        QTest::keyClicks(month, "11");
+        QCOMPARE(month->text(), QStringLiteral("11"));
     }
 
     void startUpOnAMissingPortThenRecover()

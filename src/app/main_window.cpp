@@ -8,10 +8,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace smscfg {
 namespace {
@@ -53,6 +55,10 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     auto *lowerLimit = findChild<QPushButton *>(QStringLiteral("Command14"));
     lowerLimit->hide();
     lowerLimit->setEnabled(false);
+    // The clock boxes are too narrow to show more than their value: typing
+    // replaces it rather than adding to it.
+    for (int n = 2; n <= 7; ++n)
+        findChild<QComboBox *>(QStringLiteral("Combo%1").arg(n))->lineEdit()->installEventFilter(this);
 
     for (const CommandEntry &entry : commandTable())
         connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
@@ -148,6 +154,18 @@ void MainWindow::setPortButtonsEnabled(bool enabled)
     for (const CommandEntry &entry : commandTable())
         if (entry.needsOpenPort)
             findChild<QPushButton *>(entry.button)->setEnabled(enabled);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (edit && event->type() == QEvent::FocusIn) {
+        // After the click that gave the focus has placed the cursor.
+        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+    } else if (edit && event->type() == QEvent::MouseButtonRelease && !edit->hasSelectedText()) {
+        edit->selectAll();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

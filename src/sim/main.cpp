@@ -1,4 +1,5 @@
 #include "process/quit_on_signal.h"
+#include "process/version.h"
 #include "sim/simulator.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ QString helpText()
                "smscfg-sim: a virtual SMS alarm controller on a serial line.\n"
                "\n"
                "usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [fault options]\n"
+               "       smscfg-sim --help | --version\n"
                "\n"
                "By default it creates a pseudo-terminal pair and prints, as its first line,\n"
                "the path the tool should open:  smscfg \"$(smscfg-sim | head -1)\"  or\n"
@@ -69,6 +71,10 @@ int main(int argc, char *argv[])
         };
         if (a == u"--help" || a == u"-h") {
             QTextStream(stdout) << helpText();
+            return 0;
+        }
+        if (a == u"--version") {
+            QTextStream(stdout) << "smscfg-sim " << smscfg::programVersion() << '\n';
             return 0;
         }
         if (a == u"--refuse") {

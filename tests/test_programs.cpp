@@ -1,0 +1,82 @@
+#include "app/qt_translations.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+
+// The three programs as the operator starts them.
+class TestPrograms : public QObject {
+    Q_OBJECT
+private slots:
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("start");
+        const QStringList programs = {SMSCFG_WINDOW_PATH, SMSCFG_CLI_PATH, SMSCFG_SIM_PATH};
+        const QStringList names = {"smscfg", "smscfg-cli", "smscfg-sim"};
+        for (int i = 0; i < 3; ++i) {
+            QTest::addRow("%s --help", qPrintable(names[i])) << programs[i] << "--help"
+                                                             << (i == 0 ? "用法：smscfg" : "");
+            QTest::addRow("%s --version", qPrintable(names[i])) << programs[i] << "--version"
+                                                                << names[i] + " 1.";
+        }
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, argument);
+        QFETCH(QString, start);
+        QProcess p;
+        // No display and no platform: --help must not need one.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("DISPLAY");
+        p.setProcessEnvironment(env);
+        p.start(program, {argument});
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(out.startsWith(start) && out.size() > 10, qPrintable(out));
+    }
+
+    // A signal ends the window promptly even while its start-up message,
+    // shown before anything else could run, is open.
+    void signalWhileTheStartUpBoxIsOpen_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void signalWhileTheStartUpBoxIsOpen()
+    {
+        QFETCH(int, signal);
+        QProcess window;
+        window.start(QStringLiteral(SMSCFG_WINDOW_PATH), {"/dev/smscfg-missing"});
+        QVERIFY(window.waitForStarted());
+        QTest::qWait(700);
+        QCOMPARE(window.state(), QProcess::Running);
+        ::kill(pid_t(window.processId()), signal);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(window.waitForFinished(2000));
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+    }
+
+    void standardButtonsSpeakChinese()
+    {
+        if (!smscfg::installQtChineseTranslations(*qApp))
+            QSKIP("Qt's Chinese translations (qt6-translations-l10n) are not installed");
+        QMessageBox box(QMessageBox::NoIcon, "t", "x", QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    }
+};
+
+QTEST_MAIN(TestPrograms)
+#include "test_programs.moc"
