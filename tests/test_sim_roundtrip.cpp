@@ -114,7 +114,7 @@ private slots:
             QVERIFY2(at(state, path) == value, qPrintable(path));
 
         const QString log = QString::fromUtf8(sim.stop());
-        QVERIFY(log.contains("0x4C phone 3 = 1234567"));
+        QVERIFY(log.contains("0x4C 第3个电话 = 1234567"));
         QCOMPARE(log.count(u'\n'), requests.size());
         QCOMPARE(sim.exitCode(), 0);
     }

@@ -84,3 +84,28 @@ QByteArray phoneMask(const PhoneTicks &ticked)
 }
 
 }  // namespace smscfg
+
+namespace smscfg {
+
+std::optional<QString> phoneNumberOfField(const QByteArray &field)
+{
+    const qsizetype end = field.indexOf('\0');
+    if (end < 0)
+        return QString::fromLatin1(field);
+    for (qsizetype i = end; i < field.size(); ++i)
+        if (field[i] != 0)
+            return std::nullopt;
+    return QString::fromLatin1(field.left(end));
+}
+
+QList<int> phonesOfMask(quint8 high, quint8 low)
+{
+    const unsigned mask = unsigned(high) << 8 | low;
+    QList<int> on;
+    for (int phone = 1; phone <= wire::PhoneSlotCount; ++phone)
+        if (!(mask & (1u << (phone - 1))))
+            on << phone;
+    return on;
+}
+
+}  // namespace smscfg

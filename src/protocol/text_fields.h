@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QList>
 #include <array>
+#include <optional>
 #include <variant>
 
 namespace smscfg {
@@ -28,9 +30,16 @@ enum class PhoneNumberProblem {
 // then 0x00 up to the end. Nothing is ever cut off.
 std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &text);
 
+// The number a field holds: its bytes up to the first 0x00. nullopt when
+// other bytes follow that 0x00.
+std::optional<QString> phoneNumberOfField(const QByteArray &field);
+
 // Ticked phones 1..16 (index 0 is phone 1). Returns two bytes, high first;
 // bit n-1 of high*256+low is 0 exactly when phone n is ticked.
 using PhoneTicks = std::array<bool, wire::PhoneSlotCount>;
 QByteArray phoneMask(const PhoneTicks &ticked);
+
+// The phones (1..16) a mask's two bytes switch on.
+QList<int> phonesOfMask(quint8 high, quint8 low);
 
 }  // namespace smscfg

@@ -2,7 +2,8 @@
 
 #include "protocol/frame.h"
 #include "protocol/wire.h"
-#include "sim/description_text.h"
+#include "protocol/description_text.h"
+#include "protocol/text_fields.h"
 
 #include <QJsonArray>
 
@@ -14,49 +15,16 @@ QString hex(const QByteArray &bytes)
     return hexText(bytes, QString());
 }
 
-Decision refuse(quint8 code, const QString &why)
+Decision refuse(const QString &why)
 {
-    return {false, QStringLiteral("0x%1 refused: %2").arg(QString::number(code, 16).toUpper(), why)};
+    return {false, why};
 }
 
-Decision accept(quint8 code, const QString &what)
-{
-    return {true, QStringLiteral("0x%1 %2").arg(QString::number(code, 16).toUpper(), what)};
-}
+const Decision Accept{true, {}};
 
 QString probeKey(const QByteArray &p)
 {
     return QStringLiteral("%1/%2").arg(quint8(p[0])).arg(quint8(p[1]));
-}
-
-// Phones whose bit in the mask is 0 receive messages.
-QList<int> phonesOn(quint8 high, quint8 low)
-{
-    const unsigned mask = unsigned(high) << 8 | low;
-    QList<int> on;
-    for (int phone = 1; phone <= wire::PhoneSlotCount; ++phone)
-        if (!(mask & (1u << (phone - 1))))
-            on << phone;
-    return on;
-}
-
-QString phoneList(const QList<int> &phones)
-{
-    QStringList names;
-    for (int p : phones)
-        names << QString::number(p);
-    return names.isEmpty() ? QStringLiteral("none") : names.join(u',');
-}
-
-// The number up to the first 0x00; the field holds one-byte codes.
-std::optional<QString> phoneNumber(const QByteArray &field)
-{
-    const qsizetype end = field.indexOf('\0');
-    const QByteArray digits = end < 0 ? field : field.left(end);
-    for (qsizetype i = end < 0 ? field.size() : end; i < field.size(); ++i)
-        if (field[i] != 0)
-            return std::nullopt;
-    return QString::fromLatin1(digits);
 }
 
 std::optional<int> bcd(quint8 byte)
@@ -71,17 +39,14 @@ Decision applyClock(ControllerState &state, const QByteArray &p)
     std::optional<int> v[wire::ClockFieldCount];
     for (int i = 0; i < wire::ClockFieldCount; ++i)
         if (!(v[i] = bcd(quint8(p[i]))))
-            return refuse(code::Clock, QStringLiteral("byte %1 is not two BCD digits").arg(i + 5));
+            return refuse(QStringLiteral("第%1字节不是两位BCD数字").arg(i + 5));
     const int weekday = quint8(p[wire::ClockFieldCount]);
     if (*v[1] < 1 || *v[1] > 12 || *v[2] < 1 || *v[2] > 31 || *v[3] > 24 || *v[4] > 60)
-        return refuse(code::Clock, QStringLiteral("no such date or time"));
+        return refuse(QStringLiteral("没有这个日期或时间"));
     if (weekday < 1 || weekday > 7)
-        return refuse(code::Clock, QStringLiteral("weekday %1 is not 1..7").arg(weekday));
+        return refuse(QStringLiteral("星期%1不在1到7之间").arg(weekday));
     state.clock = ControllerState::Clock{*v[0], *v[1], *v[2], *v[3], *v[4], weekday};
-    return accept(code::Clock, QStringLiteral("clock = %1-%2-%3 %4:%5 weekday %6")
-                                   .arg(hex(p.mid(0, 1)), hex(p.mid(1, 1)), hex(p.mid(2, 1)), hex(p.mid(3, 1)),
-                                        hex(p.mid(4, 1)))
-                                   .arg(weekday));
+    return Accept;
 }
 
 }  // namespace
@@ -104,87 +69,78 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
     const quint8 cmd = quint8(frame[4]);
     const QByteArray p = frame.mid(5, frame.size() - CommandFrame::MinSize);
     if (!wire::isRequestCode(cmd))
-        return refuse(cmd, QStringLiteral("unknown command"));
+        return refuse(QStringLiteral("未知命令"));
     if (!wire::payloadSize(cmd).contains(p.size()))
-        return refuse(cmd, QStringLiteral("payload of %1 bytes").arg(p.size()));
+        return refuse(QStringLiteral("负载%1字节，长度不对").arg(p.size()));
 
     switch (cmd) {
     case code::Initialise:
         state = ControllerState{};
         state.initialisations = 1;
-        return accept(cmd, QStringLiteral("initialise"));
+        return Accept;
     case code::DeviceCount:
         state.deviceCount = quint8(p[0]);
-        return accept(cmd, QStringLiteral("device count = %1").arg(quint8(p[0])));
+        return Accept;
     case code::AddressList:
         state.addresses = p;
-        return accept(cmd, QStringLiteral("addresses = %1").arg(hexText(p)));
+        return Accept;
     case code::PortCountList:
         state.portCounts = p;
-        return accept(cmd, QStringLiteral("port counts = %1").arg(hexText(p)));
+        return Accept;
     case code::DeviceDescription: {
         const DecodedDescription d = decodeDescriptionField(p.mid(1, wire::DeviceDescriptionWidth));
-        const QByteArray content = p.mid(1 + wire::DeviceDescriptionWidth);
-        const QString key = QString::number(quint8(p[0]));
-        state.devices[key] = {d.text, d.encoding, d.textBytes, content};
-        return accept(cmd, QStringLiteral("device %1 description = \"%2\" (%3), content %4")
-                               .arg(key, d.text, d.encoding, hexText(content)));
+        state.devices[QString::number(quint8(p[0]))] = {d.text, d.encoding, d.textBytes,
+                                                        p.mid(1 + wire::DeviceDescriptionWidth)};
+        return Accept;
     }
     case code::PortDescription: {
         if (quint8(p[2]) != wire::PortDescriptionMarker)
-            return refuse(cmd, QStringLiteral("byte 7 is not 01"));
+            return refuse(QStringLiteral("第7字节不是01"));
         const DecodedDescription d = decodeDescriptionField(p.mid(3, wire::PortDescriptionWidth));
-        const QString key = probeKey(p);
-        state.ports[key] = {d.text, d.encoding, d.textBytes, {}};
-        return accept(cmd, QStringLiteral("port %1 description = \"%2\" (%3)").arg(key, d.text, d.encoding));
+        state.ports[probeKey(p)] = {d.text, d.encoding, d.textBytes, {}};
+        return Accept;
     }
     case code::SmsCentre: {
-        const auto number = phoneNumber(p);
+        const auto number = phoneNumberOfField(p);
         if (!number)
-            return refuse(cmd, QStringLiteral("bytes after the end of the number"));
+            return refuse(QStringLiteral("号码的0x00后面还有字节"));
         state.smsCentre = *number;
-        return accept(cmd, QStringLiteral("SMS centre = %1").arg(*number));
+        return Accept;
     }
     case code::RecipientPhone: {
         const int slot = quint8(p[0]);
         if (slot < 1 || slot > wire::PhoneSlotCount)
-            return refuse(cmd, QStringLiteral("phone slot %1 is not 1..16").arg(slot));
-        const auto number = phoneNumber(p.mid(1));
+            return refuse(QStringLiteral("电话序号%1不在1到16之间").arg(slot));
+        const auto number = phoneNumberOfField(p.mid(1));
         if (!number)
-            return refuse(cmd, QStringLiteral("bytes after the end of the number"));
+            return refuse(QStringLiteral("号码的0x00后面还有字节"));
         state.phones[size_t(slot - 1)] = *number;
-        return accept(cmd, QStringLiteral("phone %1 = %2").arg(slot).arg(*number));
+        return Accept;
     }
-    case code::DeviceSwitches: {
-        const QString key = QString::number(quint8(p[0]));
-        state.deviceSwitches[key] = phonesOn(quint8(p[1]), quint8(p[2]));
-        return accept(cmd, QStringLiteral("device %1 sends to phones %2").arg(key, phoneList(state.deviceSwitches[key])));
-    }
-    case code::ProbeSwitches: {
-        const QString key = probeKey(p);
-        state.probeSwitches[key] = phonesOn(quint8(p[2]), quint8(p[3]));
-        return accept(cmd, QStringLiteral("probe %1 sends to phones %2").arg(key, phoneList(state.probeSwitches[key])));
-    }
+    case code::DeviceSwitches:
+        state.deviceSwitches[QString::number(quint8(p[0]))] = phonesOfMask(quint8(p[1]), quint8(p[2]));
+        return Accept;
+    case code::ProbeSwitches:
+        state.probeSwitches[probeKey(p)] = phonesOfMask(quint8(p[2]), quint8(p[3]));
+        return Accept;
     case code::ProbeType:
         if (quint8(p[2]) != wire::SwitchInputProbeType)
-            return refuse(cmd, QStringLiteral("probe type %1 is not 11").arg(hex(p.mid(2, 1))));
+            return refuse(QStringLiteral("探头类型%1不是11").arg(hex(p.mid(2, 1))));
         state.probeTypes[probeKey(p)] = QStringLiteral("switch");
-        return accept(cmd, QStringLiteral("probe %1 type = switch input").arg(probeKey(p)));
+        return Accept;
     case code::AlarmUpperLimit:
     case code::AlarmLowerLimit: {
         const quint8 level = quint8(p[2]);
         if (level != wire::HighLevel && level != wire::LowLevel)
-            return refuse(cmd, QStringLiteral("level %1 is neither 55 nor AA").arg(hex(p.mid(2, 1))));
+            return refuse(QStringLiteral("电平%1既不是55也不是AA").arg(hex(p.mid(2, 1))));
         const QString name = level == wire::HighLevel ? QStringLiteral("high") : QStringLiteral("low");
-        const bool upper = cmd == code::AlarmUpperLimit;
-        (upper ? state.upperLimits : state.lowerLimits)[probeKey(p)] = name;
-        return accept(cmd, QStringLiteral("probe %1 %2 limit = %3 level")
-                               .arg(probeKey(p), upper ? QStringLiteral("upper") : QStringLiteral("lower"), name));
+        (cmd == code::AlarmUpperLimit ? state.upperLimits : state.lowerLimits)[probeKey(p)] = name;
+        return Accept;
     }
     case code::Clock:
         return applyClock(state, p);
     }
-    return refuse(cmd, QStringLiteral("unknown command"));
+    return refuse(QStringLiteral("未知命令"));
 }
 
 QJsonObject ControllerState::toJson() const

@@ -40,10 +40,10 @@ struct ControllerState {
     QJsonObject toJson() const;
 };
 
-// The controller's verdict on one well formed request, and what it meant.
+// The controller's verdict on one well formed request.
 struct Decision {
     bool accepted;
-    QString meaning;  // "0x4C phone 3 = 1234567", or why it was refused
+    QString refusal;  // why it was refused: "电话序号0不在1到16之间"
 };
 
 // Applies a well formed request frame to `state` when its values are

@@ -2,6 +2,7 @@
 
 #include "protocol/frame.h"
 #include "protocol/reply.h"
+#include "protocol/request_text.h"
 #include "protocol/wire.h"
 
 #include <QJsonDocument>
@@ -40,16 +41,13 @@ void Simulator::onReceived(const QByteArray &bytes)
 
 void Simulator::handle(const FrameAssembler::Item &item)
 {
-    Decision decision{false, QStringLiteral("malformed frame")};
+    Decision decision{false, QStringLiteral("帧不完整或已损坏")};
     const quint8 code = item.bytes.size() > 4 ? quint8(item.bytes[4]) : 0;
     if (item.kind == FrameAssembler::Item::Frame) {
-        if (m_options.refuseAll) {
-            ControllerState scratch = m_state;
-            decision = applyRequest(scratch, item.bytes);
-            decision = {false, decision.meaning + QStringLiteral(" (refused: --refuse)")};
-        } else {
+        if (m_options.refuseAll)
+            decision = {false, QStringLiteral("--refuse")};
+        else
             decision = applyRequest(m_state, item.bytes);
-        }
     }
     if (decision.accepted)
         writeState();
@@ -60,9 +58,11 @@ void Simulator::handle(const FrameAssembler::Item &item)
     if (m_options.stray)
         reply.prepend(StrayByte);
 
+    QString meaning = describeRequest(item.bytes);
+    if (!decision.accepted)
+        meaning += QStringLiteral("，拒绝：") + decision.refusal;
     m_log << QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")) << "  " << hexText(item.bytes) << "  "
-          << decision.meaning << "  -> " << (m_options.silent ? QStringLiteral("(silent)") : hexText(reply))
-          << Qt::endl;
+          << meaning << "  -> " << (m_options.silent ? QStringLiteral("(silent)") : hexText(reply)) << Qt::endl;
     if (m_options.silent)
         return;
     if (m_options.delayMs > 0)

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace smscfg::sim {
+namespace smscfg {
 
 // A description field read back into text. The frame does not say which
 // encoding the tool used, so it is inferred: the fill (00 20 00 20 ...) is
@@ -19,4 +19,4 @@ struct DecodedDescription {
 
 DecodedDescription decodeDescriptionField(const QByteArray &field);
 
-}  // namespace smscfg::sim
+}  // namespace smscfg

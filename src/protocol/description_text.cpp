@@ -1,8 +1,8 @@
-#include "sim/description_text.h"
+#include "protocol/description_text.h"
 
 #include "protocol/cp936.h"
 
-namespace smscfg::sim {
+namespace smscfg {
 namespace {
 
 bool matchesFill(const QByteArray &field, qsizetype from)
@@ -23,7 +23,7 @@ bool plausibleUtf16(const QString &text)
             ++i;
             continue;
         }
-        const bool ok = (u >= 0x20 && u < 0x7F) || (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x9FFF)
+        const bool ok = u < 0x7F || (u >= 0x3000 && u <= 0x303F) || (u >= 0x3400 && u <= 0x9FFF)
             || (u >= 0xFF00 && u <= 0xFFEF) || u == 0x20AC || (u >= 0x2000 && u <= 0x206F);
         if (!ok)
             return false;
@@ -49,4 +49,4 @@ DecodedDescription decodeDescriptionField(const QByteArray &field)
     return {cp936::decode(bytes), QStringLiteral("codepage"), bytes};
 }
 
-}  // namespace smscfg::sim
+}  // namespace smscfg
