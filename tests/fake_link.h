@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/port_discovery.h"
 #include "link/serial_link.h"
 
 #include <QByteArrayList>
@@ -55,4 +56,11 @@ public:
 private:
     bool m_open = false;
     QByteArray m_received;
+};
+
+// The ports the system "has": whatever the test puts in the list.
+class FakePorts : public smscfg::PortDiscovery {
+public:
+    QList<smscfg::PortInfo> ports() const override { return list; }
+    QList<smscfg::PortInfo> list;
 };

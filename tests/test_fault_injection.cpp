@@ -50,7 +50,7 @@ private slots:
         rig.open();
         QRandomGenerator rng(7);
         const long before = residentKiB();
-        for (int i = 0; i < 2000; ++i) {
+        for (int i = 0; i < 800; ++i) {
             QByteArray noise(4096, '\0');
             for (char &b : noise)
                 b = char(rng.bounded(256));

@@ -19,6 +19,7 @@ struct WindowRig {
     explicit WindowRig(SinkArgs &&...sinkArgs)
         : sink(std::forward<SinkArgs>(sinkArgs)...), window(link, sink, {}, time)
     {
+        window.setPortDiscovery(ports);
     }
 
     // Start-up on a port that opens.
@@ -58,6 +59,7 @@ struct WindowRig {
         get<QRadioButton>(QStringLiteral("Option1_0"))->setChecked(true);
     }
 
+    FakePorts ports;
     FakeLink link;
     VirtualTime time;
     Sink sink;

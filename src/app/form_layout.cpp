@@ -1,8 +1,8 @@
 #include "app/form_layout.h"
 
-#include "commands/command_table.h"
-
+#include "app/port_combo_box.h"
 #include "app/wrap_button.h"
+#include "commands/command_table.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,13 +14,14 @@
 namespace smscfg {
 namespace {
 
-enum class Kind { Title, Label, Hint, Button, Text, Combo, Check, Option, Frame };
+enum class Kind { Title, Label, Hint, Button, Text, Combo, PortCombo, Check, Option, Frame };
 
 struct Control {
     Kind kind;
     const char *name;
     const char *caption;  // nullptr for a command button: its caption is in the command table
     int left, top, width, height;  // twips
+    const char *rowButton = nullptr;  // for a box: the button Enter presses
 };
 
 // Row by row from the top; the right-hand buttons start at 5520.
@@ -29,53 +30,53 @@ const Control controls[] = {
     {Kind::Button, "Command2", nullptr, 5520, 120, 1890, 420},
 
     {Kind::Label, "Label3", "设备总数", 120, 600, 1300, 360},
-    {Kind::Text, "Text3", "", 1440, 600, 1500, 360},
+    {Kind::Text, "Text3", "", 1440, 600, 1500, 360, "Command3"},
     {Kind::Button, "Command3", nullptr, 5520, 600, 1890, 420},
 
     {Kind::Label, "Label2_0", "地址数", 120, 1080, 1300, 360},
-    {Kind::Text, "Text2", "", 1440, 1080, 2400, 360},
+    {Kind::Text, "Text2", "", 1440, 1080, 2400, 360, "Command4"},
     {Kind::Hint, "Label4", "直接写16进制不要空格", 3900, 1200, 1560, 420},
     {Kind::Button, "Command4", nullptr, 5520, 1080, 1890, 420},
 
     {Kind::Label, "Label5", "设备端口数", 120, 1560, 1300, 360},
-    {Kind::Text, "Text4", "", 1440, 1560, 2400, 360},
+    {Kind::Text, "Text4", "", 1440, 1560, 2400, 360, "Command5"},
     {Kind::Button, "Command5", nullptr, 5520, 1560, 1890, 420},
 
     {Kind::Label, "Label6_0", "设备描述", 120, 2280, 1500, 360},
     {Kind::Label, "Label2_1", "地址", 120, 2640, 600, 360},
-    {Kind::Text, "Text1", "", 720, 2640, 900, 360},
+    {Kind::Text, "Text1", "", 720, 2640, 900, 360, "Command6"},
     {Kind::Label, "Label2_2", "描述", 1740, 2640, 600, 360},
-    {Kind::Text, "Text5", "", 2340, 2640, 3000, 360},
+    {Kind::Text, "Text5", "", 2340, 2640, 3000, 360, "Command6"},
     {Kind::Button, "Command6", nullptr, 5520, 2640, 1890, 420},
     {Kind::Label, "Label2_6", "内容", 1740, 3120, 600, 360},
-    {Kind::Text, "Text9", "", 2340, 3120, 3000, 360},
+    {Kind::Text, "Text9", "", 2340, 3120, 3000, 360, "Command6"},
 
     {Kind::Label, "Label6_1", "端口描述", 120, 3480, 1500, 360},
     {Kind::Check, "Check1", "Unicode", 1740, 3480, 1500, 360},
     {Kind::Label, "Label2_3", "地址", 120, 3840, 600, 360},
-    {Kind::Text, "Text6", "", 720, 3840, 900, 360},
+    {Kind::Text, "Text6", "", 720, 3840, 900, 360, "Command1"},
     {Kind::Label, "Label2_4", "端口", 1740, 3840, 600, 360},
-    {Kind::Text, "Text7", "", 2340, 3840, 900, 360},
+    {Kind::Text, "Text7", "", 2340, 3840, 900, 360, "Command1"},
     {Kind::Label, "Label2_5", "描述", 3360, 3840, 600, 360},
-    {Kind::Text, "Text8", "", 3960, 3840, 1380, 360},
+    {Kind::Text, "Text8", "", 3960, 3840, 1380, 360, "Command1"},
     {Kind::Button, "Command1", nullptr, 5520, 3840, 1890, 420},
 
-    {Kind::Text, "Text10", "", 120, 4440, 5220, 360},
+    {Kind::Text, "Text10", "", 120, 4440, 5220, 360, "Command8"},
     {Kind::Button, "Command8", nullptr, 5520, 4440, 1890, 420},
 
     {Kind::Label, "Label7_0", "设置第", 120, 5040, 900, 360},
-    {Kind::Text, "Text11", "", 1020, 5040, 600, 360},
+    {Kind::Text, "Text11", "", 1020, 5040, 600, 360, "Command9"},
     {Kind::Label, "Label7_1", "个电话", 1680, 5040, 900, 360},
-    {Kind::Text, "Text12", "", 2640, 5040, 2700, 360},
+    {Kind::Text, "Text12", "", 2640, 5040, 2700, 360, "Command9"},
     {Kind::Button, "Command9", nullptr, 5520, 5040, 1890, 540},
 
     {Kind::Frame, "Frame1", "", 120, 5580, 3360, 1620},
     {Kind::Button, "Command10", nullptr, 5520, 5640, 1890, 600},
     {Kind::Label, "Label7_2", "设备轮训号", 3540, 5760, 1200, 360},
-    {Kind::Text, "Text13", "", 4800, 5760, 660, 360},
+    {Kind::Text, "Text13", "", 4800, 5760, 660, 360, "Command10"},
     {Kind::Button, "Command11", nullptr, 5520, 6480, 1890, 600},
     {Kind::Label, "Label7_3", "探头号", 3540, 6600, 1200, 360},
-    {Kind::Text, "Text14", "", 4800, 6600, 660, 360},
+    {Kind::Text, "Text14", "", 4800, 6600, 660, 360, "Command11"},
 
     {Kind::Frame, "Frame2", "", 120, 7200, 1500, 600},
     {Kind::Check, "Check3", "开关量", 240, 7380, 1260, 360},
@@ -85,24 +86,29 @@ const Control controls[] = {
     {Kind::Option, "Option1_1", "高电平", 4560, 7380, 870, 360},
     {Kind::Button, "Command13", nullptr, 5520, 7320, 1890, 420},
 
-    {Kind::Combo, "Combo2", "", 120, 7920, 600, 360},
+    {Kind::Combo, "Combo2", "", 120, 7920, 600, 360, "Command15"},
     {Kind::Label, "Label8_0", "年", 720, 7920, 240, 360},
-    {Kind::Combo, "Combo3", "", 960, 7920, 600, 360},
+    {Kind::Combo, "Combo3", "", 960, 7920, 600, 360, "Command15"},
     {Kind::Label, "Label8_1", "月", 1560, 7920, 240, 360},
-    {Kind::Combo, "Combo4", "", 1800, 7920, 600, 360},
+    {Kind::Combo, "Combo4", "", 1800, 7920, 600, 360, "Command15"},
     {Kind::Label, "Label8_2", "日", 2400, 7920, 240, 360},
-    {Kind::Combo, "Combo5", "", 2640, 7920, 600, 360},
+    {Kind::Combo, "Combo5", "", 2640, 7920, 600, 360, "Command15"},
     {Kind::Label, "Label8_3", "时", 3240, 7920, 240, 360},
-    {Kind::Combo, "Combo6", "", 3480, 7920, 600, 360},
+    {Kind::Combo, "Combo6", "", 3480, 7920, 600, 360, "Command15"},
     {Kind::Label, "Label8_4", "分", 4080, 7920, 240, 360},
-    {Kind::Combo, "Combo7", "", 4320, 7920, 1140, 360},
+    {Kind::Combo, "Combo7", "", 4320, 7920, 1140, 360, "Command15"},
     {Kind::Button, "Command15", nullptr, 5520, 7920, 1890, 420},
 
     {Kind::Label, "Label2_7", "串口设置", 120, 8400, 1100, 360},
-    {Kind::Combo, "Combo1", "", 1260, 8400, 1800, 360},
+    {Kind::PortCombo, "Combo1", "", 1260, 8400, 1800, 360, "Command7"},
     {Kind::Button, "Command14", nullptr, 4680, 8400, 780, 420},
     {Kind::Button, "Command7", "串口设置", 5520, 8400, 1890, 420},
 };
+
+QRect pixels(int left, int top, int width, int height)
+{
+    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
+}
 
 QFont fontOf(double points)
 {
@@ -151,8 +157,9 @@ QWidget *create(const Control &c, QWidget *form)
         w = new QLineEdit(form);
         w->setFont(fontOf(10.5));
         break;
-    case Kind::Combo: {
-        auto *combo = new QComboBox(form);
+    case Kind::Combo:
+    case Kind::PortCombo: {
+        auto *combo = c.kind == Kind::PortCombo ? new PortComboBox(form) : new QComboBox(form);
         combo->setEditable(true);
         // The lists are fixed: typing a text must not add it.
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -174,12 +181,16 @@ QWidget *create(const Control &c, QWidget *form)
         break;
     }
     w->setObjectName(QString::fromLatin1(c.name));
-    w->setGeometry(c.left / TwipsPerPixel, c.top / TwipsPerPixel, c.width / TwipsPerPixel,
-                   c.height / TwipsPerPixel);
+    w->setGeometry(pixels(c.left, c.top, c.width, c.height));
     return w;
 }
 
 // 电话01..电话16 in four rows of four inside Frame1, numbered left to right.
+QRect phoneBoxPlace(int k)
+{
+    return pixels(150 + (k % 4) * 810, 5760 + (k / 4) * 360, 810, 330);
+}
+
 void createPhoneBoxes(QWidget *form)
 {
     for (int k = 0; k < 16; ++k) {
@@ -187,9 +198,7 @@ void createPhoneBoxes(QWidget *form)
         box->setObjectName(QStringLiteral("Check2_%1").arg(k));
         box->setFont(fontOf(9));
         box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
-        const int left = 150 + (k % 4) * 810;
-        const int top = 5760 + (k / 4) * 360;
-        box->setGeometry(left / TwipsPerPixel, top / TwipsPerPixel, 810 / TwipsPerPixel, 330 / TwipsPerPixel);
+        box->setGeometry(phoneBoxPlace(k));
     }
 }
 
@@ -207,6 +216,28 @@ void createFormControls(QWidget *form)
     // Frames sit behind what they hold.
     for (QGroupBox *frame : form->findChildren<QGroupBox *>())
         frame->lower();
+}
+
+}  // namespace smscfg
+
+namespace smscfg {
+
+QList<ControlPlace> formControlPlaces()
+{
+    QList<ControlPlace> places;
+    for (const Control &c : controls)
+        places.append({QString::fromLatin1(c.name), pixels(c.left, c.top, c.width, c.height)});
+    for (int k = 0; k < 16; ++k)
+        places.append({QStringLiteral("Check2_%1").arg(k), phoneBoxPlace(k)});
+    return places;
+}
+
+QString rowButtonOf(const QString &control)
+{
+    for (const Control &c : controls)
+        if (c.rowButton && control == QLatin1String(c.name))
+            return QString::fromLatin1(c.rowButton);
+    return {};
 }
 
 }  // namespace smscfg

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
+#include <QString>
+
 class QWidget;
 
 namespace smscfg {
@@ -8,6 +12,17 @@ namespace smscfg {
 // place, with its caption and objectName (its control name: "Text13",
 // "Check2_0"...). Positions are in twips, 15 to the pixel.
 void createFormControls(QWidget *form);
+
+// Where each control stands on the form, in pixels.
+struct ControlPlace {
+    QString name;
+    QRect geometry;
+};
+QList<ControlPlace> formControlPlaces();
+
+// The button that Enter in a box presses: the button of the box's row.
+// Empty for a control that is not a box.
+QString rowButtonOf(const QString &control);
 
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr int FormWidthTwips = 7530;

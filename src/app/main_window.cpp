@@ -2,21 +2,33 @@
 
 #include "app/app_title.h"
 #include "app/form_layout.h"
+#include "app/log_pane.h"
+#include "app/port_combo_box.h"
 #include "commands/clock_request.h"
 #include "link/outcome_text.h"
+#include "process/version.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace smscfg {
 namespace {
+
+const QString PortKey = QStringLiteral("port");
 
 QString twoDigits(int value)
 {
@@ -42,14 +54,31 @@ QStringList twoDigitRange(int first, int last)
 
 MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timings, TimeSource &time,
                        QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_link(link), m_sink(sink), m_exchange(link, timings, time)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_link(link), m_sink(sink), m_exchange(link, timings, time), m_trafficLog(m_exchange)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
-    createFormControls(this);
-    setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
 
+    // The form keeps its fixed size; the log opens under it and the window
+    // grows to hold it.
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_form = new QWidget(central);
+    m_form->setObjectName(QStringLiteral("form"));
+    createFormControls(m_form);
+    m_form->setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
+    m_logPane = new LogPane(central);
+    m_logPane->setFixedHeight(220);
+    m_logPane->hide();
+    column->addWidget(m_form);
+    column->addWidget(m_logPane);
+    setCentralWidget(central);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_portBox = m_form->findChild<PortComboBox *>(QStringLiteral("Combo1"));
     findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
     findChild<QCheckBox *>(QStringLiteral("Check3"))->setChecked(true);
     auto *lowerLimit = findChild<QPushButton *>(QStringLiteral("Command14"));
@@ -64,28 +93,119 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
         connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             &MainWindow::onReopenClicked);
+    // Enter in a box presses the button of its row.
+    for (const ControlPlace &place : formControlPlaces()) {
+        const QString button = rowButtonOf(place.name);
+        if (button.isEmpty())
+            continue;
+        QWidget *box = m_form->findChild<QWidget *>(place.name);
+        auto *edit = qobject_cast<QLineEdit *>(box);
+        if (auto *combo = qobject_cast<QComboBox *>(box))
+            edit = combo->lineEdit();
+        auto *target = m_form->findChild<QPushButton *>(button);
+        connect(edit, &QLineEdit::returnPressed, target, [target] {
+            if (target->isEnabled())
+                target->click();
+        });
+    }
+
+    connect(&m_exchange, &Exchange::sent, this, &MainWindow::onSent);
     connect(&m_exchange, &Exchange::finished, this, &MainWindow::onExchangeFinished);
+    connect(&m_link, &SerialLink::linkLost, this, &MainWindow::onLinkLost);
+    connect(&m_trafficLog, &TrafficLog::entry, this,
+            [this](const TrafficEntry &entry) { m_logPane->append(formatTrafficEntry(entry)); });
+
+    createMenus();
+    createStatusBar();
 }
 
-void MainWindow::startUp(const QString &portText)
-{
-    auto *portCombo = findChild<QComboBox *>(QStringLiteral("Combo1"));
-    QStringList ports;
-    for (int n = 1; n <= 16; ++n)
-        ports << QString::number(n);
-    fill(portCombo, ports);
-    if (portText != portCombo->currentText())
-        portCombo->setEditText(portText);
+MainWindow::~MainWindow() = default;
 
-    OpenError error;
-    const bool opened = m_link.open(portText, &error);
+void MainWindow::setPortDiscovery(const PortDiscovery &ports)
+{
+    m_portBox->setPortDiscovery(ports);
+}
+
+void MainWindow::setLogClock(TrafficLog::Clock clock)
+{
+    m_trafficLog.setClock(std::move(clock));
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QAction *exit = file->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("actionExit"));
+    exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+    QAction *log = view->addAction(QStringLiteral("通信记录(&L)"));
+    log->setObjectName(QStringLiteral("actionShowLog"));
+    log->setCheckable(true);
+    log->setShortcut(QKeySequence(Qt::Key_F12));
+    connect(log, &QAction::toggled, this, &MainWindow::setLogVisible);
+
+    QMenu *tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    QAction *pcTime = tools->addAction(QStringLiteral("填入电脑时间(&T)"), this, &MainWindow::fillPcTime);
+    pcTime->setObjectName(QStringLiteral("actionFillPcTime"));
+    pcTime->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
+    QAction *refresh = tools->addAction(QStringLiteral("刷新串口列表(&R)"), m_portBox, &PortComboBox::refresh);
+    refresh->setObjectName(QStringLiteral("actionRefreshPorts"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QAction *about = help->addAction(QStringLiteral("关于(&A)"), this, &MainWindow::showAbout);
+    about->setObjectName(QStringLiteral("actionAbout"));
+}
+
+void MainWindow::createStatusBar()
+{
+    m_portStatus = new QLabel(this);
+    m_portStatus->setObjectName(QStringLiteral("portStatus"));
+    m_exchangeStatus = new QLabel(this);
+    m_exchangeStatus->setObjectName(QStringLiteral("exchangeStatus"));
+    m_busy = new QProgressBar(this);
+    m_busy->setObjectName(QStringLiteral("busy"));
+    m_busy->setRange(0, 0);
+    m_busy->setMaximumSize(60, 14);
+    m_busy->setTextVisible(false);
+    m_busy->hide();
+    statusBar()->addWidget(m_exchangeStatus, 1);
+    statusBar()->addWidget(m_busy);
+    statusBar()->addPermanentWidget(m_portStatus);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void MainWindow::startUp(const std::optional<QString> &portText)
+{
+    QString port = QStringLiteral("1");
+    if (portText)
+        port = *portText;
+    else if (m_settings)
+        port = m_settings->value(PortKey, port).toString();
+    m_portBox->refresh();
+    m_portBox->setEditText(port);
+    const bool opened = openPort(port);
     // The clock lists are filled either way, so that the clock row works
     // once the operator has picked a port that opens.
     fillLists();
-    if (!opened) {
+    setPortButtonsEnabled(opened);
+}
+
+bool MainWindow::openPort(const QString &portText)
+{
+    OpenError error;
+    m_portText = portText;
+    if (!m_link.open(portText, &error)) {
+        setPortStatus(portText, QStringLiteral("未打开"));
+        m_trafficLog.portEvent(unusablePortMessage(portText, error).replace(u'\n', QStringLiteral("：")));
         m_sink.show(unusablePortMessage(portText, error));
-        setPortButtonsEnabled(false);
+        return false;
     }
+    setPortStatus(portText, QStringLiteral("已打开"));
+    m_trafficLog.portEvent(QStringLiteral("%1 已打开（9600,n,8,1）").arg(portDisplayName(portText)));
+    if (m_settings)
+        m_settings->setValue(PortKey, portText);
+    return true;
 }
 
 void MainWindow::fillLists()
@@ -101,14 +221,14 @@ void MainWindow::fillLists()
 ControlValues MainWindow::controlValues() const
 {
     ControlValues values;
-    for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
+    for (const QLineEdit *edit : m_form->findChildren<QLineEdit *>()) {
         // A combo box's own line edit carries no control name.
         if (!edit->objectName().isEmpty())
             values.texts.insert(edit->objectName(), edit->text());
     }
-    for (const QComboBox *combo : findChildren<QComboBox *>())
+    for (const QComboBox *combo : m_form->findChildren<QComboBox *>())
         values.texts.insert(combo->objectName(), combo->currentText());
-    for (const QAbstractButton *box : findChildren<QAbstractButton *>()) {
+    for (const QAbstractButton *box : m_form->findChildren<QAbstractButton *>()) {
         if (box->isCheckable() && box->isChecked())
             values.ticked.insert(box->objectName());
     }
@@ -130,21 +250,54 @@ void MainWindow::onCommandClicked()
 void MainWindow::onReopenClicked()
 {
     m_link.close();
-    const QString portText = findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText();
-    OpenError error;
-    if (!m_link.open(portText, &error)) {
-        m_sink.show(unusablePortMessage(portText, error));
-        setPortButtonsEnabled(false);
-        return;
-    }
-    setPortButtonsEnabled(true);
+    setPortButtonsEnabled(openPort(m_portBox->currentText()));
+}
+
+void MainWindow::onSent()
+{
+    setExchangeStatus(QStringLiteral("等待应答…"));
 }
 
 void MainWindow::onExchangeFinished(const Exchange::Result &result)
 {
+    const QString ms = QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
+    switch (result.outcome) {
+    case Exchange::Outcome::Accepted:
+    case Exchange::Outcome::Refused:
+    case Exchange::Outcome::NoResponse: setExchangeStatus(outcomeMessage(result.outcome) + ms); break;
+    case Exchange::Outcome::NoVerdict: setExchangeStatus(QStringLiteral("应答无法识别：") + hexText(result.reply)); break;
+    case Exchange::Outcome::PortUnusable: setExchangeStatus(outcomeMessage(result.outcome)); break;
+    }
     const QString message = outcomeMessage(result.outcome);
     if (!message.isEmpty())
         m_sink.show(message);
+}
+
+void MainWindow::onLinkLost(const QString &reason)
+{
+    setPortStatus(m_portText, QStringLiteral("连接已断开"));
+    setExchangeStatus(QStringLiteral("串口连接已断开"));
+    m_trafficLog.portEvent(QStringLiteral("%1 连接已断开：%2").arg(portDisplayName(m_portText), reason));
+}
+
+void MainWindow::showAbout()
+{
+    m_sink.show(QStringLiteral("%1 %2\nQt %3\n串口：%4")
+                    .arg(applicationTitle(), programVersion(), QString::fromLatin1(qVersion()), portStatus()));
+}
+
+void MainWindow::fillPcTime()
+{
+    const ClockTexts clock = clockTextsOf(m_now());
+    const QString texts[] = {clock.year, clock.month, clock.day, clock.hour, clock.minute, clock.weekday};
+    for (int n = 2; n <= 7; ++n)
+        findChild<QComboBox *>(QStringLiteral("Combo%1").arg(n))->setEditText(texts[n - 2]);
+}
+
+void MainWindow::setLogVisible(bool visible)
+{
+    m_logPane->setVisible(visible);
+    findChild<QAction *>(QStringLiteral("actionShowLog"))->setChecked(visible);
 }
 
 // The buttons that need a working port; the others stay usable so that
@@ -156,6 +309,27 @@ void MainWindow::setPortButtonsEnabled(bool enabled)
             findChild<QPushButton *>(entry.button)->setEnabled(enabled);
 }
 
+void MainWindow::setPortStatus(const QString &portText, const QString &state)
+{
+    m_portStatus->setText(QStringLiteral("串口 %1（%2）").arg(portDisplayName(portText), state));
+}
+
+void MainWindow::setExchangeStatus(const QString &text)
+{
+    m_exchangeStatus->setText(text);
+    m_busy->setVisible(m_exchange.awaitingReply());
+}
+
+QString MainWindow::portStatus() const
+{
+    return m_portStatus->text();
+}
+
+QString MainWindow::exchangeStatus() const
+{
+    return m_exchangeStatus->text();
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = qobject_cast<QLineEdit *>(watched);
@@ -165,12 +339,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (edit && event->type() == QEvent::MouseButtonRelease && !edit->hasSelectedText()) {
         edit->selectAll();
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (m_centred)
         return;
     m_centred = true;

@@ -3,44 +3,93 @@
 #include "app/message_sink.h"
 #include "commands/command_table.h"
 #include "link/exchange.h"
+#include "link/port_discovery.h"
+#include "link/traffic_log.h"
 
-#include <QWidget>
+#include <QDateTime>
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QProgressBar;
+class QSettings;
 
 namespace smscfg {
 
-// The main window (objectName "Form1"). It reads its controls into the
-// request builders, shows their messages and the exchange's verdicts, and
-// hands frames to the exchange; it holds no other state.
-class MainWindow : public QWidget {
+class LogPane;
+class PortComboBox;
+
+// The main window (objectName "Form1"): the form with every control at its
+// place, a menu bar above it, a status bar below it and the communication
+// log, shown on demand, under it. It reads its controls into the request
+// builders, shows their messages and the exchange's verdicts, and hands
+// frames to the exchange.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timings = {},
                TimeSource &time = TimeSource::system(), QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // Fills the lists and opens the port named by `portText` ("1" unless the
-    // operator gave another on the command line). When the port cannot be
-    // opened, says so and disables the buttons that need a port.
-    void startUp(const QString &portText = QStringLiteral("1"));
+    // Where the list of the system's ports comes from.
+    void setPortDiscovery(const PortDiscovery &ports);
+    // Where the last port that opened is remembered; none: not remembered.
+    void setSettings(QSettings *settings) { m_settings = settings; }
+    // The PC's clock, for 填入电脑时间.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    void setLogClock(TrafficLog::Clock clock);
+
+    // Fills the lists and opens the port named by `portText`; without one,
+    // the port that last opened, else "1". When the port cannot be opened,
+    // says so and disables the buttons that need a port.
+    void startUp(const std::optional<QString> &portText = std::nullopt);
 
     // The texts and ticks of every control, by control name.
     ControlValues controlValues() const;
 
     Exchange &exchange() { return m_exchange; }
+    LogPane &logPane() { return *m_logPane; }
+    // The status bar's texts: the port, and what the line is doing.
+    QString portStatus() const;
+    QString exchangeStatus() const;
+
+    // 工具 → 填入电脑时间.
+    void fillPcTime();
+    void setLogVisible(bool visible);
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createMenus();
+    void createStatusBar();
     void onCommandClicked();
     void onReopenClicked();
+    bool openPort(const QString &portText);
+    void onSent();
     void onExchangeFinished(const Exchange::Result &result);
+    void onLinkLost(const QString &reason);
+    void showAbout();
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
+    void setPortStatus(const QString &portText, const QString &state);
+    void setExchangeStatus(const QString &text);
 
     SerialLink &m_link;
     MessageSink &m_sink;
     Exchange m_exchange;
+    TrafficLog m_trafficLog;
+    QSettings *m_settings = nullptr;
+    std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
+    QWidget *m_form;
+    LogPane *m_logPane;
+    PortComboBox *m_portBox;
+    QLabel *m_portStatus;
+    QLabel *m_exchangeStatus;
+    QProgressBar *m_busy;
+    QString m_portText;  // the port opened last, as typed
     bool m_centred = false;
 };
 

@@ -31,14 +31,18 @@ QString openErrorText(const OpenError &error)
                                   : QStringLiteral("无法打开该串口：%1").arg(error.detail);
 }
 
+QString portDisplayName(const QString &portText)
+{
+    if (parseDecimalFloor(trimSpaces(portText)))
+        return QStringLiteral("COM") + portText;
+    if (trimSpaces(portText).isEmpty())
+        return QStringLiteral("串口");
+    return portText;
+}
+
 QString unusablePortMessage(const QString &portText, const OpenError &error)
 {
-    QString port = portText;
-    if (parseDecimalFloor(trimSpaces(portText)))
-        port = QStringLiteral("COM") + portText;
-    else if (trimSpaces(portText).isEmpty())
-        port = QStringLiteral("串口");
-    return port + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);
+    return portDisplayName(portText) + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);
 }
 
 }  // namespace smscfg

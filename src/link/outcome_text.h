@@ -17,6 +17,9 @@ QString outcomeMessage(Exchange::Outcome outcome);
 // second line why, where the system said.
 QString unusablePortMessage(const QString &portText, const OpenError &error);
 
+// A port as the operator reads it: "COM3" for a number, a path as typed.
+QString portDisplayName(const QString &portText);
+
 // Why a port cannot be opened, in a few words.
 QString openErrorText(const OpenError &error);
 

@@ -16,11 +16,6 @@ QString byteHex(quint8 byte)
     return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
 }
 
-QString codeText(quint8 code)
-{
-    return QStringLiteral("0x") + byteHex(code);
-}
-
 QString phones(quint8 high, quint8 low)
 {
     QStringList names;
@@ -97,6 +92,11 @@ QString words(quint8 code, const QByteArray &p)
 }
 
 }  // namespace
+
+QString codeText(quint8 code)
+{
+    return QStringLiteral("0x") + byteHex(code);
+}
 
 QString describeRequest(const QByteArray &frame)
 {

@@ -5,6 +5,9 @@
 
 namespace smscfg {
 
+// A command code as the log shows it: "0x4C".
+QString codeText(quint8 code);
+
 // A request frame in words, for the communication log, the command line's
 // trace and the simulator: "0x4C 第3个电话 = 13912345678". A frame whose
 // payload does not fit its command says so.

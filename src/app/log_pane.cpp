@@ -1,0 +1,81 @@
+#include "app/log_pane.h"
+
+#include "app/app_title.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace smscfg {
+
+LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("logPane"));
+    m_view->setObjectName(QStringLiteral("logView"));
+    m_view->setReadOnly(true);
+    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A field session of noise must not eat the memory.
+    m_view->setMaximumBlockCount(20000);
+    auto *save = new QPushButton(QStringLiteral("保存…"), this);
+    save->setObjectName(QStringLiteral("logSave"));
+    auto *clearButton = new QPushButton(QStringLiteral("清空"), this);
+    clearButton->setObjectName(QStringLiteral("logClear"));
+    connect(save, &QPushButton::clicked, this, &LogPane::onSave);
+    connect(clearButton, &QPushButton::clicked, this, &LogPane::clear);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(clearButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_view);
+    layout->addLayout(buttons);
+}
+
+void LogPane::append(const QString &line)
+{
+    m_view->appendPlainText(line);
+}
+
+QStringList LogPane::lines() const
+{
+    const QString text = m_view->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
+void LogPane::clear()
+{
+    m_view->clear();
+}
+
+bool LogPane::saveTo(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write((m_view->toPlainText() + u'\n').toUtf8());
+        if (file.commit())
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+void LogPane::onSave()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存通信记录"),
+                                                      QStringLiteral("通信记录.txt"),
+                                                      QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!saveTo(path, &error))
+        QMessageBox::warning(this, applicationTitle(), QStringLiteral("无法保存通信记录：%1").arg(error));
+}
+
+}  // namespace smscfg

@@ -1,0 +1,58 @@
+#include "app/port_combo_box.h"
+
+#include <QStyledItemDelegate>
+
+namespace smscfg {
+namespace {
+
+// Shows "path (description)" in the list; the item's text, which the box
+// takes when it is picked, stays the path.
+class PortItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString description = index.data(PortComboBox::DescriptionRole).toString();
+        if (!description.isEmpty())
+            option->text += QStringLiteral(" (%1)").arg(description);
+    }
+};
+
+}  // namespace
+
+PortComboBox::PortComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setItemDelegate(new PortItemDelegate(this));
+}
+
+void PortComboBox::refresh()
+{
+    const QString text = currentText();
+    const QSignalBlocker blocker(this);
+    clear();
+    for (int n = 1; n <= 16; ++n)
+        addItem(QString::number(n));
+    for (const PortInfo &port : portsForDisplay(m_ports->ports())) {
+        addItem(port.path);
+        setItemData(count() - 1, port.description, DescriptionRole);
+        setItemData(count() - 1, port.manufacturer.isEmpty() ? port.description
+                                                              : port.description + u'\n' + port.manufacturer,
+                    Qt::ToolTipRole);
+    }
+    const int index = findText(text);
+    if (index >= 0)
+        setCurrentIndex(index);
+    else
+        setEditText(text);
+}
+
+void PortComboBox::showPopup()
+{
+    refresh();
+    QComboBox::showPopup();
+}
+
+}  // namespace smscfg

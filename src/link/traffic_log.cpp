@@ -1,0 +1,88 @@
+#include "link/traffic_log.h"
+
+#include "link/outcome_text.h"
+#include "protocol/frame.h"
+#include "protocol/request_text.h"
+
+namespace smscfg {
+namespace {
+
+QString kindLabel(TrafficEntry::Kind kind)
+{
+    switch (kind) {
+    case TrafficEntry::Kind::Sent: return QStringLiteral("发送");
+    case TrafficEntry::Kind::Received: return QStringLiteral("接收");
+    case TrafficEntry::Kind::Outcome: return QStringLiteral("结果");
+    case TrafficEntry::Kind::Ignored: return QStringLiteral("忽略");
+    case TrafficEntry::Kind::Port: return QStringLiteral("串口");
+    }
+    return {};
+}
+
+QString ignoredText(const QByteArray &bytes, Exchange::Ignored why)
+{
+    switch (why) {
+    case Exchange::Ignored::OtherRequest:
+        return describeReply(bytes) + QStringLiteral("，不是在等的请求的应答");
+    case Exchange::Ignored::Unsolicited: return QStringLiteral("没有请求在等应答");
+    case Exchange::Ignored::Echo: return QStringLiteral("发出的请求的回显");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString formatTrafficEntry(const TrafficEntry &entry)
+{
+    // A frame is at most 255 bytes; longer runs are noise, shown in part.
+    constexpr qsizetype MaxBytesShown = 256;
+    QString line = entry.time.toString(QStringLiteral("HH:mm:ss.zzz")) + u' ' + kindLabel(entry.kind);
+    if (entry.bytes.size() > MaxBytesShown)
+        line += u' ' + hexText(entry.bytes.left(MaxBytesShown))
+            + QStringLiteral(" …（共%1字节）").arg(entry.bytes.size());
+    else if (!entry.bytes.isEmpty())
+        line += u' ' + hexText(entry.bytes);
+    if (!entry.meaning.isEmpty())
+        line += QStringLiteral("  ") + entry.meaning;
+    return line;
+}
+
+QString describeOutcome(const Exchange::Result &result)
+{
+    const QString code = result.request.size() > 4 ? codeText(quint8(result.request[4])) + u' ' : QString();
+    const QString ms = QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
+    switch (result.outcome) {
+    case Exchange::Outcome::Accepted:
+    case Exchange::Outcome::Refused: return code + outcomeMessage(result.outcome) + ms;
+    case Exchange::Outcome::NoResponse: return code + QStringLiteral("无应答") + ms;
+    case Exchange::Outcome::NoVerdict: return code + QStringLiteral("应答无法识别：") + hexText(result.reply);
+    case Exchange::Outcome::PortUnusable: return code + outcomeMessage(result.outcome);
+    }
+    return {};
+}
+
+TrafficLog::TrafficLog(Exchange &exchange, Clock clock, QObject *parent) : QObject(parent), m_clock(std::move(clock))
+{
+    connect(&exchange, &Exchange::sent, this,
+            [this](const QByteArray &frame) { add(TrafficEntry::Kind::Sent, frame, describeRequest(frame)); });
+    connect(&exchange, &Exchange::received, this,
+            [this](const QByteArray &chunk) { add(TrafficEntry::Kind::Received, chunk, describeReply(chunk)); });
+    connect(&exchange, &Exchange::finished, this, [this](const Exchange::Result &result) {
+        add(TrafficEntry::Kind::Outcome, {}, describeOutcome(result));
+    });
+    connect(&exchange, &Exchange::ignored, this, [this](const QByteArray &bytes, Exchange::Ignored why) {
+        add(TrafficEntry::Kind::Ignored, bytes, ignoredText(bytes, why));
+    });
+}
+
+void TrafficLog::portEvent(const QString &meaning)
+{
+    add(TrafficEntry::Kind::Port, {}, escapeForLog(meaning));
+}
+
+void TrafficLog::add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning)
+{
+    emit entry({m_clock(), kind, bytes, meaning});
+}
+
+}  // namespace smscfg

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "link/exchange.h"
+
+#include <QTime>
+#include <functional>
+
+namespace smscfg {
+
+// One line of the communication log.
+struct TrafficEntry {
+    enum class Kind {
+        Sent,      // a frame written
+        Received,  // a chunk read
+        Outcome,   // what became of a request
+        Ignored,   // bytes that gave no verdict
+        Port,      // the port opened, closed or lost
+    };
+    QTime time;
+    Kind kind;
+    QByteArray bytes;
+    QString meaning;  // in words: "0x4C 第3个电话 = 13912345678", "0x4C 设置成功（57 ms）"
+};
+
+// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678"
+QString formatTrafficEntry(const TrafficEntry &entry);
+
+// Turns what an exchange does into log entries: every frame sent, every
+// chunk received, every outcome, and the bytes that gave no verdict. The
+// window's log pane and the command line's --trace both use it.
+class TrafficLog : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QTime()>;
+
+    explicit TrafficLog(Exchange &exchange, Clock clock = &QTime::currentTime, QObject *parent = nullptr);
+
+    // Something that happened to the port, in words.
+    void portEvent(const QString &meaning);
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+signals:
+    void entry(const smscfg::TrafficEntry &entry);
+
+private:
+    void add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning);
+
+    Clock m_clock;
+};
+
+// An outcome in words, with the request's code: "0x4C 设置成功（57 ms）",
+// "0x45 无应答（3000 ms）", "0x45 应答无法识别：7E FE 08".
+QString describeOutcome(const Exchange::Result &result);
+
+}  // namespace smscfg
