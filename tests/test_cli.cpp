@@ -115,10 +115,10 @@ private slots:
         const auto inv = cli::parseArguments({"--port", "/dev/ttyUSB0", "--timeout", "250", "--dry-run", "init"},
                                              SundayEvening, &error);
         QVERIFY(inv);
-        QCOMPARE(inv->port, QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(inv->ports, QStringList{"/dev/ttyUSB0"});
         QCOMPARE(inv->timings.responseTimeout.count(), 250);
         QVERIFY(inv->dryRun);
-        QCOMPARE(cli::parseArguments({"init"}, SundayEvening, &error)->port, QStringLiteral("1"));
+        QCOMPARE(cli::parseArguments({"init"}, SundayEvening, &error)->ports, QStringList{"1"});
     }
 
     // Through the real binary: stdout, stderr and exit status.
@@ -156,7 +156,7 @@ private slots:
         row("星期日", {"clock", "26", "12", "06", "20", "38", "星期日"}, 0, "7E FE 0D 00 52 26 12 06 20 38 07 FC 16\n",
             "");
         row("Monday", {"clock", "26", "12", "07", "20", "38", "Monday"}, 2, "", "星期必须是星期一到星期天之一\n");
-        row("centre --help", {"centre", "--help"}, 0, "usage: smscfg-cli [--dry-run] [--port PORT] [--timeout MS] "
+        row("centre --help", {"centre", "--help"}, 0, "usage: smscfg-cli [--dry-run] [--trace] [--port PORT] [--timeout MS] "
                                                        "centre NUMBER\n\n  centre NUMBER  (设置短信中心号码, code 0x4B)\n"
                                                        "      NUMBER: the SMS centre's phone number, at most 11 characters\n"
                                                        "      e.g. smscfg-cli --dry-run centre 13800138000\n", "");
@@ -184,7 +184,9 @@ private slots:
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const int code = cli::run({"--dry-run", "clock", "now"}, outStream, errStream, {}, SundayEvening);
+        cli::Environment environment;
+        environment.now = SundayEvening;
+        const int code = cli::run({"--dry-run", "clock", "now"}, outStream, errStream, environment);
         QCOMPARE(code, 0);
         outStream.flush();
         QCOMPARE(out, QStringLiteral("7E FE 0D 00 52 26 12 06 20 38 07 FC 16\n"));

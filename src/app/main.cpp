@@ -1,12 +1,12 @@
 #include "app/main_window.h"
 #include "app/message_box_sink.h"
+#include "app/qt_translations.h"
 #include "link/qt_serial_link.h"
 #include "process/quit_on_signal.h"
 #include "process/version.h"
 
-#include "app/qt_translations.h"
-
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,7 +20,8 @@ const char Help[] =
     "\n"
     "打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。\n"
     "串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS<N-1>，Windows 上是 COMN）；\n"
-    "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开串口 1。\n"
+    "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口，\n"
+    "没有的话打开串口 1。上次的串口记在 ~/.config/smscfg/smscfg.conf。\n"
     "\n"
     "命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。\n";
 
@@ -48,14 +49,19 @@ int main(int argc, char *argv[])
                      qPrintable(args.mid(1).join(u' ')));
         return 64;
     }
-    const QString port = args.size() > 1 ? args.at(1) : QStringLiteral("1");
+    std::optional<QString> port;
+    if (args.size() > 1)
+        port = args.at(1);
 
     smscfg::installQtChineseTranslations(app);
 
     smscfg::quitOnTerminationSignals(app);
     smscfg::QtSerialLink link;
     smscfg::MessageBoxSink sink;
+    // ~/.config/smscfg/smscfg.conf: the last port that opened.
+    QSettings settings(QStringLiteral("smscfg"), QStringLiteral("smscfg"));
     smscfg::MainWindow window(link, sink);
+    window.setSettings(&settings);
     sink.setParent(&window);
     window.show();
     // Inside the event loop, so that a signal ends the program even while

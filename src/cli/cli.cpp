@@ -2,10 +2,12 @@
 
 #include "process/version.h"
 
+#include <QFile>
+
 namespace smscfg::cli {
 namespace {
 
-const QString GlobalOptions = QStringLiteral("[--dry-run] [--port PORT] [--timeout MS]");
+const QString GlobalOptions = QStringLiteral("[--dry-run] [--trace] [--port PORT] [--timeout MS]");
 
 std::optional<Invocation> fail(QString *error, const QString &reason)
 {
@@ -24,7 +26,99 @@ QString commandHelp(const CommandEntry &entry)
     return text;
 }
 
+const QString PortsHelp = QStringLiteral(
+    "  ports\n"
+    "      list the serial ports the system has: path, description, manufacturer,\n"
+    "      VID:PID and serial number, tab-separated\n");
+
+const QString ApplyHelp = QStringLiteral(
+    "  apply PROFILE [--keep-going]\n"
+    "      send every step of a profile file, in order, to each --port at the same\n"
+    "      time; stop at the first 设置失败 or 设备无响应 unless --keep-going.\n"
+    "      A profile is JSON: {\"smscfg-profile\": 1, \"name\": \"一号楼\",\n"
+    "        \"steps\": [[\"device-count\", \"12\"], [\"phone\", \"1\", \"13912345678\"], [\"clock\", \"now\"]]}\n"
+    "      each step being the words that follow smscfg-cli for one request.\n");
+
+Invocation helpFor(const QString &text)
+{
+    Invocation inv;
+    inv.action = Invocation::Action::Help;
+    inv.help = text;
+    return inv;
+}
+
+// `apply PROFILE [--keep-going]` after the global options.
+std::optional<Invocation> parseApply(Invocation inv, const QStringList &words, QString *error)
+{
+    inv.action = Invocation::Action::Apply;
+    QStringList rest;
+    for (const QString &word : words.mid(1)) {
+        if (word == u"--keep-going")
+            inv.keepGoing = true;
+        else if (word == u"--help" || word == u"-h")
+            return helpFor(QStringLiteral("usage: smscfg-cli %1... apply PROFILE [--keep-going]\n\n").arg(GlobalOptions)
+                           + ApplyHelp);
+        else if (word.startsWith(QStringLiteral("--")))
+            return fail(error, QStringLiteral("%1 is not an option of apply").arg(word));
+        else
+            rest << word;
+    }
+    if (rest.size() != 1)
+        return fail(error, QStringLiteral("usage: apply PROFILE [--keep-going]"));
+    inv.profilePath = rest.first();
+    return inv;
+}
+
+int listPorts(QTextStream &out, QTextStream &err, const PortDiscovery &discovery)
+{
+    const QList<PortInfo> ports = portsForDisplay(discovery.ports());
+    if (ports.isEmpty())
+        err << "没有找到串口\n";
+    for (const PortInfo &port : ports)
+        out << portLine(port) << '\n';
+    return Accepted;
+}
+
+int applyProfile(const Invocation &inv, QTextStream &out, QTextStream &err, const Environment &environment)
+{
+    QFile file(inv.profilePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "无法读取配置文件 " << inv.profilePath << "：" << file.errorString() << '\n';
+        return InputRejected;
+    }
+    const auto profile = parseProfile(file.readAll());
+    if (const auto *problem = std::get_if<QString>(&profile)) {
+        err << *problem << '\n';
+        return InputRejected;
+    }
+    const auto steps = buildProfileSteps(std::get<Profile>(profile), environment.now);
+    if (const auto *problem = std::get_if<QString>(&steps)) {
+        err << *problem << '\n';
+        return InputRejected;
+    }
+    const QList<ProfileStep> &built = std::get<QList<ProfileStep>>(steps);
+    if (inv.dryRun) {
+        for (qsizetype i = 0; i < built.size(); ++i)
+            out << QStringLiteral("第%1步  %2  %3\n").arg(i + 1).arg(built[i].frame.toHex(), built[i].words.join(u' '));
+        return Accepted;
+    }
+    return environment.apply(inv, built, out, err);
+}
+
 }  // namespace
+
+int worseExitCode(int a, int b)
+{
+    const auto rank = [](int code) {
+        switch (code) {
+        case Accepted: return 0;
+        case Refused: return 1;
+        case NoVerdict: return 2;
+        default: return 3;
+        }
+    };
+    return rank(a) >= rank(b) ? a : b;
+}
 
 QString usageLine()
 {
@@ -49,12 +143,14 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
         }
         if (arg == u"--dry-run") {
             inv.dryRun = true;
+        } else if (arg == u"--trace") {
+            inv.trace = true;
         } else if (arg == u"--port" || arg == u"--timeout") {
             if (i + 1 >= args.size())
                 return fail(error, QStringLiteral("%1 needs a value").arg(arg));
             const QString value = args[++i];
             if (arg == u"--port") {
-                inv.port = value;
+                inv.ports << value;
             } else {
                 bool ok = false;
                 const int ms = value.toInt(&ok);
@@ -68,12 +164,26 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
             break;
         }
     }
-    auto parsed = parseRequestWords(args.mid(i), now);
+    const QStringList words = args.mid(i);
+    if (inv.ports.isEmpty())
+        inv.ports << QStringLiteral("1");
+    if (!words.isEmpty() && words.first() == u"ports") {
+        if (words.size() > 1)
+            return fail(error, QStringLiteral("usage: ports"));
+        inv.action = Invocation::Action::ListPorts;
+        return inv;
+    }
+    if (!words.isEmpty() && words.first() == u"apply")
+        return parseApply(std::move(inv), words, error);
+    if (inv.ports.size() > 1)
+        return fail(error, QStringLiteral("several --port go with apply only"));
+
+    auto parsed = parseRequestWords(words, now);
     if (auto *problem = std::get_if<WordsProblem>(&parsed)) {
         if (!problem->helpAsked)
             return fail(error, problem->reason);
         inv.action = Invocation::Action::Help;
-        const CommandEntry &entry = *findCommandByCliName(args[i]);
+        const CommandEntry &entry = *findCommandByCliName(words.first());
         inv.help = QStringLiteral("usage: smscfg-cli %1 %2\n\n").arg(GlobalOptions, requestSynopsis(entry))
             + commandHelp(entry);
         return inv;
@@ -85,15 +195,19 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
 QString helpText()
 {
     QString text = QStringLiteral(
-        "smscfg-cli: send one setting to the SMS alarm controller, as the window's buttons do.\n"
+        "smscfg-cli: send settings to the SMS alarm controller, as the window's buttons do.\n"
         "\n"
         "usage: smscfg-cli %1 COMMAND ARG...\n"
+        "       smscfg-cli [--dry-run] [--trace] [--port PORT]... apply PROFILE [--keep-going]\n"
+        "       smscfg-cli ports\n"
         "       smscfg-cli --help | --version\n"
         "\n"
         "  --dry-run     print the request frame as hex and send nothing\n"
+        "  --trace       print every frame sent and every chunk received on stderr,\n"
+        "                with the time, the hex and what it means\n"
         "  --port PORT   serial port: a number N (port N: COMN, /dev/ttyS<N-1> on Linux)\n"
         "                or a device path such as /dev/ttyUSB0; default 1\n"
-        "  --timeout MS  how long to wait for the reply; default 3000\n"
+        "  --timeout MS  how long to wait for each reply; default 3000\n"
         "\n"
         "Each ARG is taken exactly as the window's box would hold it: spaces are kept,\n"
         "\"\" is an empty box, and -1 is a text. A word starting with -- that is not the\n"
@@ -104,18 +218,19 @@ QString helpText()
                        .arg(GlobalOptions);
     for (const CommandEntry &entry : commandTable())
         text += u'\n' + commandHelp(entry);
+    text += QStringLiteral("\n  clock now sends the PC's local time.\n\n") + PortsHelp + u'\n' + ApplyHelp;
     text += QStringLiteral(
-        "\n  clock now sends the PC's local time.\n"
         "\nExit status: 0 accepted (设置成功) or frame printed; 1 refused (设置失败);\n"
         "2 input rejected (message on stderr, nothing sent); 3 no response (设备无响应)\n"
-        "or a reply without a verdict; 4 port cannot be opened; 64 wrong usage.\n");
+        "or a reply without a verdict; 4 port cannot be used; 64 wrong usage.\n"
+        "With apply, the worst over all steps and ports.\n");
     return text;
 }
 
-int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sender &send, const QDateTime &now)
+int run(const QStringList &args, QTextStream &out, QTextStream &err, const Environment &environment)
 {
     QString error;
-    const std::optional<Invocation> inv = parseArguments(args, now, &error);
+    const std::optional<Invocation> inv = parseArguments(args, environment.now, &error);
     if (!inv) {
         err << "smscfg-cli: " << error << '\n' << usageLine() << '\n';
         return Usage;
@@ -123,6 +238,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sende
     switch (inv->action) {
     case Invocation::Action::Help: out << inv->help; return Accepted;
     case Invocation::Action::Version: out << "smscfg-cli " << programVersion() << '\n'; return Accepted;
+    case Invocation::Action::ListPorts: return listPorts(out, err, *environment.ports);
+    case Invocation::Action::Apply: return applyProfile(*inv, out, err, environment);
     case Invocation::Action::Request: break;
     }
     const BuildResult result = inv->request.command->build(inv->request.controls);
@@ -134,7 +251,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, const Sende
         out << result.frame().toHex() << '\n';
         return Accepted;
     }
-    return send(*inv, result.frame(), out, err);
+    return environment.send(*inv, result.frame(), out, err);
 }
 
 }  // namespace smscfg::cli

@@ -8,5 +8,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return smscfg::cli::run(app.arguments().mid(1), out, err, smscfg::cli::sendOverSerial);
+    return smscfg::cli::run(app.arguments().mid(1), out, err,
+                            {smscfg::cli::sendOverSerial, smscfg::cli::applyOverSerial});
 }

@@ -1,10 +1,14 @@
 #include "cli/send.h"
 
-#include "link/exchange.h"
 #include "link/outcome_text.h"
 #include "link/qt_serial_link.h"
+#include "link/step_runner.h"
+#include "link/traffic_log.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+
+#include <memory>
 
 namespace smscfg::cli {
 namespace {
@@ -21,33 +25,151 @@ int exitCodeOf(Exchange::Outcome outcome)
     return NoVerdict;
 }
 
+QString verdictText(const Exchange::Result &result)
+{
+    if (result.outcome == Exchange::Outcome::NoVerdict)
+        return QStringLiteral("应答无法识别：") + hexText(result.reply);
+    return outcomeMessage(result.outcome);
+}
+
+// One controller on one port: the line, its exchange and, with --trace, its
+// traffic on stderr.
+struct Session {
+    Session(const QString &portText, const Invocation &inv, QTextStream &err, bool tagLines)
+        : port(portText), exchange(link, inv.timings)
+    {
+        if (!inv.trace)
+            return;
+        trace = std::make_unique<TrafficLog>(exchange);
+        const QString tag = tagLines ? portDisplayName(port) + QStringLiteral("  ") : QString();
+        QObject::connect(trace.get(), &TrafficLog::entry, [&err, tag](const TrafficEntry &entry) {
+            err << tag << formatTrafficEntry(entry) << Qt::endl;
+        });
+    }
+
+    bool open(QTextStream &err)
+    {
+        OpenError error;
+        if (link.open(port, &error)) {
+            if (trace)
+                trace->portEvent(QStringLiteral("%1 已打开（9600,n,8,1）").arg(portDisplayName(port)));
+            return true;
+        }
+        err << unusablePortMessage(port, error) << '\n';
+        return false;
+    }
+
+    QString port;
+    QtSerialLink link;
+    Exchange exchange;
+    std::unique_ptr<TrafficLog> trace;
+};
+
 }  // namespace
 
 int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream &out, QTextStream &err)
 {
-    QtSerialLink link;
-    OpenError error;
-    if (!link.open(inv.port, &error)) {
-        err << unusablePortMessage(inv.port, error) << '\n';
+    Session session(inv.ports.first(), inv, err, false);
+    if (!session.open(err))
         return PortUnusable;
-    }
-    Exchange exchange(link, inv.timings);
     QEventLoop loop;
     int code = NoVerdict;
-    QObject::connect(&exchange, &Exchange::finished, &loop,
-                     [&](const Exchange::Result &result) {
-                         const QString message = outcomeMessage(result.outcome);
-                         if (!message.isEmpty())
-                             out << message << Qt::endl;
-                         if (result.outcome == Exchange::Outcome::NoVerdict)
-                             err << "reply without a verdict: " << hexText(result.reply) << '\n';
-                         code = exitCodeOf(result.outcome);
-                         loop.quit();
-                     });
-    exchange.send(frame.bytes());
+    QObject::connect(&session.exchange, &Exchange::finished, &loop, [&](const Exchange::Result &result) {
+        const QString message = outcomeMessage(result.outcome);
+        if (!message.isEmpty())
+            out << message << Qt::endl;
+        if (result.outcome == Exchange::Outcome::NoVerdict && !inv.trace)
+            err << "应答无法识别：" << hexText(result.reply) << '\n';
+        code = exitCodeOf(result.outcome);
+        loop.quit();
+    });
+    session.exchange.send(frame.bytes());
     // The exchange always finishes: by a reply, the time-out or a failed write.
-    if (exchange.awaitingReply())
+    if (session.exchange.awaitingReply())
         loop.exec();
+    return code;
+}
+
+int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTextStream &out, QTextStream &err)
+{
+    QList<QByteArray> frames;
+    for (const ProfileStep &step : steps)
+        frames << step.frame.bytes();
+    const bool several = inv.ports.size() > 1;
+
+    struct Run {
+        std::unique_ptr<Session> session;
+        std::unique_ptr<StepRunner> runner;
+        QElapsedTimer clock;
+        int code = Accepted;
+        qsizetype counts[4] = {};  // accepted, refused, no response or no verdict, sent
+        bool usable = false;
+        bool done = false;
+    };
+    std::vector<Run> runs(size_t(inv.ports.size()));
+    QEventLoop loop;
+    auto finishIfAllDone = [&] {
+        if (std::all_of(runs.cbegin(), runs.cend(), [](const Run &r) { return r.done; }))
+            loop.quit();
+    };
+    for (size_t p = 0; p < runs.size(); ++p) {
+        Run &run = runs[p];
+        run.session = std::make_unique<Session>(inv.ports[qsizetype(p)], inv, err, several);
+        run.usable = run.session->open(err);
+        if (!run.usable) {
+            run.code = PortUnusable;
+            run.done = true;
+            continue;
+        }
+        run.runner = std::make_unique<StepRunner>(run.session->exchange, frames, inv.keepGoing);
+        const QString port = portDisplayName(run.session->port);
+        QObject::connect(run.runner.get(), &StepRunner::stepFinished,
+                         [&, port, p](qsizetype index, const Exchange::Result &result) {
+                             Run &r = runs[p];
+                             out << QStringLiteral("%1  第%2步  %3  %4  %5 ms")
+                                        .arg(port)
+                                        .arg(index + 1)
+                                        .arg(steps[index].words.join(u' '), verdictText(result))
+                                        .arg(result.roundTrip.count())
+                                    << Qt::endl;
+                             r.code = worseExitCode(r.code, exitCodeOf(result.outcome));
+                             ++r.counts[3];
+                             ++r.counts[result.outcome == Exchange::Outcome::Accepted ? 0
+                                        : result.outcome == Exchange::Outcome::Refused ? 1
+                                                                                        : 2];
+                         });
+        QObject::connect(run.runner.get(), &StepRunner::done, [&, p](bool) {
+            runs[p].done = true;
+            finishIfAllDone();
+        });
+    }
+    for (Run &run : runs) {
+        if (run.runner) {
+            run.clock.start();
+            run.runner->start();
+        }
+    }
+    if (!std::all_of(runs.cbegin(), runs.cend(), [](const Run &r) { return r.done; }))
+        loop.exec();
+
+    int code = Accepted;
+    out << QStringLiteral("汇总（%1步）：").arg(steps.size()) << Qt::endl;
+    for (const Run &run : runs) {
+        const QString port = portDisplayName(run.session->port);
+        if (!run.usable) {
+            out << QStringLiteral("%1  串口不能用，未发送").arg(port) << Qt::endl;
+        } else {
+            out << QStringLiteral("%1  成功 %2，失败 %3，无响应 %4，未发送 %5，共 %6 ms")
+                       .arg(port)
+                       .arg(run.counts[0])
+                       .arg(run.counts[1])
+                       .arg(run.counts[2])
+                       .arg(steps.size() - run.counts[3])
+                       .arg(run.clock.elapsed())
+                << Qt::endl;
+        }
+        code = worseExitCode(code, run.code);
+    }
     return code;
 }
 

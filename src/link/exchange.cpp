@@ -35,21 +35,23 @@ bool Exchange::awaitingReply() const
     return std::any_of(m_waiting.cbegin(), m_waiting.cend(), [](const Request &r) { return !r.timedOut; });
 }
 
-void Exchange::send(const QByteArray &frame)
+quint64 Exchange::send(const QByteArray &frame)
 {
+    const quint64 id = ++m_lastId;
     if (!m_link.write(frame)) {
         // Nothing went out, so no reply can be missing.
-        emit finished({Outcome::PortUnusable, frame, {}, {}});
-        return;
+        emit finished({id, Outcome::PortUnusable, frame, {}, {}});
+        return id;
     }
     const auto now = m_time.now();
     if (m_waiting.size() >= MaxWaiting)
         m_waiting.removeFirst();
-    m_waiting.append({frame, now});
+    m_waiting.append({id, frame, now});
     m_deadline = now + m_timings.responseTimeout;
     if (!m_settleTimer->isActive())
         m_responseTimer->start(m_timings.responseTimeout);
     emit sent(frame);
+    return id;
 }
 
 void Exchange::onDataReceived()
@@ -116,7 +118,7 @@ void Exchange::finish(qsizetype index, Outcome outcome, const QByteArray &reply)
 {
     const Request request = m_waiting.takeAt(index);
     const auto roundTrip = std::chrono::duration_cast<std::chrono::milliseconds>(m_time.now() - request.sentAt);
-    emit finished({outcome, request.frame, reply, roundTrip});
+    emit finished({request.id, outcome, request.frame, reply, roundTrip});
 }
 
 void Exchange::resumeResponseTimer()
@@ -140,7 +142,7 @@ void Exchange::onResponseTimeout()
         return;
     const Request &request = m_waiting[latest];
     const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(m_time.now() - request.sentAt);
-    emit finished({Outcome::NoResponse, request.frame, {}, waited});
+    emit finished({request.id, Outcome::NoResponse, request.frame, {}, waited});
 }
 
 }  // namespace smscfg

@@ -46,6 +46,7 @@ public:
 
     // What became of one request.
     struct Result {
+        quint64 id;  // what send() returned for it
         Outcome outcome;
         QByteArray request;  // the frame sent
         QByteArray reply;    // the bytes judged; empty without a reply
@@ -64,8 +65,12 @@ public:
              QObject *parent = nullptr);
 
     // Writes `frame` and starts the response timer. When the write fails,
-    // finishes at once with PortUnusable.
-    void send(const QByteArray &frame);
+    // finishes at once with PortUnusable. Returns the request's id, which
+    // its result carries.
+    quint64 send(const QByteArray &frame);
+
+    // The id the next send() will return.
+    quint64 nextRequestId() const { return m_lastId + 1; }
 
     // True while a request waits for its reply within the time-out.
     bool awaitingReply() const;
@@ -80,6 +85,7 @@ signals:
 
 private:
     struct Request {
+        quint64 id;
         QByteArray frame;
         TimeSource::Clock::time_point sentAt;
         bool timedOut = false;
@@ -100,6 +106,7 @@ private:
     QList<Request> m_waiting;  // in the order sent
     QByteArray m_received;     // read since the last judgement
     TimeSource::Clock::time_point m_deadline{};
+    quint64 m_lastId = 0;
 };
 
 }  // namespace smscfg
