@@ -1,3 +1,4 @@
+#include "app/log_pane.h"
 #include "app/main_window.h"
 #include "hex.h"
 #include "link/outcome_text.h"
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -157,6 +159,73 @@ private slots:
         QVERIFY(!link.write(hexBytes("00")));
         QTest::qWait(50);
         QCOMPARE(lost.count(), 1);
+    }
+
+    // Each kind of exchange over a real line: the window's log and status
+    // bar, and the same lines from the command line's --trace.
+    void exchangeKindsInTheLogAndTrace_data()
+    {
+        QTest::addColumn<QString>("reply");  // "" for none; "lost": the line goes away
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16" << "设置成功（N ms）" << 0;
+        QTest::newRow("refused") << "7E FE 08 00 45 09 56 16" << "设置失败（N ms）" << 1;
+        QTest::newRow("no reply") << "" << "设备无响应（N ms）" << 3;
+        QTest::newRow("stray status") << "7E FE 08 00 45 07 54 16" << "应答无法识别：7E FE 08 00 45 07 54 16" << 3;
+        QTest::newRow("lost port") << "lost" << "串口连接已断开" << 4;
+    }
+    void exchangeKindsInTheLogAndTrace()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QString, status);
+        QFETCH(int, exitCode);
+        // Timestamps and round trips vary from run to run.
+        const auto steady = [](const QStringList &lines) {
+            QStringList out;
+            for (QString line : lines) {
+                line.replace(QRegularExpression(QStringLiteral("（\\d+ ms）")), QStringLiteral("（N ms）"));
+                if (!line.contains(u"已打开"))
+                    out << line.mid(line.indexOf(u' ') + 1);
+            }
+            return out;
+        };
+        const auto play = [&](Pty &pty) {
+            QCOMPARE(pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+            if (reply == u"lost") {
+                pty.closeKeeper();
+                pty.closeMaster();
+            } else if (!reply.isEmpty()) {
+                pty.write(hexBytes(reply));
+            }
+        };
+
+        QStringList windowLines;
+        {
+            Pty pty;
+            RecordingSink sink;
+            QtSerialLink link;
+            MainWindow window(link, sink, {300ms, 20ms});
+            window.startUp(pty.slavePath());
+            window.findChild<QPushButton *>("Command2")->click();
+            play(pty);
+            QTRY_COMPARE(window.exchangeStatus().replace(QRegularExpression(QStringLiteral("（\\d+ ms）")),
+                                                         QStringLiteral("（N ms）")),
+                         status);
+            windowLines = steady(window.logPane().lines());
+        }
+        QVERIFY2(windowLines.size() >= 2 && windowLines[0].startsWith(u"发送"), qPrintable(windowLines.join(u'\n')));
+
+        Pty pty;
+        QProcess cli;
+        cli.start(QStringLiteral(SMSCFG_CLI_PATH), {"--trace", "--timeout", "300", "--port", pty.slavePath(), "init"});
+        QVERIFY(cli.waitForStarted());
+        play(pty);
+        QVERIFY(cli.waitForFinished(5000));
+        const QString trace = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(cli.exitCode() == exitCode, qPrintable(trace));
+        QStringList traceLines = steady(trace.split(u'\n', Qt::SkipEmptyParts));
+        // The window names the port as typed; so does the trace.
+        QCOMPARE(traceLines.mid(0, windowLines.size()), windowLines);
     }
 
     // Noise on a real line: the link keeps up and the next exchange works.

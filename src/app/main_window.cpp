@@ -12,7 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +29,8 @@ namespace smscfg {
 namespace {
 
 const QString PortKey = QStringLiteral("port");
+const char *const RowButtonProperty = "rowButton";
+const QString ClockBoxes = QStringLiteral("Combo2 Combo3 Combo4 Combo5 Combo6 Combo7");
 
 QString twoDigits(int value)
 {
@@ -84,16 +86,12 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     auto *lowerLimit = findChild<QPushButton *>(QStringLiteral("Command14"));
     lowerLimit->hide();
     lowerLimit->setEnabled(false);
-    // The clock boxes are too narrow to show more than their value: typing
-    // replaces it rather than adding to it.
-    for (int n = 2; n <= 7; ++n)
-        findChild<QComboBox *>(QStringLiteral("Combo%1").arg(n))->lineEdit()->installEventFilter(this);
 
     for (const CommandEntry &entry : commandTable())
         connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             &MainWindow::onReopenClicked);
-    // Enter in a box presses the button of its row.
+    // Enter in a box presses the button of its row (see eventFilter).
     for (const ControlPlace &place : formControlPlaces()) {
         const QString button = rowButtonOf(place.name);
         if (button.isEmpty())
@@ -102,11 +100,8 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
         auto *edit = qobject_cast<QLineEdit *>(box);
         if (auto *combo = qobject_cast<QComboBox *>(box))
             edit = combo->lineEdit();
-        auto *target = m_form->findChild<QPushButton *>(button);
-        connect(edit, &QLineEdit::returnPressed, target, [target] {
-            if (target->isEnabled())
-                target->click();
-        });
+        edit->setProperty(RowButtonProperty, button);
+        edit->installEventFilter(this);
     }
 
     connect(&m_exchange, &Exchange::sent, this, &MainWindow::onSent);
@@ -273,11 +268,11 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
         m_sink.show(message);
 }
 
-void MainWindow::onLinkLost(const QString &reason)
+void MainWindow::onLinkLost()
 {
     setPortStatus(m_portText, QStringLiteral("连接已断开"));
     setExchangeStatus(QStringLiteral("串口连接已断开"));
-    m_trafficLog.portEvent(QStringLiteral("%1 连接已断开：%2").arg(portDisplayName(m_portText), reason));
+    m_trafficLog.portEvent(linkLostMessage(m_portText));
 }
 
 void MainWindow::showAbout()
@@ -333,11 +328,29 @@ QString MainWindow::exchangeStatus() const
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = qobject_cast<QLineEdit *>(watched);
-    if (edit && event->type() == QEvent::FocusIn) {
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-    } else if (edit && event->type() == QEvent::MouseButtonRelease && !edit->hasSelectedText()) {
-        edit->selectAll();
+    if (!edit)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        // Taken here: an editable combo box would pass the key to its line
+        // edit a second time.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            auto *button = m_form->findChild<QPushButton *>(edit->property(RowButtonProperty).toString());
+            if (button && button->isEnabled())
+                button->click();
+            return true;
+        }
+    }
+    // The clock boxes are too narrow to show more than their value: typing
+    // replaces it rather than adding to it.
+    const QWidget *box = qobject_cast<QComboBox *>(edit->parentWidget());
+    if (box && ClockBoxes.contains(box->objectName())) {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        } else if (event->type() == QEvent::MouseButtonRelease && !edit->hasSelectedText()) {
+            edit->selectAll();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -70,7 +70,7 @@ private:
     bool openPort(const QString &portText);
     void onSent();
     void onExchangeFinished(const Exchange::Result &result);
-    void onLinkLost(const QString &reason);
+    void onLinkLost();
     void showAbout();
     void fillLists();
     void setPortButtonsEnabled(bool enabled);

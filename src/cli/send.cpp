@@ -59,6 +59,15 @@ struct Session {
         return false;
     }
 
+    // The line went away while open: said once, and on the trace.
+    void reportLost(QTextStream &err)
+    {
+        if (trace)
+            trace->portEvent(linkLostMessage(port));
+        else
+            err << linkLostMessage(port) << '\n';
+    }
+
     QString port;
     QtSerialLink link;
     Exchange exchange;
@@ -81,6 +90,12 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
         if (result.outcome == Exchange::Outcome::NoVerdict && !inv.trace)
             err << "应答无法识别：" << hexText(result.reply) << '\n';
         code = exitCodeOf(result.outcome);
+        loop.quit();
+    });
+    // Nothing can answer on a line that is gone.
+    QObject::connect(&session.link, &SerialLink::linkLost, &loop, [&] {
+        session.reportLost(err);
+        code = PortUnusable;
         loop.quit();
     });
     session.exchange.send(frame.bytes());
@@ -141,6 +156,16 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
         QObject::connect(run.runner.get(), &StepRunner::done, [&, p](bool) {
             runs[p].done = true;
             finishIfAllDone();
+        });
+        QObject::connect(&run.session->link, &SerialLink::linkLost, [&, p] {
+            Run &r = runs[p];
+            r.session->reportLost(err);
+            r.code = PortUnusable;
+            r.runner->cancel();
+            if (!r.done) {
+                r.done = true;
+                finishIfAllDone();
+            }
         });
     }
     for (Run &run : runs) {

@@ -40,6 +40,11 @@ QString portDisplayName(const QString &portText)
     return portText;
 }
 
+QString linkLostMessage(const QString &portText)
+{
+    return portDisplayName(portText) + QStringLiteral(" 连接已断开（设备被拔出，或另一端已关闭）");
+}
+
 QString unusablePortMessage(const QString &portText, const OpenError &error)
 {
     return portDisplayName(portText) + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);

@@ -20,6 +20,10 @@ QString unusablePortMessage(const QString &portText, const OpenError &error);
 // A port as the operator reads it: "COM3" for a number, a path as typed.
 QString portDisplayName(const QString &portText);
 
+// The port went away while open: "/dev/ttyUSB0 连接已断开（…）". (Qt's own
+// reason after a lost line is stale and misleading, so it is not shown.)
+QString linkLostMessage(const QString &portText);
+
 // Why a port cannot be opened, in a few words.
 QString openErrorText(const OpenError &error);
 

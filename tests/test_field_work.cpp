@@ -1,0 +1,263 @@
+#include "app/form_layout.h"
+#include "app/log_pane.h"
+#include "app/port_combo_box.h"
+#include "cli/cli.h"
+#include "window_rig.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace smscfg;
+
+namespace {
+
+QList<PortInfo> threePorts()
+{
+    PortInfo ch340{"/dev/ttyUSB0", "USB-Serial CH340", "wch.cn", quint16(0x1A86), quint16(0x7523), "A12345"};
+    PortInfo acm{"/dev/ttyACM0", "USB Modem", "", quint16(0x2341), quint16(0x0043), ""};
+    PortInfo builtIn{"/dev/ttyS0", "", "", std::nullopt, std::nullopt, ""};
+    return {builtIn, ch340, acm};
+}
+
+// The log pane's lines without their timestamps.
+QStringList logLines(MainWindow &window)
+{
+    QStringList lines;
+    for (const QString &line : window.logPane().lines())
+        lines << line.mid(13);
+    return lines;
+}
+
+}  // namespace
+
+// What the window gives an installer besides the fourteen requests: the
+// port list, the communication log, the status bar, the PC's time.
+class TestFieldWork : public QObject {
+    Q_OBJECT
+private slots:
+    void portListOffersTheSystemsPorts()
+    {
+        WindowRig<> rig;
+        rig.ports.list = threePorts();
+        rig.open();
+        auto *box = rig.get<PortComboBox>("Combo1");
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items.mid(0, 16).join(u','), QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"));
+        QCOMPARE(items.mid(16), (QStringList{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyS0"}));
+        QCOMPARE(box->itemData(17, PortComboBox::DescriptionRole).toString(), QStringLiteral("USB-Serial CH340"));
+
+        // Picked from the list, the box holds the port itself.
+        box->setCurrentIndex(17);
+        QCOMPARE(box->currentText(), QStringLiteral("/dev/ttyUSB0"));
+        rig.click("Command7");
+        QCOMPARE(rig.link.openedAs, QStringLiteral("/dev/ttyUSB0"));
+
+        // Plugged in later: the list is read again when it drops down.
+        rig.ports.list << PortInfo{"/dev/ttyUSB1", "CP2102", "", {}, {}, ""};
+        rig.window.findChild<QAction *>("actionRefreshPorts")->trigger();
+        QCOMPARE(box->itemText(18), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(box->currentText(), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void cliListsThePorts()
+    {
+        FakePorts ports;
+        ports.list = threePorts();
+        cli::Environment environment;
+        environment.ports = &ports;
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QCOMPARE(cli::run({"ports"}, outStream, errStream, environment), 0);
+        outStream.flush();
+        QCOMPARE(out, QStringLiteral("/dev/ttyACM0\tUSB Modem\t-\t2341:0043\t-\n"
+                                     "/dev/ttyUSB0\tUSB-Serial CH340\twch.cn\t1A86:7523\tA12345\n"
+                                     "/dev/ttyS0\t-\t-\t-\t-\n"));
+
+        ports.list.clear();
+        out.clear();
+        QCOMPARE(cli::run({"ports"}, outStream, errStream, environment), 0);
+        outStream.flush();
+        errStream.flush();
+        QCOMPARE(out, QString());
+        QCOMPARE(err, QStringLiteral("没有找到串口\n"));
+    }
+
+    // A window started without a port opens the one that last opened.
+    void remembersTheLastGoodPort()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("smscfg.conf"), QSettings::IniFormat);
+        {
+            WindowRig<> rig;
+            rig.window.setSettings(&settings);
+            rig.window.startUp();
+            QCOMPARE(rig.link.openedAs, QStringLiteral("1"));
+            rig.setText("Combo1", "/dev/ttyUSB0");
+            rig.click("Command7");
+            rig.link.unopenable << "/dev/ttyUSB9";
+            rig.setText("Combo1", "/dev/ttyUSB9");
+            rig.click("Command7");  // fails: not remembered
+        }
+        WindowRig<> again;
+        again.window.setSettings(&settings);
+        again.window.startUp();
+        QCOMPARE(again.link.openedAs, QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(again.get<QComboBox>("Combo1")->currentText(), QStringLiteral("/dev/ttyUSB0"));
+        // A port given on the command line wins.
+        WindowRig<> given;
+        given.window.setSettings(&settings);
+        given.window.startUp(QStringLiteral("3"));
+        QCOMPARE(given.link.openedAs, QStringLiteral("3"));
+    }
+
+    // Each kind of exchange leaves its lines in the log and its words in the
+    // status bar.
+    void logAndStatusForEachExchange_data()
+    {
+        QTest::addColumn<QString>("reply");  // "" for none; "lost" for a line that goes away
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("status");
+        const QString sent = QStringLiteral("发送 7E FE 07 00 45 4C 16  0x45 初始化");
+        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16"
+                                  << QStringList{sent, "接收 7E FE 08 00 45 06 53 16  0x45 的应答：接受",
+                                                 "结果  0x45 设置成功（40 ms）"}
+                                  << "设置成功（40 ms）";
+        QTest::newRow("refused") << "7E FE 08 00 45 09 56 16"
+                                 << QStringList{sent, "接收 7E FE 08 00 45 09 56 16  0x45 的应答：拒绝",
+                                                "结果  0x45 设置失败（40 ms）"}
+                                 << "设置失败（40 ms）";
+        QTest::newRow("no reply") << "" << QStringList{sent, "结果  0x45 无应答（3000 ms）"} << "设备无响应（3000 ms）";
+        QTest::newRow("stray status") << "7E FE 08 00 45 07 54 16"
+                                      << QStringList{sent, "接收 7E FE 08 00 45 07 54 16  0x45 的应答：状态07",
+                                                     "结果  0x45 应答无法识别：7E FE 08 00 45 07 54 16"}
+                                      << "应答无法识别：7E FE 08 00 45 07 54 16";
+        QTest::newRow("lost port") << "lost" << QStringList{sent, "串口  COM1 连接已断开（设备被拔出，或另一端已关闭）"} << "串口连接已断开";
+    }
+    void logAndStatusForEachExchange()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QStringList, log);
+        QFETCH(QString, status);
+        WindowRig<> rig;
+        rig.open();
+        rig.window.logPane().clear();
+        rig.click("Command2");
+        QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("等待应答…"));
+        QVERIFY(rig.window.findChild<QWidget *>("busy")->isVisibleTo(&rig.window));
+        rig.wait(40);
+        if (reply == u"lost")
+            rig.link.lose();
+        else if (!reply.isEmpty())
+            rig.link.deliver(hexBytes(reply));
+        if (reply.isEmpty())
+            rig.wait(2960);
+        QCOMPARE(logLines(rig.window), log);
+        QCOMPARE(rig.window.exchangeStatus(), status);
+        if (reply == u"lost")
+            QCOMPARE(rig.window.portStatus(), QStringLiteral("串口 COM1（连接已断开）"));
+        else
+            QVERIFY(!rig.window.findChild<QWidget *>("busy")->isVisibleTo(&rig.window));
+    }
+
+    void logPaneOpensBelowTheFormAndSaves()
+    {
+        WindowRig<> rig;
+        rig.open();
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        const int closed = rig.window.height();
+        QVERIFY(!rig.window.logPane().isVisible());
+        rig.window.findChild<QAction *>("actionShowLog")->trigger();
+        QVERIFY(rig.window.logPane().isVisible());
+        QTRY_VERIFY(rig.window.height() > closed + 100);
+        QCOMPARE(rig.window.findChild<QWidget *>("form")->size(), QSize(502, 592));
+        QCOMPARE(rig.window.findChild<QAction *>("actionShowLog")->shortcut(), QKeySequence(Qt::Key_F12));
+
+        rig.click("Command2");
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(rig.window.logPane().saveTo(dir.filePath("log.txt"), &error));
+        QFile saved(dir.filePath("log.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(saved.readAll());
+        QVERIFY2(text.contains("发送 7E FE 07 00 45 4C 16  0x45 初始化"), qPrintable(text));
+        rig.window.findChild<QPushButton *>("logClear")->click();
+        QCOMPARE(rig.window.logPane().lines(), QStringList());
+    }
+
+    // Every control of the form keeps its place and size, whatever grows
+    // around it.
+    void formKeepsItsGeometry()
+    {
+        WindowRig<> rig;
+        rig.open();
+        rig.window.setLogVisible(true);
+        QWidget *form = rig.window.findChild<QWidget *>("form");
+        QCOMPARE(form->size(), QSize(502, 592));
+        const QList<ControlPlace> places = formControlPlaces();
+        QCOMPARE(places.size(), 82);
+        for (const ControlPlace &place : places) {
+            QWidget *control = form->findChild<QWidget *>(place.name);
+            QVERIFY2(control && control->parentWidget() == form, qPrintable(place.name));
+            QCOMPARE(control->geometry(), place.geometry);
+        }
+    }
+
+    void pcTimeFillsTheClockRow()
+    {
+        WindowRig<> rig;
+        rig.open();
+        // Sunday 6 December 2026, 20:38.
+        rig.window.setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 38, 59)); });
+        QAction *fill = rig.window.findChild<QAction *>("actionFillPcTime");
+        QCOMPARE(fill->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+        fill->trigger();
+        QStringList texts;
+        for (int n = 2; n <= 7; ++n)
+            texts << rig.get<QComboBox>(QStringLiteral("Combo%1").arg(n))->currentText();
+        QCOMPARE(texts, (QStringList{"26", "12", "06", "20", "38", "星期天"}));
+        rig.click("Command15");
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 52 26 12 06 20 38 07 FC 16"));
+    }
+
+    void enterPressesTheButtonOfItsRow_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("Text3") << "Text3" << "7E FE 08 00 46 0C 5A 16";
+        QTest::newRow("Text12") << "Text12" << "7E FE 13 00 4C 03 31 32 33 34 35 36 37 00 00 00 00 CE 16";
+        QTest::newRow("Text14") << "Text14" << "7E FE 0B 00 4E 01 02 FF FF 5A 16";
+        QTest::newRow("Combo6") << "Combo6" << "7E FE 0D 00 52 00 01 01 01 01 01 64 16";
+    }
+    void enterPressesTheButtonOfItsRow()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, frame);
+        WindowRig<> rig;
+        rig.open();
+        rig.fillValidInputs();
+        QWidget *widget = rig.get<QWidget>(box);
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            widget = combo->lineEdit();
+        QTest::keyClick(widget, Qt::Key_Return);
+        QCOMPARE(rig.link.takeWritten(), hexBytes(frame));
+    }
+
+    void aboutNamesVersionAndPort()
+    {
+        WindowRig<> rig;
+        rig.open();
+        rig.window.findChild<QAction *>("actionAbout")->trigger();
+        QCOMPARE(rig.sink.messages.size(), 1);
+        QVERIFY(rig.sink.messages[0].contains("1.0"));
+        QVERIFY(rig.sink.messages[0].contains(QString::fromLatin1(qVersion())));
+        QVERIFY(rig.sink.messages[0].contains("COM1（已打开）"));
+    }
+};
+
+QTEST_MAIN(TestFieldWork)
+#include "test_field_work.moc"
