@@ -10,7 +10,7 @@ namespace {
 
 // A box that stays open while `openMs` of virtual time pass, recording how
 // deeply boxes nest: a box opened while another is open is a stacked box.
-class SlowBoxSink : public MessageSink {
+class SlowBoxSink : public RecordingSink {
 public:
     SlowBoxSink(VirtualTime &time, int openMs) : m_time(time), m_openMs(openMs) {}
     void show(const QString &text) override
@@ -20,7 +20,6 @@ public:
         m_time.advance(std::chrono::milliseconds(m_openMs));
         --m_depth;
     }
-    QStringList messages;
     int maxDepth = 0;
 
 private:

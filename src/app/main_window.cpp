@@ -4,7 +4,10 @@
 #include "app/form_layout.h"
 #include "app/log_pane.h"
 #include "app/port_combo_box.h"
+#include "app/profile_session.h"
 #include "commands/clock_request.h"
+#include "commands/request_words.h"
+#include "protocol/wire.h"
 #include "link/outcome_text.h"
 #include "process/version.h"
 
@@ -110,6 +113,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     connect(&m_trafficLog, &TrafficLog::entry, this,
             [this](const TrafficEntry &entry) { m_logPane->append(formatTrafficEntry(entry)); });
 
+    m_profiles = new ProfileSession(m_exchange, m_sink, this, [this] { return m_now(); }, this);
     createMenus();
     createStatusBar();
 }
@@ -129,6 +133,15 @@ void MainWindow::setLogClock(TrafficLog::Clock clock)
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QAction *apply = file->addAction(QStringLiteral("应用配置文件(&O)…"), m_profiles, &ProfileSession::applyWithDialog);
+    apply->setObjectName(QStringLiteral("actionApplyProfile"));
+    apply->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    QAction *save = file->addAction(QStringLiteral("保存为配置文件(&S)…"), m_profiles, &ProfileSession::saveWithDialog);
+    save->setObjectName(QStringLiteral("actionSaveProfile"));
+    save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    QAction *clearRecord = file->addAction(QStringLiteral("清空记录(&C)"), m_profiles, &ProfileSession::clearRecord);
+    clearRecord->setObjectName(QStringLiteral("actionClearRecord"));
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("actionExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -235,11 +248,20 @@ void MainWindow::onCommandClicked()
     const CommandEntry *entry = findCommandByButton(sender()->objectName());
     if (!entry)
         return;
-    const BuildResult result = entry->build(controlValues());
-    if (result.hasFrame())
-        m_exchange.send(result.frame().bytes());
-    else
+    const ControlValues controls = controlValues();
+    const BuildResult result = entry->build(controls);
+    if (!result.hasFrame()) {
         m_sink.show(result.text());
+        return;
+    }
+    QStringList words = requestWords(*entry, controls);
+    // A clock row that shows the PC's time is saved as "now", to be the
+    // time of the next controller too.
+    const ClockTexts pc = clockTextsOf(m_now());
+    if (entry->code == code::Clock
+        && words.mid(1) == QStringList{pc.year, pc.month, pc.day, pc.hour, pc.minute, pc.weekday})
+        words = QStringList{entry->cliName, QStringLiteral("now")};
+    m_profiles->requestSent(m_exchange.send(result.frame().bytes()), words);
 }
 
 void MainWindow::onReopenClicked()
@@ -263,8 +285,9 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
     case Exchange::Outcome::NoVerdict: setExchangeStatus(QStringLiteral("应答无法识别：") + hexText(result.reply)); break;
     case Exchange::Outcome::PortUnusable: setExchangeStatus(outcomeMessage(result.outcome)); break;
     }
+    // While a profile is applied its results go to a table, not to boxes.
     const QString message = outcomeMessage(result.outcome);
-    if (!message.isEmpty())
+    if (!message.isEmpty() && !m_profiles->isApplying())
         m_sink.show(message);
 }
 

@@ -19,6 +19,7 @@ namespace smscfg {
 
 class LogPane;
 class PortComboBox;
+class ProfileSession;
 
 // The main window (objectName "Form1"): the form with every control at its
 // place, a menu bar above it, a status bar below it and the communication
@@ -50,6 +51,7 @@ public:
 
     Exchange &exchange() { return m_exchange; }
     LogPane &logPane() { return *m_logPane; }
+    ProfileSession &profiles() { return *m_profiles; }
     // The status bar's texts: the port, and what the line is doing.
     QString portStatus() const;
     QString exchangeStatus() const;
@@ -85,6 +87,7 @@ private:
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
     QWidget *m_form;
     LogPane *m_logPane;
+    ProfileSession *m_profiles;
     PortComboBox *m_portBox;
     QLabel *m_portStatus;
     QLabel *m_exchangeStatus;

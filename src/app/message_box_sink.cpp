@@ -2,7 +2,9 @@
 
 #include "app/app_title.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace smscfg {
 
@@ -10,6 +12,26 @@ void MessageBoxSink::show(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_parent);
     box.exec();
+}
+
+bool MessageBoxSink::ask(const QString &text, const QString &yes)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, m_parent);
+    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+QString MessageBoxSink::openFileName(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, {}, filter);
+}
+
+QString MessageBoxSink::saveFileName(const QString &title, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, suggested, filter);
 }
 
 }  // namespace smscfg

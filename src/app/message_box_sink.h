@@ -6,13 +6,16 @@ class QWidget;
 
 namespace smscfg {
 
-// Shows each message in a modal box with one OK button and the
-// application's title.
+// Shows each message in a modal box with the application's title; asks for
+// files with the usual dialogs.
 class MessageBoxSink : public MessageSink {
 public:
     explicit MessageBoxSink(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     void show(const QString &text) override;
+    bool ask(const QString &text, const QString &yes) override;
+    QString openFileName(const QString &title, const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &suggested, const QString &filter) override;
 
 private:
     QWidget *m_parent;

@@ -4,12 +4,17 @@
 
 namespace smscfg {
 
-// Where operator messages go: a modal box in the window, stderr/stdout in the
-// CLI, a list in tests. show() may run a nested event loop.
+// Where the window's messages go: a modal box on screen, a list in tests.
+// Both calls may run a nested event loop.
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
     virtual void show(const QString &text) = 0;
+    // A question with a yes (`yes`, e.g. "应用") and a 取消 answer.
+    virtual bool ask(const QString &text, const QString &yes) = 0;
+    // Where to read or write a file: empty when the operator cancels.
+    virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &title, const QString &suggested, const QString &filter) = 0;
 };
 
 }  // namespace smscfg

@@ -47,7 +47,8 @@ std::variant<Profile, QString> parseProfile(const QByteArray &json)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(json, error.offset);
+        // Qt's offset is just past the character it stumbled on.
+        const auto [line, column] = lineAndColumn(json, error.offset - 1);
         return QStringLiteral("配置文件第%1行第%2列：%3").arg(line).arg(column).arg(parseErrorText(error.error));
     }
     const QJsonObject root = document.object();

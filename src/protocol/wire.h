@@ -83,6 +83,24 @@ constexpr PayloadSize payloadSize(quint8 code)
     }
 }
 
+// How many payload bytes name what a request sets (a device, a probe, a
+// phone slot): two requests with the same code and the same leading bytes
+// set the same thing, and the later one replaces the earlier.
+constexpr int targetBytes(quint8 code)
+{
+    switch (code) {
+    case code::DeviceDescription:
+    case code::RecipientPhone:
+    case code::DeviceSwitches: return 1;
+    case code::PortDescription:
+    case code::ProbeSwitches:
+    case code::ProbeType:
+    case code::AlarmUpperLimit:
+    case code::AlarmLowerLimit: return 2;
+    default: return 0;
+    }
+}
+
 constexpr bool isRequestCode(quint8 code)
 {
     return code >= code::First && code <= code::Last;

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/message_sink.h"
+#include "commands/profile.h"
+#include "link/exchange.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <functional>
+
+namespace smscfg {
+
+class StepRunner;
+
+// The window's profiles. It records the requests the controller accepted
+// (a later one replacing an earlier one that set the same thing), saves
+// them as a profile, and applies a profile's steps to the open port with a
+// progress dialog and a table of results.
+class ProfileSession : public QObject {
+    Q_OBJECT
+public:
+    ProfileSession(Exchange &exchange, MessageSink &sink, QWidget *dialogParent,
+                   std::function<QDateTime()> now, QObject *parent = nullptr);
+    ~ProfileSession() override;
+
+    // A request the window sent, as words: recorded if it is accepted.
+    void requestSent(quint64 id, const QStringList &words);
+
+    QList<QStringList> recordedSteps() const;
+    void clearRecord();
+
+    // 文件 → 保存为配置文件… and 应用配置文件…: ask for the file, then do it.
+    void saveWithDialog();
+    void applyWithDialog();
+
+    bool save(const QString &path, QString *error) const;
+    // Reads, shows the steps, and applies them once the operator agrees.
+    void apply(const QString &path);
+    bool isApplying() const;
+    // The results of the last apply, or null before the first.
+    QDialog *results() const { return m_results; }
+    QProgressDialog *progress() const { return m_progress; }
+
+private:
+    void onFinished(const Exchange::Result &result);
+    void record(const QStringList &words, const QByteArray &frame);
+    void showResults(const QList<ProfileStep> &steps, const QList<Exchange::Result> &results, bool cancelled);
+
+    Exchange &m_exchange;
+    MessageSink &m_sink;
+    QWidget *m_dialogParent;
+    std::function<QDateTime()> m_now;
+    QHash<quint64, QStringList> m_sentWords;
+    struct Recorded {
+        QByteArray key;  // what the request sets
+        QStringList words;
+    };
+    QList<Recorded> m_record;
+    std::unique_ptr<StepRunner> m_runner;
+    QPointer<QProgressDialog> m_progress;
+    QPointer<QDialog> m_results;
+};
+
+}  // namespace smscfg

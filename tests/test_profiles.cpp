@@ -1,0 +1,192 @@
+#include "app/profile_session.h"
+#include "commands/profile.h"
+#include "protocol/reply.h"
+#include "window_rig.h"
+
+#include <QAction>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace smscfg;
+
+namespace {
+
+const QDateTime SundayEvening(QDate(2026, 12, 6), QTime(20, 38));
+
+QString writeFile(const QTemporaryDir &dir, const QByteArray &text)
+{
+    const QString path = dir.filePath("profile.json");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return path;
+}
+
+QString outcomeOf(const QByteArray &json)
+{
+    const auto profile = parseProfile(json);
+    if (const auto *problem = std::get_if<QString>(&profile))
+        return *problem;
+    const auto steps = buildProfileSteps(std::get<Profile>(profile), SundayEvening);
+    if (const auto *problem = std::get_if<QString>(&steps))
+        return *problem;
+    QStringList frames;
+    for (const ProfileStep &step : std::get<QList<ProfileStep>>(steps))
+        frames << step.frame.toHex();
+    return frames.join(u'|');
+}
+
+}  // namespace
+
+class TestProfiles : public QObject {
+    Q_OBJECT
+private slots:
+    void files_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("outcome");  // frames joined by |, or the message
+        QTest::newRow("two steps") << QByteArray(R"({"smscfg-profile": 1, "name": "一号楼",
+ "steps": [["device-count", "12"], ["clock", "now"]]})")
+                                   << "7E FE 08 00 46 0C 5A 16|7E FE 0D 00 52 26 12 06 20 38 07 FC 16";
+        QTest::newRow("options in a step") << QByteArray(R"({"smscfg-profile": 1, "steps": [["device-desc", "1", "温度", "01", "--codepage"]]})")
+                                           << "7E FE 19 00 49 01 CE C2 B6 C8 00 20 00 20 00 20 00 20 00 20 00 20 01 32 16";
+        QTest::newRow("no steps") << QByteArray(R"({"smscfg-profile": 1, "steps": []})") << "";
+        QTest::newRow("missing comma") << QByteArray("{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"]\n [\"init\"]]}")
+                                       << "配置文件第3行第2列：缺少逗号";
+        QTest::newRow("not JSON") << QByteArray("smscfg") << "配置文件第1行第1列：不是合法的值";
+        QTest::newRow("cut short") << QByteArray("{\"smscfg-profile\": 1, \"steps\": [[\"init\"]") << "配置文件第1行第40列：列表没有结束（缺少 ]）";
+        QTest::newRow("no version") << QByteArray(R"({"steps": []})") << "这不是 smscfg 配置文件：缺少 \"smscfg-profile\": 1";
+        QTest::newRow("a later version") << QByteArray(R"({"smscfg-profile": 2, "steps": []})")
+                                         << "配置文件的版本 2 不认识（只认识 1）";
+        QTest::newRow("steps not a list") << QByteArray(R"({"smscfg-profile": 1, "steps": {}})")
+                                          << "配置文件的 \"steps\" 必须是一个列表";
+        QTest::newRow("a step of numbers") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", 12]]})")
+                                           << "第2步：必须是由文字组成的列表，如 [\"phone\", \"1\", \"13912345678\"]";
+        QTest::newRow("unknown command") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["reboot"]]})")
+                                         << "第2步：unknown command reboot";
+        QTest::newRow("bad value") << QByteArray(R"({"smscfg-profile": 1, "steps": [["centre", "8613912345678"]]})")
+                                   << "第1步：短信中心号码太长，最多11个字符";
+        QTest::newRow("empty box") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["init"], ["centre", ""]]})")
+                                   << "第3步：请输入短信中心号码";
+        QTest::newRow("unknown option") << QByteArray(R"({"smscfg-profile": 1, "steps": [["device-count", "--x"]]})")
+                                        << "第1步：--x is not an option of device-count (use -- before a text that starts with -)";
+    }
+    void files()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, outcome);
+        QCOMPARE(outcomeOf(json), outcome);
+    }
+
+    void savedFilesReadBack()
+    {
+        const Profile profile{"一号楼", {{"device-count", "12"}, {"centre", "--", "-x\"\\"}, {"clock", "now"}}};
+        const QByteArray json = profileToJson(profile);
+        QVERIFY2(json.count('\n') == 4, json.constData());  // a step to a line
+        const auto back = parseProfile(json);
+        QVERIFY(std::holds_alternative<Profile>(back));
+        QCOMPARE(std::get<Profile>(back).name, profile.name);
+        QCOMPARE(std::get<Profile>(back).steps, profile.steps);
+    }
+
+    // The record keeps what the controller holds: a later request that sets
+    // the same thing replaces the earlier one, and initialising forgets
+    // everything before it.
+    void recordKeepsTheLatestOfEachSetting()
+    {
+        WindowRig<> rig;
+        rig.open();
+        rig.window.setClock([] { return SundayEvening; });
+        auto send = [&](const QString &button, const QStringList &texts, bool accepted = true) {
+            for (const QString &pair : texts)
+                rig.setText(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+            rig.click(button);
+            const QByteArray frame = rig.link.takeWritten();
+            rig.link.deliver(replyFrame(quint8(frame[4]), accepted ? 0x06 : 0x09));
+        };
+        send("Command8", {"Text10=13800100500"});
+        send("Command2", {});
+        send("Command9", {"Text11=1", "Text12=13900000001"});
+        send("Command9", {"Text11=2", "Text12=13900000002"});
+        send("Command9", {"Text11=1", "Text12=13900000011"});
+        send("Command3", {"Text3=5"}, false);  // refused: not recorded
+        rig.window.fillPcTime();
+        send("Command15", {});
+        send("Command8", {"Text10=-5"});
+        QCOMPARE(rig.window.profiles().recordedSteps(),
+                 (QList<QStringList>{{"init"},
+                                     {"phone", "2", "13900000002"},
+                                     {"phone", "1", "13900000011"},
+                                     {"clock", "now"},
+                                     {"centre", "--", "-5"}}));
+        rig.window.findChild<QAction *>("actionClearRecord")->trigger();
+        QCOMPARE(rig.window.profiles().recordedSteps(), QList<QStringList>());
+    }
+
+    void windowAppliesWithProgressAndResults()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, R"({"smscfg-profile": 1, "name": "一号楼",
+            "steps": [["device-count", "12"], ["phone", "1", "13912345678"], ["init"]]})");
+        WindowRig<> rig;
+        rig.open();
+        rig.sink.fileName = path;
+        rig.window.findChild<QAction *>("actionApplyProfile")->trigger();
+        QCOMPARE(rig.sink.questions.size(), 1);
+        QVERIFY(rig.sink.questions[0].contains("1. 0x46 设备总数 = 12"));
+        QVERIFY(rig.sink.questions[0].contains("3. 0x45 初始化"));
+
+        QProgressDialog *progress = rig.window.profiles().progress();
+        QVERIFY(progress && progress->isVisible());
+        QCOMPARE(progress->labelText(), QStringLiteral("第1步，共3步：0x46 设备总数 = 12"));
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 08 00 46 0C 5A 16"));
+        rig.link.deliver(hexBytes("7E FE 08 00 46 06 54 16"));
+        QCOMPARE(progress->labelText(), QStringLiteral("第2步，共3步：0x4C 第1个电话 = 13912345678"));
+        // Cancelled between steps: the step under way still gets its verdict,
+        // and no further step goes out.
+        progress->findChild<QPushButton *>()->click();  // 取消
+        rig.link.takeWritten();
+        rig.link.deliver(replyFrame(0x4C, 0x06));
+        QCOMPARE(rig.link.takeWritten(), QByteArray());
+        QVERIFY(!rig.window.profiles().isApplying());
+        QCOMPARE(rig.sink.messages, QStringList());  // no verdict boxes while applying
+
+        auto *table = rig.window.profiles().results()->findChild<QTableWidget *>("profileResultTable");
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(0, 2)->text().section(u'（', 0, 0), QStringLiteral("设置成功"));
+        QCOMPARE(table->item(1, 2)->text().section(u'（', 0, 0), QStringLiteral("设置成功"));
+        QCOMPARE(table->item(2, 2)->text(), QStringLiteral("已取消，未发送"));
+        // What it applied is in the record, ready to be saved again.
+        QCOMPARE(rig.window.profiles().recordedSteps().size(), 2);
+    }
+
+    void windowApplyStopsAtARefusal()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", "1"], ["device-count", "2"]]})");
+        WindowRig<> rig;
+        rig.open();
+        rig.window.profiles().apply(path);
+        rig.link.deliver(replyFrame(0x45, 0x06));
+        rig.link.deliver(replyFrame(0x46, 0x09));
+        QCOMPARE(rig.link.writes.size(), 2);
+        auto *table = rig.window.profiles().results()->findChild<QTableWidget *>("profileResultTable");
+        QCOMPARE(table->item(1, 2)->text().section(u'（', 0, 0), QStringLiteral("设置失败"));
+        QCOMPARE(table->item(2, 2)->text(), QStringLiteral("未发送"));
+    }
+
+    void windowRefusesABadFileAndSendsNothing()
+    {
+        QTemporaryDir dir;
+        WindowRig<> rig;
+        rig.open();
+        rig.window.profiles().apply(writeFile(dir, "{\"smscfg-profile\": 1, \"steps\": [[\"phone\", \"99\", \"1\"]]}"));
+        QCOMPARE(rig.sink.messages, QStringList{"第1步：最大只能设置16个电话号码"});
+        QCOMPARE(rig.sink.questions, QStringList());
+        QCOMPARE(rig.link.writes, QByteArrayList());
+    }
+};
+
+QTEST_MAIN(TestProfiles)
+#include "test_profiles.moc"
