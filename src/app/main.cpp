@@ -6,6 +6,7 @@
 #include "process/version.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSettings>
 #include <QTimer>
 
@@ -42,6 +43,11 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    QIcon icon(QStringLiteral(":/smscfg/smscfg-256.png"));
+    icon.addFile(QStringLiteral(":/smscfg/smscfg-32.png"));
+    app.setWindowIcon(icon);
+    // Lets a Wayland desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.smscfg.smscfg"));
     const QStringList args = app.arguments();
     if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-') && args[1].size() > 1
                             && !args[1].at(1).isDigit())) {
