@@ -1,0 +1,221 @@
+#include "app/main_window.h"
+#include "app/profile_session.h"
+#include "link/qt_serial_link.h"
+#include "recording_sink.h"
+#include "sim_process.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Profiles applied by smscfg-cli to virtual controllers.
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QString out, err;
+};
+
+CliRun cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--timeout", "1000"} + args);
+    p.waitForFinished(20000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject stateOf(const QString &file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
+{
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(text);
+    return f.fileName();
+}
+
+// Every kind of request once.
+const QByteArray FullProfile = R"({"smscfg-profile": 1, "name": "一号楼",
+ "steps": [["init"],
+           ["device-count", "12"],
+           ["addresses", "01 02 03"],
+           ["port-counts", "0408"],
+           ["device-desc", "1", "一号楼机房", "01", "--codepage"],
+           ["port-desc", "1", "2", "温度"],
+           ["centre", "13800100500"],
+           ["phone", "1", "13912345678"],
+           ["phone", "16", "+8613912345"],
+           ["device-switches", "1", "--phones", "1,16"],
+           ["probe-switches", "1", "2", "--phones", "2"],
+           ["probe-type", "1", "2"],
+           ["upper-limit", "1", "2", "high"],
+           ["lower-limit", "1", "2", "low"],
+           ["clock", "26", "12", "06", "20", "38", "星期天"]]})";
+
+}  // namespace
+
+class TestProfileApply : public QObject {
+    Q_OBJECT
+private slots:
+    void profileEndsInTheControllersState()
+    {
+        QTemporaryDir dir;
+        SimProcess sim({"--state", dir.filePath("state.json")});
+        const CliRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", FullProfile)});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+        QCOMPARE(r.out.count(u'\n'), 15 + 2);  // a line a step, the summary's two
+        QVERIFY(r.out.contains("第15步  clock 26 12 06 20 38 星期天  设置成功"));
+        const QJsonObject state = stateOf(dir.filePath("state.json"));
+        QCOMPARE(state["deviceCount"].toInt(), 12);
+        QCOMPARE(state["addresses"].toString(), QStringLiteral("010203"));
+        QCOMPARE(state["portCounts"].toString(), QStringLiteral("0408"));
+        QCOMPARE(state["devices"]["1"]["description"].toString(), QStringLiteral("一号楼机房"));
+        QCOMPARE(state["devices"]["1"]["encoding"].toString(), QStringLiteral("codepage"));
+        QCOMPARE(state["ports"]["1/2"]["description"].toString(), QStringLiteral("温度"));
+        QCOMPARE(state["smsCentre"].toString(), QStringLiteral("13800100500"));
+        QCOMPARE(state["phones"][0].toString(), QStringLiteral("13912345678"));
+        QCOMPARE(state["phones"][15].toString(), QStringLiteral("+8613912345"));
+        QCOMPARE(state["deviceSwitches"]["1"].toVariant(), QVariant(QVariantList{1, 16}));
+        QCOMPARE(state["probeSwitches"]["1/2"].toVariant(), QVariant(QVariantList{2}));
+        QCOMPARE(state["probeTypes"]["1/2"].toString(), QStringLiteral("switch"));
+        QCOMPARE(state["upperLimits"]["1/2"].toString(), QStringLiteral("high"));
+        QCOMPARE(state["lowerLimits"]["1/2"].toString(), QStringLiteral("low"));
+        QCOMPARE(state["clock"]["minute"].toInt(), 38);
+        QCOMPARE(state["clock"]["weekday"].toInt(), 7);
+    }
+
+    void threeControllersAtOnce()
+    {
+        QTemporaryDir dir;
+        SimProcess a({"--state", dir.filePath("a.json")});
+        SimProcess b({"--state", dir.filePath("b.json")});
+        SimProcess c({"--state", dir.filePath("c.json")});
+        const CliRun r = cli({"--port", a.port(), "--port", b.port(), "--port", c.port(), "apply",
+                              write(dir, "p.json", FullProfile)});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+        for (const SimProcess *sim : {&a, &b, &c})
+            QVERIFY(r.out.contains(sim->port() + "  成功 15，失败 0，无响应 0，未发送 0"));
+        QCOMPARE(stateOf(dir.filePath("b.json")), stateOf(dir.filePath("a.json")));
+        QCOMPARE(stateOf(dir.filePath("c.json")), stateOf(dir.filePath("a.json")));
+        QCOMPARE(stateOf(dir.filePath("a.json"))["deviceCount"].toInt(), 12);
+    }
+
+    // The simulator refuses phone slot 0: the run stops there, or goes on
+    // with --keep-going; either way the exit says a step was refused.
+    void refusedStep_data()
+    {
+        QTest::addColumn<bool>("keepGoing");
+        QTest::addColumn<QJsonValue>("deviceCount");
+        QTest::newRow("stops") << false << QJsonValue();
+        QTest::newRow("keeps going") << true << QJsonValue(3);
+    }
+    void refusedStep()
+    {
+        QFETCH(bool, keepGoing);
+        QFETCH(QJsonValue, deviceCount);
+        QTemporaryDir dir;
+        SimProcess sim({"--state", dir.filePath("state.json")});
+        const QString profile = write(dir, "p.json", R"({"smscfg-profile": 1,
+            "steps": [["init"], ["phone", "0", "1"], ["device-count", "3"]]})");
+        QStringList args{"--port", sim.port(), "apply", profile};
+        if (keepGoing)
+            args << "--keep-going";
+        const CliRun r = cli(args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.contains("第2步  phone 0 1  设置失败"));
+        QCOMPARE(r.out.contains("第3步"), keepGoing);
+        QCOMPARE(stateOf(dir.filePath("state.json"))["deviceCount"], deviceCount);
+    }
+
+    void badProfilesSendNothing_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("malformed") << QByteArray("{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"] [\"init\"]]}")
+                                   << "配置文件第2行第21列：缺少逗号\n";
+        QTest::newRow("unknown command") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["reset"]]})")
+                                         << "第2步：unknown command reset\n";
+        QTest::newRow("bad value") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["clock", "2026", "12", "06", "20", "38", "星期天"]]})")
+                                   << "第2步：年必须是00到99之间的两位数字\n";
+    }
+    void badProfilesSendNothing()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        SimProcess sim({});
+        const CliRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", json)});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, message);
+        QCOMPARE(r.out, QString());
+        QTest::qWait(50);
+        const QString log = QString::fromUtf8(sim.stop());
+        QVERIFY2(!log.contains(u"0x"), qPrintable(log));
+    }
+
+    // Configure one controller by hand, save, apply to the next: both end
+    // the same.
+    void windowProfileAppliesToTheNextController()
+    {
+        QTemporaryDir dir;
+        SimProcess first({"--state", dir.filePath("first.json")});
+        RecordingSink sink;
+        smscfg::QtSerialLink link;
+        smscfg::MainWindow window(link, sink, {std::chrono::milliseconds(1000), std::chrono::milliseconds(100)});
+        window.startUp(first.port());
+        auto type = [&](const char *box, const QString &text) {
+            window.findChild<QLineEdit *>(box)->setText(text);
+        };
+        auto press = [&](const char *button) {
+            const qsizetype before = sink.messages.size();
+            window.findChild<QPushButton *>(button)->click();
+            QTRY_COMPARE(sink.messages.size(), before + 1);
+            QCOMPARE(sink.messages.last(), QStringLiteral("设置成功"));
+        };
+        press("Command2");
+        type("Text3", "7");
+        press("Command3");
+        type("Text10", "13800100500");
+        press("Command8");
+        type("Text11", "3");
+        type("Text12", "13912345678");
+        press("Command9");
+        type("Text12", "13900000000");
+        press("Command9");  // replaces phone 3
+        type("Text13", "1");
+        window.findChild<QCheckBox *>("Check2_4")->setChecked(true);
+        press("Command10");
+        type("Text14", "2");
+        window.findChild<QRadioButton *>("Option1_1")->setChecked(true);
+        press("Command13");
+        window.findChild<QCheckBox *>("Check1")->setChecked(false);
+        type("Text1", "1");
+        type("Text5", "一号楼");
+        type("Text9", "0A 0B");
+        press("Command6");
+        QString error;
+        const QString profile = dir.filePath("saved.json");
+        QVERIFY2(window.profiles().save(profile, &error), qPrintable(error));
+        QCOMPARE(window.profiles().recordedSteps().size(), 7);
+
+        SimProcess next({"--state", dir.filePath("next.json")});
+        const CliRun r = cli({"--port", next.port(), "apply", profile});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+        QCOMPARE(stateOf(dir.filePath("next.json")), stateOf(dir.filePath("first.json")));
+        QCOMPARE(stateOf(dir.filePath("next.json"))["phones"][2].toString(), QStringLiteral("13900000000"));
+    }
+};
+
+QTEST_MAIN(TestProfileApply)
+#include "test_profile_apply.moc"
