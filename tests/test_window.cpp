@@ -196,6 +196,11 @@ private slots:
         QTest::mouseClick(month, Qt::LeftButton, {}, QPoint(2, month->height() / 2));
         QTest::keyClicks(month, "11");
         QCOMPARE(month->text(), QStringLiteral("11"));
+        // Nothing completes what was typed: "1" stays "1", not the "10" of
+        // the list.
+        QTest::mouseClick(month, Qt::LeftButton, {}, QPoint(2, month->height() / 2));
+        QTest::keyClicks(month, "1");
+        QCOMPARE(month->text(), QStringLiteral("1"));
     }
 
     void startUpOnAMissingPortThenRecover()

@@ -6,10 +6,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QProxyStyle>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <map>
 
 namespace smscfg {
 namespace {
@@ -110,78 +115,96 @@ QRect pixels(int left, int top, int width, int height)
     return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
 }
 
-QFont fontOf(double points)
+// The form's fonts: one family, four sizes, each made once. Children that
+// keep the window's size (10.5 pt) inherit it and set nothing.
+const QFont &fontOf(double points)
 {
-    QFont font;
-    // SimSun where it is installed; otherwise any CJK face, so that no
-    // caption falls back to empty boxes.
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
-                      QStringLiteral("Droid Sans Fallback")});
-    font.setPointSizeF(points);
-    return font;
+    static std::map<double, QFont> fonts;
+    auto it = fonts.find(points);
+    if (it == fonts.end()) {
+        QFont font = formFont();
+        font.setPointSizeF(points);
+        it = fonts.emplace(points, font).first;
+    }
+    return it->second;
 }
 
-QWidget *create(const Control &c, QWidget *form)
+void setTextColor(QWidget *w, const QColor &color)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, color);
+    w->setPalette(palette);
+}
+
+// A label in its own size: the font comes before the text, which is then
+// laid out once.
+QLabel *formLabel(const QString &caption, double points, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setFont(fontOf(points));
+    label->setText(caption);
+    return label;
+}
+
+QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *noCompletion)
 {
     const QString caption = c.caption ? QString::fromUtf8(c.caption)
                                       : findCommandByButton(QString::fromLatin1(c.name))->caption;
     QWidget *w = nullptr;
     switch (c.kind) {
-    case Kind::Title: {
-        auto *label = new QLabel(caption, form);
-        label->setFont(fontOf(15));
-        label->setStyleSheet(QStringLiteral("color: #008000;"));
-        w = label;
+    case Kind::Title:
+        w = formLabel(caption, TitlePoints, parent);
+        setTextColor(w, QColor(0x00, 0x80, 0x00));
         break;
-    }
     case Kind::Label:
-        w = new QLabel(caption, form);
-        w->setFont(fontOf(12));
+        w = formLabel(caption, LabelPoints, parent);
         break;
     case Kind::Hint: {
-        auto *label = new QLabel(caption, form);
-        label->setFont(fontOf(9));
+        QLabel *label = formLabel(caption, SmallPoints, parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setStyleSheet(QStringLiteral("color: #ff0000;"));
+        setTextColor(label, QColor(0xff, 0x00, 0x00));
         w = label;
         break;
     }
     case Kind::Button:
-        w = new WrapButton(caption, form);
-        w->setFont(fontOf(10.5));
+        w = new WrapButton(caption, parent);
         break;
     case Kind::Text:
-        w = new QLineEdit(form);
-        w->setFont(fontOf(10.5));
+        w = new QLineEdit(parent);
         break;
     case Kind::Combo:
     case Kind::PortCombo: {
-        auto *combo = c.kind == Kind::PortCombo ? new PortComboBox(form) : new QComboBox(form);
-        combo->setEditable(true);
+        auto *combo = c.kind == Kind::PortCombo ? new PortComboBox(parent) : new QComboBox(parent);
+        // Placed first: an editable combo box that has no size yet works
+        // one out, which costs a font layout.
+        combo->setGeometry(pixels(c.left, c.top, c.width, c.height).translated(-origin));
+        combo->setFont(fontOf(SmallPoints));
+        // No completion: in a list of two-digit values it would turn a typed
+        // "1" into "10", a value the operator did not type. A completer
+        // without a model stands in for the one the box would make; the
+        // boxes share it, each taking it over when it gets the focus.
+        auto *edit = new QLineEdit(combo);
+        edit->setCompleter(noCompletion);
+        combo->setLineEdit(edit);
         // The lists are fixed: typing a text must not add it.
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setFont(fontOf(9));
         w = combo;
         break;
     }
     case Kind::Check:
-        w = new QCheckBox(caption, form);
-        w->setFont(fontOf(10.5));
+        w = new QCheckBox(caption, parent);
         break;
     case Kind::Option:
-        w = new QRadioButton(caption, form);
-        w->setFont(fontOf(9));
+        w = new QRadioButton(caption, parent);
         break;
     case Kind::Frame:
-        w = new QGroupBox(form);
-        w->lower();
+        w = new QGroupBox(parent);
         break;
     }
     w->setObjectName(QString::fromLatin1(c.name));
-    w->setGeometry(pixels(c.left, c.top, c.width, c.height));
+    // Places are the form's; a control inside a frame is placed in it.
+    w->setGeometry(pixels(c.left, c.top, c.width, c.height).translated(-origin));
     return w;
 }
 
@@ -191,14 +214,27 @@ QRect phoneBoxPlace(int k)
     return pixels(150 + (k % 4) * 810, 5760 + (k / 4) * 360, 810, 330);
 }
 
-void createPhoneBoxes(QWidget *form)
+// "电话01" and its box fit their 54 pixels only with less room between them.
+class CompactCheckStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_CheckBoxLabelSpacing)
+            return 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// In Frame1, which gives them its font.
+void createPhoneBoxes(QWidget *frame)
 {
+    auto *compact = new CompactCheckStyle;
+    compact->setParent(frame);
     for (int k = 0; k < 16; ++k) {
-        auto *box = new QCheckBox(QStringLiteral("电话%1").arg(k + 1, 2, 10, QLatin1Char('0')), form);
+        auto *box = new QCheckBox(QStringLiteral("电话%1").arg(k + 1, 2, 10, QLatin1Char('0')), frame);
         box->setObjectName(QStringLiteral("Check2_%1").arg(k));
-        box->setFont(fontOf(9));
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
-        box->setGeometry(phoneBoxPlace(k));
+        box->setStyle(compact);
+        box->setGeometry(phoneBoxPlace(k).translated(-frame->pos()));
     }
 }
 
@@ -207,20 +243,54 @@ void createPhoneBoxes(QWidget *form)
 void createFormControls(QWidget *form)
 {
     // Creation order is the tab order: row by row, the phone boxes with
-    // their frame.
+    // their frame. A check box or option button stands in the frame that
+    // holds it, and takes the frame's font.
+    QList<QWidget *> frames;
+    auto *noCompletion = new QCompleter(form);
     for (const Control &c : controls) {
-        create(c, form);
+        const QRect place = pixels(c.left, c.top, c.width, c.height);
+        QWidget *parent = form;
+        if (c.kind == Kind::Check || c.kind == Kind::Option) {
+            for (QWidget *frame : std::as_const(frames))
+                if (frame->geometry().contains(place))
+                    parent = frame;
+        }
+        QWidget *w = create(c, parent, parent == form ? QPoint() : parent->pos(), noCompletion);
+        if (c.kind != Kind::Frame)
+            continue;
+        frames << w;
+        if (qstrcmp(c.name, "Frame1") == 0 || qstrcmp(c.name, "Frame3") == 0)
+            w->setFont(fontOf(SmallPoints));
         if (qstrcmp(c.name, "Frame1") == 0)
-            createPhoneBoxes(form);
+            createPhoneBoxes(w);
     }
-    // Frames sit behind what they hold.
-    for (QGroupBox *frame : form->findChildren<QGroupBox *>())
-        frame->lower();
 }
 
-}  // namespace smscfg
-
-namespace smscfg {
+QFont formFont()
+{
+    // SimSun where it is installed; otherwise a CJK face that is, so that no
+    // caption falls back to empty boxes. Resolved once: a list of families,
+    // most of them missing, costs a lookup of each in every widget.
+    static const QString family = [] {
+        const QStringList candidates = {
+            QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+            QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Droid Sans Fallback"),
+        };
+        // (hasFamily() would ask fontconfig to resolve each missing name.)
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : candidates)
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                return candidate;
+        return QString();
+    }();
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(BodyPoints);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
 
 QList<ControlPlace> formControlPlaces()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -23,6 +24,15 @@ QList<ControlPlace> formControlPlaces();
 // The button that Enter in a box presses: the button of the box's row.
 // Empty for a control that is not a box.
 QString rowButtonOf(const QString &control);
+
+// The window's font: SimSun, or another CJK face where it is missing, at
+// BodyPoints. Set on the window before its controls are made, so that they
+// inherit it.
+QFont formFont();
+inline constexpr double BodyPoints = 10.5;   // buttons, text boxes, check boxes
+inline constexpr double LabelPoints = 12;
+inline constexpr double TitlePoints = 15;
+inline constexpr double SmallPoints = 9;     // lists, option buttons, the hint, the phone boxes
 
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr int FormWidthTwips = 7530;

@@ -64,6 +64,8 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
+    // Before any child exists: they all inherit it, menus and status bar too.
+    setFont(formFont());
 
     // The form keeps its fixed size; the log opens under it and the window
     // grows to hold it.

@@ -1,0 +1,125 @@
+#include "app/window_program.h"
+
+#include "app/main_window.h"
+#include "app/message_box_sink.h"
+#include "app/qt_translations.h"
+#include "link/qt_serial_link.h"
+#include "process/quit_on_signal.h"
+#include "process/version.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QSettings>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+namespace smscfg {
+namespace {
+
+const char Help[] =
+    "用法：smscfg [串口]\n"
+    "      smscfg --help | --version\n"
+    "\n"
+    "打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。\n"
+    "串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS<N-1>，Windows 上是 COMN）；\n"
+    "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口，\n"
+    "没有的话打开串口 1。上次的串口记在 ~/.config/smscfg/smscfg.conf。\n"
+    "\n"
+    "命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。\n";
+
+// Runs `action` once, from the event loop, as soon as `widget` has painted
+// (or after a moment, should it never be exposed).
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget *widget, std::function<void()> action) : QObject(widget), m_action(std::move(action))
+    {
+        widget->installEventFilter(this);
+        QTimer::singleShot(500, this, &AfterFirstPaint::run);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Two turns of the event loop: the first finishes painting and
+        // putting the window on the screen.
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &AfterFirstPaint::run); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void run()
+    {
+        if (!m_action)
+            return;
+        const auto action = std::exchange(m_action, {});
+        parent()->removeEventFilter(this);
+        action();
+        deleteLater();
+    }
+
+    std::function<void()> m_action;
+};
+
+}  // namespace
+
+int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow &)> &shown)
+{
+    // Answered before the GUI starts, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Help, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("smscfg %s\n", qPrintable(programVersion()));
+            return 0;
+        }
+    }
+
+    QApplication app(argc, argv);
+    // Lets a Wayland desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.smscfg.smscfg"));
+    const QStringList args = app.arguments();
+    if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-') && args[1].size() > 1
+                            && !args[1].at(1).isDigit())) {
+        std::fprintf(stderr, "smscfg: 参数不对：%s\n用法：smscfg [串口]（smscfg --help 有说明）\n",
+                     qPrintable(args.mid(1).join(u' ')));
+        return 64;
+    }
+    std::optional<QString> port;
+    if (args.size() > 1)
+        port = args.at(1);
+
+    installQtChineseTranslations(app);
+
+    quitOnTerminationSignals(app);
+    QtSerialLink link;
+    MessageBoxSink sink;
+    // ~/.config/smscfg/smscfg.conf: the last port that opened.
+    QSettings settings(QStringLiteral("smscfg"), QStringLiteral("smscfg"));
+    MainWindow window(link, sink);
+    window.setSettings(&settings);
+    sink.setParent(&window);
+    window.show();
+    if (shown)
+        shown(window);
+    // Once the window shows: the port's message then stands over it, and
+    // nothing the operator cannot see yet (the lists, the icon's pixels)
+    // holds up its first paint. Inside the event loop, so that a signal ends
+    // the program even while the start-up message is open.
+    new AfterFirstPaint(&window, [&] {
+        window.startUp(port);
+        // Small sizes only: a menu or a dock takes the large ones from the
+        // icon theme.
+        QIcon icon(QStringLiteral(":/smscfg/smscfg-32.png"));
+        icon.addFile(QStringLiteral(":/smscfg/smscfg-64.png"));
+        QApplication::setWindowIcon(icon);
+    });
+    return app.exec();
+}
+
+}  // namespace smscfg
