@@ -26,7 +26,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 namespace smscfg {
 namespace {
@@ -67,21 +67,22 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     // Before any child exists: they all inherit it, menus and status bar too.
     setFont(formFont());
 
-    // The form keeps its fixed size; the log opens under it and the window
+    // The form keeps its fixed size; the log opens beside it (its lines are
+    // long, and a laptop's screen is wider than it is tall) and the window
     // grows to hold it.
     auto *central = new QWidget(this);
-    auto *column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     m_form = new QWidget(central);
     m_form->setObjectName(QStringLiteral("form"));
     createFormControls(m_form);
     m_form->setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
     m_logPane = new LogPane(central);
-    m_logPane->setFixedHeight(220);
+    m_logPane->setFixedSize(600, m_form->height());
     m_logPane->hide();
-    column->addWidget(m_form);
-    column->addWidget(m_logPane);
+    row->addWidget(m_form);
+    row->addWidget(m_logPane);
     setCentralWidget(central);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -318,6 +319,18 @@ void MainWindow::setLogVisible(bool visible)
 {
     m_logPane->setVisible(visible);
     findChild<QAction *>(QStringLiteral("actionShowLog"))->setChecked(visible);
+    // Grown, the window may reach past the screen's edge: brought back once
+    // its new size is known.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen *s = screen();
+        if (!s || !isVisible())
+            return;
+        const QRect available = s->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        move(frame.topLeft());
+    });
 }
 
 // The buttons that need a working port; the others stay usable so that
