@@ -2,6 +2,7 @@
 #include "app/message_box_sink.h"
 #include "link/qt_serial_link.h"
 #include "process/quit_on_signal.h"
+#include "process/standard_descriptors.h"
 #include "process/version.h"
 
 #include "app/qt_translations.h"
@@ -28,6 +29,7 @@ const char Help[] =
 
 int main(int argc, char *argv[])
 {
+    smscfg::ensureStandardDescriptors();
     // Answered before the GUI starts, so that they work without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
