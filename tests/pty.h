@@ -16,14 +16,16 @@ class Pty {
 public:
     Pty()
     {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        // Not inherited by the programs a test starts, which would seem to
+        // hold the line from the start.
+        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
             return;
         m_slavePath = QString::fromLocal8Bit(ptsname(m_master));
         fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
         // Keep the slave configured raw even before anyone opens it, and keep
         // one slave descriptor so the master does not see a hang-up meanwhile.
-        m_slaveKeeper = ::open(m_slavePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        m_slaveKeeper = ::open(m_slavePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         termios t{};
         if (m_slaveKeeper >= 0 && tcgetattr(m_slaveKeeper, &t) == 0) {
             cfmakeraw(&t);
