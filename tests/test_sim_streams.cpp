@@ -1,5 +1,6 @@
 #include "line_end.h"
 #include "protocol/frame.h"
+#include "sim/sim_log.h"
 #include "pty.h"
 #include "sim_process.h"
 
@@ -167,6 +168,39 @@ private slots:
             ::close(out[0]);
             ::close(err[0]);
         }
+    }
+
+    // Every line is written or counted as dropped, and the count is told.
+    void droppedLinesAreCounted_data()
+    {
+        QTest::addColumn<bool>("nonBlocking");
+        QTest::newRow("a pipe") << false;
+        QTest::newRow("a pipe someone made non-blocking") << true;
+    }
+    void droppedLinesAreCounted()
+    {
+        QFETCH(bool, nonBlocking);
+        int pipe[2];
+        QVERIFY(::pipe2(pipe, O_CLOEXEC) == 0 && ::fcntl(pipe[0], F_SETFL, O_NONBLOCK) == 0);
+        if (nonBlocking)
+            ::fcntl(pipe[1], F_SETFL, O_NONBLOCK);
+        smscfg::sim::SimLog log(pipe[1], true);
+        for (int i = 0; i < 2000; ++i)
+            log.line(QString(100, u'x'));
+        const auto drain = [&] {
+            QByteArray out;
+            char chunk[65536];
+            for (int quiet = 0; quiet < 20;) {
+                const ssize_t n = ::read(pipe[0], chunk, sizeof chunk);
+                n > 0 ? (out.append(chunk, n), quiet = 0) : (QTest::qWait(5), ++quiet);
+            }
+            return out;
+        };
+        const qsizetype written = drain().count('\n');
+        QVERIFY(written > 0 && written < 2000);
+        log.line("after");
+        QCOMPARE(drain(), QStringLiteral("（日志写不出去，丢掉了%1行）\nafter\n").arg(2000 - written).toUtf8());
+        ::close(pipe[0]);
     }
 
     // The recipes of smscfg-sim --help and of the README, run as written.

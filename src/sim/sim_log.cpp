@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <poll.h>
 #include <thread>
 #include <unistd.h>
 
@@ -38,10 +39,15 @@ struct SimLog::Queue {
             lock.unlock();
             for (qsizetype done = 0; !broken && done < line.size();) {
                 const ssize_t n = ::write(fd, line.constData() + done, size_t(line.size() - done));
-                if (n > 0)
+                if (n > 0) {
                     done += n;
-                else if (n < 0 && errno != EINTR)
+                } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                    // Someone made the descriptor non-blocking: wait here.
+                    pollfd writable{fd, POLLOUT, 0};
+                    ::poll(&writable, 1, -1);
+                } else if (n == 0 || errno != EINTR) {
                     broken = true;
+                }
             }
             lock.lock();
             writing = false;
