@@ -336,8 +336,9 @@ std::optional<ControllerState> ControllerState::fromJson(const QJsonObject &json
             r.fail(path, QStringLiteral("not \"switch\""));
         s.probeTypes.insert(k, v.toString());
     });
-    for (auto [name, limits] : {std::pair{"upperLimits", &s.upperLimits}, std::pair{"lowerLimits", &s.lowerLimits}}) {
-        keyed(QString::fromLatin1(name), true, [&](const QString &k, const QJsonValue &v, const QString &path) {
+    for (const auto &limitMap : {std::pair{"upperLimits", &s.upperLimits}, std::pair{"lowerLimits", &s.lowerLimits}}) {
+        QMap<QString, QString> *limits = limitMap.second;
+        keyed(QString::fromLatin1(limitMap.first), true, [&](const QString &k, const QJsonValue &v, const QString &path) {
             if (v != QJsonValue("high") && v != QJsonValue("low"))
                 r.fail(path, QStringLiteral("neither \"high\" nor \"low\""));
             limits->insert(k, v.toString());
