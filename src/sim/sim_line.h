@@ -29,9 +29,15 @@ public:
 
     // Whether the pseudo-terminal `path` (/dev/pts/N) is the tool's side of
     // a simulator that is still running: it carries the lock that openPty()
-    // takes, which the kernel drops when that simulator ends, however it
-    // ends. Also true when it cannot be told (the device cannot be opened:
+    // takes. Also true when it cannot be told (the device cannot be opened:
     // someone holds it exclusively).
+    //
+    // A lock on the terminal itself rather than a lock file beside a link
+    // or a process number: the kernel drops it when the simulator ends,
+    // however it ends (kill -9 included), so a stale link never looks
+    // served; a number that has since gone to someone's terminal carries no
+    // mark; it leaves no file behind; and it is there whichever link names
+    // the terminal.
     static bool isServedPty(const QString &path);
 
 signals:
