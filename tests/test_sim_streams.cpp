@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -244,6 +245,12 @@ private slots:
         }
         // The window is up and holds the simulator's line.
         qint64 windowPid = 0, simPid = 0;
+        // The shell's children outlive it when a check fails midway.
+        const auto orphans = qScopeGuard([&] {
+            for (qint64 pid : {windowPid, simPid})
+                if (QTest::currentTestFailed() && pid > 0)
+                    ::kill(pid_t(pid), SIGKILL);
+        });
         QStringList shared;
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
@@ -257,8 +264,10 @@ private slots:
         // Closing the window stops the simulator.
         ::kill(pid_t(windowPid), SIGTERM);
         QVERIFY(shell.waitForFinished(5000));
+        windowPid = 0;  // reaped, and its number free for others
+        const qint64 sim = std::exchange(simPid, 0);
         QCOMPARE(shell.exitCode(), 0);
-        QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/%1/fd/0").arg(simPid)));
+        QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/%1/fd/0").arg(sim)));
     }
 
     // Started with descriptors 0-2 closed, a program finds /dev/null there,
