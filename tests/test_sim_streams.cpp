@@ -201,7 +201,7 @@ private slots:
         QByteArray out = drain();
         log.line("after");
         out += drain();
-        // Drops are told whenever there is room again, the last ones before
+        // Drops are told whenever there is room again, at the latest before
         // the next line.
         static const QRegularExpression note(QStringLiteral("^（日志写不出去，丢掉了(\\d+)行）$"));
         const QStringList lines = QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
@@ -213,7 +213,6 @@ private slots:
         QCOMPARE(written + dropped, 2000);
         QVERIFY(written > 0 && dropped > 0);
         QCOMPARE(lines.last(), QStringLiteral("after"));
-        QVERIFY(note.match(lines.at(lines.size() - 2)).hasMatch());
         ::close(pipe[0]);
     }
 
