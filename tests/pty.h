@@ -16,7 +16,9 @@ class Pty {
 public:
     Pty()
     {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        // Not inherited by the programs a test starts, which would seem to
+        // hold the line from the start.
+        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
         if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
             return;
         m_slavePath = QString::fromLocal8Bit(ptsname(m_master));

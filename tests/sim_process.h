@@ -5,6 +5,7 @@
 #include <QStringList>
 
 // smscfg-sim running in the background for one test; stopped with SIGTERM.
+// The port is the one line on its stdout; the log comes on its stderr.
 class SimProcess {
 public:
     explicit SimProcess(const QStringList &args)
@@ -22,7 +23,7 @@ public:
     QString port() const { return m_port; }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     qint64 pid() const { return m_process.processId(); }
-    // Stops the simulator and returns its log (everything after the port line).
+    // Stops the simulator and returns its log.
     QByteArray stop()
     {
         if (m_process.state() != QProcess::NotRunning) {
@@ -30,9 +31,12 @@ public:
             m_process.waitForFinished(5000);
             m_exitCode = m_process.exitCode();
         }
-        return m_log += m_process.readAllStandardOutput();
+        return m_log += m_process.readAllStandardError();
     }
     int exitCode() const { return m_exitCode; }
+    QProcess &process() { return m_process; }
+    // Anything on stdout after the port line.
+    QByteArray moreOutput() { return m_process.readAllStandardOutput(); }
 
 private:
     QProcess m_process;

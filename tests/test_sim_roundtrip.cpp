@@ -1,6 +1,7 @@
 #include "resident_memory.h"
 #include "sim_process.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +29,12 @@ CliRun cli(const QString &port, const QStringList &args, int timeoutMs = 1000)
     p.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", port, "--timeout", QString::number(timeoutMs)} + args);
     p.waitForFinished(10000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
 QJsonValue at(const QJsonObject &root, const QString &path)
@@ -74,9 +81,7 @@ private slots:
             const CliRun r = cli(sim.port(), request);
             QVERIFY2(r.exitCode == 0 && r.out == "设置成功\n", qPrintable(request.join(' ') + ": " + r.out));
         }
-        QFile file(stateFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonObject state = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonObject state = readJson(stateFile);
 
         const QList<std::pair<QString, QJsonValue>> expected = {
             {"initialised", true},
@@ -117,6 +122,7 @@ private slots:
         QVERIFY(log.contains("0x4C 第3个电话 = 1234567"));
         QCOMPARE(log.count(u'\n'), requests.size());
         QCOMPARE(sim.exitCode(), 0);
+        QCOMPARE(sim.moreOutput(), QByteArray());
     }
 
     void faultModes_data()
@@ -199,6 +205,79 @@ private slots:
         QVERIFY(first != 0);
         QCOMPARE(cli(sim.port(), {"device-count", "3"}).exitCode, 0);
         QVERIFY(inode() != first);
+    }
+
+    void stateSurvivesARestart()
+    {
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        {
+            SimProcess sim({"--state", stateFile});
+            QCOMPARE(cli(sim.port(), {"phone", "3", "13912345678"}).exitCode, 0);
+            QCOMPARE(cli(sim.port(), {"centre", "13800138000"}).exitCode, 0);
+        }
+        SimProcess sim({"--state", stateFile});
+        QCOMPARE(cli(sim.port(), {"device-count", "12"}).exitCode, 0);
+        const QJsonObject state = readJson(stateFile);
+        QCOMPARE(at(state, "deviceCount"), QJsonValue(12));
+        QCOMPARE(at(state, "phones.2"), QJsonValue("13912345678"));
+        QCOMPARE(at(state, "smsCentre"), QJsonValue("13800138000"));
+    }
+
+    // A file that is no state is not the simulator's to overwrite.
+    void foreignStateFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut short") << QByteArray("{\"initialised\": true, \"deviceCount\": 1");
+        QTest::newRow("binary") << QByteArray("\x00\xFF\x7E\xFE\x1B[2J", 8);
+        QTest::newRow("someone else's JSON") << QByteArray("{\"window\": {\"width\": 800}}\n");
+        QTest::newRow("a state with a field too many") << QByteArray(
+            R"({"addresses": "", "clock": null, "deviceCount": null, "deviceSwitches": {}, "devices": {},
+                "initialised": false, "lowerLimits": {}, "phones": ["", "", "", "", "", "", "", "", "", "", "",
+                "", "", "", "", ""], "portCounts": "", "ports": {}, "probeSwitches": {}, "probeTypes": {},
+                "smsCentre": "", "upperLimits": {}, "note": "keep"})");
+    }
+    void foreignStateFileIsLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        QFile file(stateFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QProcess sim;
+        sim.start(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile});
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 1);
+        QCOMPARE(sim.readAllStandardOutput(), QByteArray());
+        const QString err = QString::fromUtf8(sim.readAllStandardError());
+        QVERIFY2(err.startsWith("smscfg-sim: " + stateFile + " cannot be read as a controller's state"), qPrintable(err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});
+    }
+
+    // A writer killed between writing its temporary file and renaming it
+    // leaves the temporary behind; the next start clears ours, and only ours.
+    void leftoverTemporariesAreRemoved()
+    {
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        const QStringList ours = {"state.json.smscfg-sim-a1B2c3", "state.json.smscfg-sim-ZZZZZZ"};
+        const QStringList others = {"state.json.backup", "state.json.AbCdEf", "state.json.smscfg-sim-abc",
+                                    "state.json.smscfg-sim-a1B2c3.old", "other.json.smscfg-sim-a1B2c3"};
+        for (const QString &name : ours + others) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("{\"half") > 0);
+        }
+        QVERIFY(QFile::link(dir.filePath("state.json.backup"), dir.filePath("state.json.smscfg-sim-LINK00")));
+        SimProcess sim({"--state", stateFile});
+        QVERIFY(!sim.port().isEmpty());
+        QCOMPARE(cli(sim.port(), {"init"}).exitCode, 0);
+        QStringList expected = others + QStringList{"state.json", "state.json.smscfg-sim-LINK00"};
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
     }
 
     void linkAndCleanStop()

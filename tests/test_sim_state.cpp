@@ -3,6 +3,9 @@
 #include "sim/controller_state.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
+
+#include <functional>
 #include <QTest>
 
 using namespace smscfg;
@@ -77,6 +80,97 @@ private slots:
         QVERIFY(applyRequest(state, frameOf("init", {})).accepted);
         QCOMPARE(state.smsCentre, QString());
         QVERIFY(state.toJson().value("initialised").toBool());
+    }
+
+    // What a restarted simulator reads back is what it had: every field.
+    void stateComesBackFromItsJson()
+    {
+        ControllerState state;
+        QCOMPARE(ControllerState::fromJson(state.toJson(), nullptr)->toJson(), state.toJson());
+        const QList<QByteArray> frames = {
+            frameOf("init", {}),
+            frameOf("device-count", {"12"}),
+            frameOf("addresses", {"0102"}),
+            frameOf("port-counts", {"0408"}),
+            frameOf("device-desc", {"1", "温度", "01"}, {"Check1"}),
+            frameOf("device-desc", {"2", "温度", "0A0B"}),
+            frameOf("port-desc", {"1", "2", "AB12"}),
+            frameOf("centre", {"13800138000"}),
+            frameOf("phone", {"16", "+8613912345"}),
+            frameOf("device-switches", {"5"}, {"Check2_0", "Check2_15"}),
+            frameOf("probe-switches", {"1", "2"}, {"Check2_1"}),
+            frameOf("probe-type", {"1", "2"}, {"Check3"}),
+            frameOf("upper-limit", {"1", "2"}, {"Option1_0"}),
+            frameOf("lower-limit", {"1", "2"}, {"Option1_1"}),
+            frameOf("clock", {"99", "12", "31", "24", "60", "星期天"}),
+        };
+        for (const QByteArray &frame : frames)
+            QVERIFY2(applyRequest(state, frame).accepted, qPrintable(hexText(frame)));
+        const QJsonObject json = state.toJson();
+        QString error;
+        const std::optional<ControllerState> back = ControllerState::fromJson(json, &error);
+        QVERIFY2(back, qPrintable(error));
+        QCOMPARE(back->toJson(), json);
+        QCOMPARE(back->devices.value("2").content, hexBytes("0A0B"));
+        QCOMPARE(back->phones[15], QStringLiteral("+8613912345"));
+        QCOMPARE(back->clock->minute, 60);
+    }
+
+    // Anything toJson() would not have written is refused, naming the field.
+    void foreignStatesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");      // where to put `value`, keys joined by "|"
+        QTest::addColumn<QJsonValue>("value");  // Undefined: remove the field
+        QTest::addColumn<QString>("reported");  // the field the message names
+        const QJsonValue none(QJsonValue::Undefined);
+        const QJsonObject description{{"description", "a"}, {"encoding", "unicode"}, {"descriptionBytes", "0061"}};
+        QTest::newRow("a field missing") << "phones" << none << "phones";
+        QTest::newRow("a field unknown") << "firmware" << QJsonValue("2.1") << "firmware";
+        QTest::newRow("initialised not a flag") << "initialised" << QJsonValue(1) << "initialised";
+        QTest::newRow("device count as text") << "deviceCount" << QJsonValue("12") << "deviceCount";
+        QTest::newRow("device count 256") << "deviceCount" << QJsonValue(256) << "deviceCount";
+        QTest::newRow("device count 1.5") << "deviceCount" << QJsonValue(1.5) << "deviceCount";
+        QTest::newRow("odd hex") << "addresses" << QJsonValue("010") << "addresses";
+        QTest::newRow("hex not as written") << "addresses" << QJsonValue("0a") << "addresses";
+        QTest::newRow("device key not a number") << "devices|x" << QJsonValue(QJsonObject{}) << "devices.x";
+        QTest::newRow("device 256") << "devices|256" << QJsonValue(QJsonObject{}) << "devices.256";
+        QTest::newRow("description without bytes") << "ports|1/2" << QJsonValue(QJsonObject{{"description", "a"}, {"encoding", "unicode"}})
+                                                   << "ports.1/2.descriptionBytes";
+        QTest::newRow("device without content") << "devices|1" << QJsonValue(description) << "devices.1.content";
+        QTest::newRow("encoding unknown") << "ports|1/2|encoding" << QJsonValue("utf8") << "ports.1/2.encoding";
+        QTest::newRow("port key without probe") << "ports|1" << QJsonValue(description) << "ports.1";
+        QTest::newRow("fifteen phones") << "phones" << QJsonValue(QJsonArray{"", "", "", "", "", "", "", "", "", "", "", "", "", "", ""})
+                                        << "phones";
+        QTest::newRow("phone 17 switched") << "deviceSwitches|1" << QJsonValue(QJsonArray{1, 17}) << "deviceSwitches.1";
+        QTest::newRow("probe type analog") << "probeTypes|1/2" << QJsonValue("analog") << "probeTypes.1/2";
+        QTest::newRow("limit medium") << "upperLimits|1/2" << QJsonValue("medium") << "upperLimits.1/2";
+        QTest::newRow("clock month 13") << "clock|month" << QJsonValue(13) << "clock.month";
+        QTest::newRow("clock without weekday") << "clock|weekday" << none << "clock.weekday";
+        QTest::newRow("clock with seconds") << "clock|second" << QJsonValue(0) << "clock";
+        QTest::newRow("control characters in a key") << "devices|\x1b[2J" << QJsonValue(QJsonObject{}) << "devices.\\x1b[2J";
+    }
+    void foreignStatesAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, reported);
+        ControllerState state;
+        state.clock = ControllerState::Clock{26, 1, 1, 0, 0, 1};
+        state.ports.insert("1/2", {"a", "unicode", hexBytes("0061"), {}});
+        const std::function<QJsonObject(QJsonObject, QStringList)> set = [&](QJsonObject object, QStringList keys) {
+            const QString key = keys.takeFirst();
+            if (!keys.isEmpty())
+                object.insert(key, set(object.value(key).toObject(), keys));
+            else if (value.isUndefined())
+                object.remove(key);
+            else
+                object.insert(key, value);
+            return object;
+        };
+        QString error;
+        QVERIFY(ControllerState::fromJson(state.toJson(), &error));
+        QVERIFY(!ControllerState::fromJson(set(state.toJson(), path.split(u'|')), &error));
+        QVERIFY2(error.startsWith(reported + ": "), qPrintable(error));
     }
 };
 

@@ -1,11 +1,16 @@
 #include "sim/controller_state.h"
 
 #include "protocol/frame.h"
+#include "protocol/hex_text.h"
+#include "protocol/request_text.h"
 #include "protocol/wire.h"
 #include "protocol/description_text.h"
 #include "protocol/text_fields.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace smscfg::sim {
 namespace {
@@ -197,6 +202,173 @@ QJsonObject ControllerState::toJson() const
         json.insert("clock", QJsonValue());
     }
     return json;
+}
+
+namespace {
+
+// Reads one field after another and remembers the first problem, named by
+// the field's path ("devices.3.content").
+class JsonReader {
+public:
+    bool ok() const { return m_error.isEmpty(); }
+    QString error() const { return m_error; }
+
+    bool fail(const QString &path, const QString &why)
+    {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("%1: %2").arg(escapeForLog(path), why);
+        return false;
+    }
+    QJsonValue field(const QJsonObject &object, const QString &key, const QString &path)
+    {
+        if (!object.contains(key))
+            fail(path, QStringLiteral("missing"));
+        return object.value(key);
+    }
+    std::optional<int> integer(const QJsonValue &v, const QString &path, int low, int high)
+    {
+        const double d = v.toDouble();
+        if (!v.isDouble() || d < low || d > high || d != std::floor(d)) {
+            fail(path, QStringLiteral("not a whole number from %1 to %2").arg(low).arg(high));
+            return std::nullopt;
+        }
+        return int(d);
+    }
+    QString text(const QJsonValue &v, const QString &path)
+    {
+        if (!v.isString())
+            fail(path, QStringLiteral("not a text"));
+        return v.toString();
+    }
+    QByteArray hex(const QJsonValue &v, const QString &path)
+    {
+        const std::optional<QByteArray> bytes = hexListToBytes(text(v, path));
+        if (!bytes)
+            fail(path, QStringLiteral("not hex digit pairs"));
+        return bytes.value_or(QByteArray());
+    }
+    QJsonObject object(const QJsonValue &v, const QString &path)
+    {
+        if (!v.isObject())
+            fail(path, QStringLiteral("not an object"));
+        return v.toObject();
+    }
+    // A per-device key ("3") or per-probe key ("3/2").
+    bool key(const QString &k, const QString &path, bool probe)
+    {
+        static const QRegularExpression device(QStringLiteral("^(0|[1-9][0-9]{0,2})$"));
+        static const QRegularExpression probeKey(QStringLiteral("^(0|[1-9][0-9]{0,2})/(0|[1-9][0-9]{0,2})$"));
+        const QRegularExpressionMatch m = (probe ? probeKey : device).match(k);
+        for (int i = 1; m.hasMatch() && i <= m.lastCapturedIndex(); ++i)
+            if (m.captured(i).toInt() > 255)
+                return fail(path, QStringLiteral("not a device number from 0 to 255"));
+        return m.hasMatch() || fail(path, probe ? QStringLiteral("not device/probe numbers") : QStringLiteral("not a device number"));
+    }
+    QList<int> phoneList(const QJsonValue &v, const QString &path)
+    {
+        QList<int> phones;
+        if (!v.isArray()) {
+            fail(path, QStringLiteral("not a list"));
+            return phones;
+        }
+        for (const QJsonValue &p : v.toArray())
+            phones.append(integer(p, path, 1, wire::PhoneSlotCount).value_or(0));
+        return phones;
+    }
+
+private:
+    QString m_error;
+};
+
+}  // namespace
+
+std::optional<ControllerState> ControllerState::fromJson(const QJsonObject &json, QString *error)
+{
+    ControllerState s;
+    JsonReader r;
+    const auto keyed = [&](const QString &name, bool probe, const auto &read) {
+        const QJsonObject map = r.object(r.field(json, name, name), name);
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            const QString path = name + u'.' + it.key();
+            if (r.key(it.key(), path, probe))
+                read(it.key(), it.value(), path);
+        }
+    };
+    const auto description = [&](const QJsonValue &v, const QString &path, bool withContent) {
+        const QJsonObject d = r.object(v, path);
+        Description out{r.text(r.field(d, "description", path + ".description"), path + ".description"),
+                        r.text(r.field(d, "encoding", path + ".encoding"), path + ".encoding"),
+                        r.hex(r.field(d, "descriptionBytes", path + ".descriptionBytes"), path + ".descriptionBytes"),
+                        withContent ? r.hex(r.field(d, "content", path + ".content"), path + ".content") : QByteArray()};
+        if (out.encoding != u"unicode" && out.encoding != u"codepage")
+            r.fail(path + ".encoding", QStringLiteral("neither unicode nor codepage"));
+        return out;
+    };
+
+    const QJsonValue initialised = r.field(json, "initialised", "initialised");
+    if (!initialised.isBool())
+        r.fail("initialised", QStringLiteral("neither true nor false"));
+    s.initialisations = initialised.toBool() ? 1 : 0;
+    if (const QJsonValue count = r.field(json, "deviceCount", "deviceCount"); !count.isNull())
+        s.deviceCount = r.integer(count, "deviceCount", 0, 255);
+    s.addresses = r.hex(r.field(json, "addresses", "addresses"), "addresses");
+    s.portCounts = r.hex(r.field(json, "portCounts", "portCounts"), "portCounts");
+    keyed("devices", false, [&](const QString &k, const QJsonValue &v, const QString &path) {
+        s.devices.insert(k, description(v, path, true));
+    });
+    keyed("ports", true, [&](const QString &k, const QJsonValue &v, const QString &path) {
+        s.ports.insert(k, description(v, path, false));
+    });
+    s.smsCentre = r.text(r.field(json, "smsCentre", "smsCentre"), "smsCentre");
+    const QJsonValue phones = r.field(json, "phones", "phones");
+    if (!phones.isArray() || phones.toArray().size() != qsizetype(s.phones.size()))
+        r.fail("phones", QStringLiteral("not a list of %1 texts").arg(s.phones.size()));
+    for (size_t i = 0; i < s.phones.size(); ++i)
+        s.phones[i] = r.text(phones.toArray().at(qsizetype(i)), QStringLiteral("phones.%1").arg(i));
+    keyed("deviceSwitches", false, [&](const QString &k, const QJsonValue &v, const QString &path) {
+        s.deviceSwitches.insert(k, r.phoneList(v, path));
+    });
+    keyed("probeSwitches", true, [&](const QString &k, const QJsonValue &v, const QString &path) {
+        s.probeSwitches.insert(k, r.phoneList(v, path));
+    });
+    keyed("probeTypes", true, [&](const QString &k, const QJsonValue &v, const QString &path) {
+        if (v != QJsonValue("switch"))
+            r.fail(path, QStringLiteral("not \"switch\""));
+        s.probeTypes.insert(k, v.toString());
+    });
+    for (const auto &limitMap : {std::pair{"upperLimits", &s.upperLimits}, std::pair{"lowerLimits", &s.lowerLimits}}) {
+        QMap<QString, QString> *limits = limitMap.second;
+        keyed(QString::fromLatin1(limitMap.first), true, [&](const QString &k, const QJsonValue &v, const QString &path) {
+            if (v != QJsonValue("high") && v != QJsonValue("low"))
+                r.fail(path, QStringLiteral("neither \"high\" nor \"low\""));
+            limits->insert(k, v.toString());
+        });
+    }
+    if (const QJsonValue clock = r.field(json, "clock", "clock"); !clock.isNull()) {
+        const QJsonObject c = r.object(clock, "clock");
+        const auto part = [&](const char *name, int low, int high) {
+            const QString path = QStringLiteral("clock.") + QLatin1String(name);
+            return r.integer(r.field(c, QLatin1String(name), path), path, low, high).value_or(0);
+        };
+        // The ranges applyRequest accepts.
+        s.clock = Clock{part("year", 0, 99), part("month", 1, 12), part("day", 1, 31),
+                        part("hour", 0, 24), part("minute", 0, 60), part("weekday", 1, 7)};
+    }
+    // Whatever is left over (a field toJson() does not write, a clock with
+    // extra parts) would be lost when the state is next written.
+    if (r.ok()) {
+        const QJsonObject again = s.toJson();
+        for (auto it = json.begin(); it != json.end(); ++it)
+            if (again.value(it.key()) != it.value())
+                r.fail(it.key(), again.contains(it.key()) ? QStringLiteral("would not be written back as it is")
+                                                           : QStringLiteral("not a field of the controller's state"));
+    }
+    if (!r.ok()) {
+        if (error)
+            *error = r.error();
+        return std::nullopt;
+    }
+    return s;
 }
 
 }  // namespace smscfg::sim

@@ -38,6 +38,11 @@ struct ControllerState {
     std::optional<Clock> clock;
 
     QJsonObject toJson() const;
+    // The inverse of toJson(): every field, each checked for its type and
+    // range. nullopt, with the reason in `error`, for anything toJson() would
+    // not have written, so that a state that is loaded and saved again comes
+    // out as it went in.
+    static std::optional<ControllerState> fromJson(const QJsonObject &json, QString *error);
 };
 
 // The controller's verdict on one well formed request.

@@ -1,11 +1,19 @@
 #include "process/quit_on_signal.h"
+#include "process/standard_descriptors.h"
 #include "process/version.h"
+#include "protocol/request_text.h"
+#include "sim/sim_log.h"
 #include "sim/simulator.h"
+#include "sim/state_file.h"
+#include "sim/tool_link.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 
 namespace {
 
@@ -14,17 +22,38 @@ QString helpText()
     return QStringLiteral(
                "smscfg-sim: a virtual SMS alarm controller on a serial line.\n"
                "\n"
-               "usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [fault options]\n"
+               "usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [--log FILE]\n"
+               "                  [--baud N] [fault options]\n"
                "       smscfg-sim --help | --version\n"
                "\n"
-               "By default it creates a pseudo-terminal pair and prints, as its first line,\n"
-               "the path the tool should open:  smscfg \"$(smscfg-sim | head -1)\"  or\n"
-               "smscfg-cli --port PATH ...  It serves until SIGINT or SIGTERM.\n"
+               "By default it creates a pseudo-terminal pair and prints the path the tool\n"
+               "should open as the only line on stdout; the request log goes to stderr.\n"
+               "It serves until SIGINT, SIGTERM or SIGHUP. In bash, to open the window on\n"
+               "it and stop it when the window closes:\n"
                "\n"
-               "  --link PATH    also make a symbolic link PATH to that side (removed on exit)\n"
+               "  read -r port < <(smscfg-sim); smscfg \"$port\"; kill $!\n"
+               "\n"
+               "or to send requests from a script, with the log in a file:\n"
+               "\n"
+               "  read -r port < <(smscfg-sim --log sim.log); smscfg-cli --port \"$port\" init; kill $!\n"
+               "\n"
+               "(Not smscfg \"$(smscfg-sim | head -1)\": the shell waits for the whole pipeline\n"
+               "to end, and the simulator does not end.)\n"
+               "\n"
+               "  --link PATH    also make a symbolic link PATH to that side, in place before\n"
+               "                 the port line is printed, removed on exit if it still points\n"
+               "                 there. Only made where nothing is, or in place of a dangling\n"
+               "                 link or a link to a pseudo-terminal that no running\n"
+               "                 smscfg-sim serves; anything else at PATH is refused.\n"
                "  --device PATH  serve on an existing serial device instead, 9600 8N1\n"
-               "  --state FILE   write the controller's state as JSON after every accepted\n"
-               "                 request (atomically: a temporary file, then a rename)\n"
+               "  --state FILE   keep the controller's state in FILE as JSON: loaded at start\n"
+               "                 when FILE exists (a FILE that is not a state is refused and\n"
+               "                 left as it is), written after every accepted request\n"
+               "                 (a temporary file FILE.smscfg-sim-XXXXXX, then a rename;\n"
+               "                 ones left by a killed simulator are removed at start)\n"
+               "  --log FILE     append the request log to FILE instead of stderr\n"
+               "  --baud N       take as long as a line at N baud to receive each request and\n"
+               "                 to send each reply (10 bits a byte: 1.04 ms at 9600)\n"
                "\n"
                "Fault modes:\n"
                "  --refuse       answer 09 (refused) to every request\n"
@@ -35,7 +64,9 @@ QString helpText()
                "  --short        send only the first five bytes of each reply\n"
                "\n"
                "Replies are 7E FE 08 00 CODE STATUS CS 16, STATUS 06 accepted or 09 refused.\n"
-               "Each request is logged on stdout: time, frame, meaning, reply.\n"
+               "Each request is logged in one line: time, frame, meaning, reply. A log that\n"
+               "nobody reads never holds the simulator up: lines that cannot be written are\n"
+               "dropped, and how many is logged when they can be again.\n"
                "\n")
         + smscfg::sim::refusalRules();
 }
@@ -46,14 +77,24 @@ int usage(const QString &reason)
     return 64;
 }
 
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "smscfg-sim: " << message << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
+    smscfg::ensureStandardDescriptors();
+    // A reader that has gone makes writes fail, and that is all.
+    std::signal(SIGPIPE, SIG_IGN);
+    using smscfg::escapeForLog;
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     smscfg::sim::SimOptions options;
-    QString link, device;
+    QString link, device, logFile;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         auto value = [&](QString *out) {
@@ -91,6 +132,9 @@ int main(int argc, char *argv[])
         } else if (a == u"--split") {
             if (!number(&options.splitMs))
                 return usage(QStringLiteral("--split needs a number of milliseconds"));
+        } else if (a == u"--baud") {
+            if (!number(&options.baud) || options.baud == 0)
+                return usage(QStringLiteral("--baud needs a number of bits per second above 0"));
         } else if (a == u"--link") {
             if (!value(&link))
                 return usage(QStringLiteral("--link needs a path"));
@@ -100,42 +144,57 @@ int main(int argc, char *argv[])
         } else if (a == u"--state") {
             if (!value(&options.stateFile))
                 return usage(QStringLiteral("--state needs a file name"));
+        } else if (a == u"--log") {
+            if (!value(&logFile))
+                return usage(QStringLiteral("--log needs a file name"));
         } else {
-            return usage(QStringLiteral("unknown argument %1").arg(a));
+            return usage(QStringLiteral("unknown argument %1").arg(escapeForLog(a)));
         }
     }
     if (!link.isEmpty() && !device.isEmpty())
         return usage(QStringLiteral("--link and --device do not go together"));
 
     QString error;
+    smscfg::sim::ControllerState state;
+    if (!options.stateFile.isEmpty()) {
+        const std::optional<smscfg::sim::ControllerState> loaded = smscfg::sim::readStateFile(options.stateFile, &error);
+        if (!loaded)
+            return fail(QStringLiteral("%1 cannot be read as a controller's state, and is left as it is: %2")
+                            .arg(escapeForLog(options.stateFile), error));
+        state = *loaded;
+        smscfg::sim::removeLeftoverTemporaries(options.stateFile);
+    }
+    int logFd = STDERR_FILENO;
+    if (!logFile.isEmpty()) {
+        logFd = ::open(logFile.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+        if (logFd < 0)
+            return fail(QStringLiteral("cannot open the log %1: %2")
+                            .arg(escapeForLog(logFile), QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    smscfg::sim::SimLog log(logFd, logFd != STDERR_FILENO);
+
     std::unique_ptr<smscfg::sim::SimLine> line = device.isEmpty() ? smscfg::sim::SimLine::openPty(&error)
                                                                   : smscfg::sim::SimLine::openDevice(device, &error);
-    if (!line) {
-        QTextStream(stderr) << "smscfg-sim: " << error << '\n';
-        return 1;
-    }
-    if (!link.isEmpty()) {
-        QFile::remove(link);
-        if (!QFile::link(line->toolPath(), link)) {
-            QTextStream(stderr) << "smscfg-sim: cannot create the link " << link << '\n';
-            return 1;
-        }
-    }
-
+    if (!line)
+        return fail(escapeForLog(error));
+    // Before the link is made: a signal from now on ends the event loop
+    // once it runs, and the link is removed on the way out.
     smscfg::quitOnTerminationSignals(app);
-    std::signal(SIGPIPE, SIG_IGN);
+    std::unique_ptr<smscfg::sim::ToolLink> toolLink;
+    if (!link.isEmpty() && !(toolLink = smscfg::sim::ToolLink::create(link, line->toolPath(), &error)))
+        return fail(error);
 
-    QTextStream out(stdout);
-    out << line->toolPath() << Qt::endl;
-    smscfg::sim::Simulator simulator(*line, options, out);
+    // The only line on stdout, so that a reader may stop after it.
+    std::fprintf(stdout, "%s\n", line->toolPath().toLocal8Bit().constData());
+    std::fflush(stdout);
+
+    smscfg::sim::Simulator simulator(*line, options, std::move(state), [&log](const QString &l) { log.line(l); });
     int status = 0;
     QObject::connect(line.get(), &smscfg::sim::SimLine::lost, &app, [&](const QString &reason) {
-        QTextStream(stderr) << "smscfg-sim: " << reason << '\n';
+        log.line(QStringLiteral("smscfg-sim: ") + escapeForLog(reason));
         status = 1;
         app.quit();
     });
     const int rc = app.exec();
-    if (!link.isEmpty())
-        QFile::remove(link);
     return rc != 0 ? rc : status;
 }

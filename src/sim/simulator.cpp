@@ -4,9 +4,8 @@
 #include "protocol/reply.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
+#include "sim/state_file.h"
 
-#include <QJsonDocument>
-#include <QSaveFile>
 #include <QTime>
 
 namespace smscfg::sim {
@@ -17,16 +16,25 @@ namespace {
 constexpr int QuietMs = 200;
 }  // namespace
 
-Simulator::Simulator(SimLine &line, SimOptions options, QTextStream &log, QObject *parent)
-    : QObject(parent), m_line(line), m_options(std::move(options)), m_log(log)
+Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, Log log, QObject *parent)
+    : QObject(parent), m_line(line), m_options(std::move(options)), m_log(std::move(log)), m_state(std::move(state))
 {
     m_quietTimer.setSingleShot(true);
     m_quietTimer.setInterval(QuietMs);
-    connect(&m_line, &SimLine::received, this, &Simulator::onReceived);
     connect(&m_quietTimer, &QTimer::timeout, this, [this] {
         for (const auto &item : m_assembler.expire())
             handle(item);
     });
+    if (m_options.baud > 0) {
+        // A request counts from when its last byte would have arrived.
+        m_incoming = std::make_unique<LinePacer>(m_options.baud);
+        m_outgoing = std::make_unique<LinePacer>(m_options.baud);
+        connect(&m_line, &SimLine::received, m_incoming.get(), &LinePacer::push);
+        connect(m_incoming.get(), &LinePacer::crossed, this, &Simulator::onReceived);
+        connect(m_outgoing.get(), &LinePacer::crossed, &m_line, &SimLine::write);
+    } else {
+        connect(&m_line, &SimLine::received, this, &Simulator::onReceived);
+    }
 }
 
 void Simulator::onReceived(const QByteArray &bytes)
@@ -60,9 +68,10 @@ void Simulator::handle(const FrameAssembler::Item &item)
 
     QString meaning = describeRequest(item.bytes);
     if (!decision.accepted)
-        meaning += QStringLiteral("，拒绝：") + decision.refusal;
-    m_log << QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")) << "  " << hexText(item.bytes) << "  "
-          << meaning << "  -> " << (m_options.silent ? QStringLiteral("(silent)") : hexText(reply)) << Qt::endl;
+        meaning += QStringLiteral("，拒绝：") + escapeForLog(decision.refusal);
+    m_log(QStringLiteral("%1  %2  %3  -> %4")
+              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), hexText(item.bytes), meaning,
+                   m_options.silent ? QStringLiteral("(silent)") : hexText(reply)));
     if (m_options.silent)
         return;
     if (m_options.delayMs > 0)
@@ -74,27 +83,28 @@ void Simulator::handle(const FrameAssembler::Item &item)
 void Simulator::sendReply(const QByteArray &reply)
 {
     if (m_options.splitMs < 0) {
-        m_line.write(reply);
+        transmit(reply);
         return;
     }
     const qsizetype half = reply.size() / 2;
-    m_line.write(reply.left(half));
+    transmit(reply.left(half));
     const QByteArray rest = reply.mid(half);
-    QTimer::singleShot(m_options.splitMs, Qt::PreciseTimer, this, [this, rest] { m_line.write(rest); });
+    QTimer::singleShot(m_options.splitMs, Qt::PreciseTimer, this, [this, rest] { transmit(rest); });
+}
+
+void Simulator::transmit(const QByteArray &bytes)
+{
+    if (m_outgoing)
+        m_outgoing->push(bytes);
+    else
+        m_line.write(bytes);
 }
 
 void Simulator::writeState()
 {
-    if (m_options.stateFile.isEmpty())
-        return;
-    // Written to a temporary file and renamed, so a reader never sees half.
-    QSaveFile file(m_options.stateFile);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(m_state.toJson()).toJson());
-        if (file.commit())
-            return;
-    }
-    m_log << "cannot write " << m_options.stateFile << ": " << file.errorString() << Qt::endl;
+    QString error;
+    if (!m_options.stateFile.isEmpty() && !writeStateFile(m_options.stateFile, m_state, &error))
+        m_log(QStringLiteral("无法写入状态文件 %1：%2").arg(escapeForLog(m_options.stateFile), escapeForLog(error)));
 }
 
 }  // namespace smscfg::sim

@@ -2,14 +2,17 @@
 
 #include "sim/controller_state.h"
 #include "sim/frame_assembler.h"
+#include "sim/line_pacer.h"
 #include "sim/sim_line.h"
 
-#include <QTextStream>
 #include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace smscfg::sim {
 
-// Fault modes and output of the virtual controller.
+// Fault modes, line speed and output of the virtual controller.
 struct SimOptions {
     bool refuseAll = false;  // answer 09 to every request
     bool silent = false;     // never answer
@@ -17,17 +20,21 @@ struct SimOptions {
     bool stray = false;      // one stray byte before each reply
     int splitMs = -1;        // >= 0: send each reply in two parts, this far apart
     bool shortReply = false; // send only the first five bytes
+    int baud = 0;            // > 0: receive and send at this line speed
     QString stateFile;       // JSON state written after each accepted request
 };
 
 // The byte a stray-byte fault puts before a reply.
 inline constexpr char StrayByte = char(0xEE);
 
-// Reads requests from the line, keeps the controller's state, answers.
+// Reads requests from the line, keeps the controller's state, answers, and
+// logs each request in one line. Outside text in a log line (a description,
+// a path) is escaped.
 class Simulator : public QObject {
     Q_OBJECT
 public:
-    Simulator(SimLine &line, SimOptions options, QTextStream &log, QObject *parent = nullptr);
+    using Log = std::function<void(const QString &line)>;
+    Simulator(SimLine &line, SimOptions options, ControllerState state, Log log, QObject *parent = nullptr);
 
     const ControllerState &state() const { return m_state; }
 
@@ -35,14 +42,18 @@ private:
     void onReceived(const QByteArray &bytes);
     void handle(const FrameAssembler::Item &item);
     void sendReply(const QByteArray &reply);
+    void transmit(const QByteArray &bytes);
     void writeState();
 
     SimLine &m_line;
     SimOptions m_options;
-    QTextStream &m_log;
+    Log m_log;
     FrameAssembler m_assembler;
     ControllerState m_state;
     QTimer m_quietTimer;
+    // With a line speed: what the tool sends, and what we send.
+    std::unique_ptr<LinePacer> m_incoming;
+    std::unique_ptr<LinePacer> m_outgoing;
 };
 
 }  // namespace smscfg::sim

@@ -1,0 +1,44 @@
+#include "sim/line_pacer.h"
+
+#include <algorithm>
+
+namespace smscfg::sim {
+
+LinePacer::LinePacer(int baud, QObject *parent) : QObject(parent), m_byteNs(byteNanoseconds(baud))
+{
+    m_clock.start();
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &LinePacer::release);
+}
+
+void LinePacer::push(const QByteArray &bytes)
+{
+    m_busyUntil = std::max(m_busyUntil, m_clock.nsecsElapsed());
+    for (const char byte : bytes) {
+        m_busyUntil += m_byteNs;
+        m_pending.emplace_back(m_busyUntil, byte);
+    }
+    if (!m_timer.isActive())
+        release();
+}
+
+void LinePacer::release()
+{
+    const qint64 now = m_clock.nsecsElapsed();
+    QByteArray due;
+    while (!m_pending.empty() && m_pending.front().first <= now) {
+        due += m_pending.front().second;
+        m_pending.pop_front();
+    }
+    if (!m_pending.empty()) {
+        // Timers count whole milliseconds: round up, never fire early; a
+        // timer that does is simply set again.
+        const qint64 wait = (m_pending.front().first - now + 999'999) / 1'000'000;
+        m_timer.start(int(std::max<qint64>(wait, 1)));
+    }
+    if (!due.isEmpty())
+        emit crossed(due);
+}
+
+}  // namespace smscfg::sim

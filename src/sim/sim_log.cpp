@@ -1,0 +1,96 @@
+#include "sim/sim_log.h"
+
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+
+namespace smscfg::sim {
+
+struct SimLog::Queue {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> lines;
+    qsizetype bytes = 0;
+    qint64 dropped = 0;
+    bool writing = false;
+    bool stopping = false;
+    int fd = -1;
+    bool owned = false;
+
+    bool idle() const { return lines.empty() && !writing; }
+
+    void run()
+    {
+        bool broken = false;
+        std::unique_lock lock(mutex);
+        for (;;) {
+            changed.wait(lock, [this] { return !lines.empty() || stopping; });
+            if (lines.empty())
+                break;
+            const QByteArray line = std::move(lines.front());
+            lines.pop_front();
+            bytes -= line.size();
+            writing = true;
+            lock.unlock();
+            for (qsizetype done = 0; !broken && done < line.size();) {
+                const ssize_t n = ::write(fd, line.constData() + done, size_t(line.size() - done));
+                if (n > 0) {
+                    done += n;
+                } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                    // Someone made the descriptor non-blocking: wait here.
+                    pollfd writable{fd, POLLOUT, 0};
+                    ::poll(&writable, 1, -1);
+                } else if (n == 0 || errno != EINTR) {
+                    broken = true;
+                }
+            }
+            lock.lock();
+            writing = false;
+            changed.notify_all();
+        }
+        if (owned)
+            ::close(fd);
+    }
+};
+
+SimLog::SimLog(int fd, bool owned) : m_queue(std::make_shared<Queue>())
+{
+    m_queue->fd = fd;
+    m_queue->owned = owned;
+    // The thread holds the queue too, in case it outlives this object.
+    std::thread([queue = m_queue] { queue->run(); }).detach();
+}
+
+SimLog::~SimLog()
+{
+    std::unique_lock lock(m_queue->mutex);
+    m_queue->stopping = true;
+    m_queue->changed.notify_all();
+    m_queue->changed.wait_for(lock, std::chrono::milliseconds(300), [this] { return m_queue->idle(); });
+}
+
+void SimLog::line(const QString &text)
+{
+    QByteArray bytes = text.toUtf8() + '\n';
+    const std::lock_guard lock(m_queue->mutex);
+    if (m_queue->bytes + bytes.size() > QueueBytes) {
+        ++m_queue->dropped;
+        return;
+    }
+    if (m_queue->dropped > 0) {
+        const QByteArray note = QStringLiteral("（日志写不出去，丢掉了%1行）\n").arg(m_queue->dropped).toUtf8();
+        m_queue->lines.push_back(note);
+        m_queue->bytes += note.size();
+        m_queue->dropped = 0;
+    }
+    m_queue->bytes += bytes.size();
+    m_queue->lines.push_back(std::move(bytes));
+    m_queue->changed.notify_all();
+}
+
+}  // namespace smscfg::sim

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace smscfg::sim {
+
+// The simulator's log, written by a thread of its own from a bounded queue,
+// so that a reader that does not keep up, or a pipe that nobody reads, never
+// holds up the serving of requests. A line that does not fit in the queue is
+// dropped and counted, and the count is logged once there is room again. A
+// write that fails (the reader has gone) drops what follows.
+class SimLog {
+public:
+    // Writes to `fd`, and closes it at the end when `owned`.
+    SimLog(int fd, bool owned);
+    // Waits a moment for the queue to be written; a writer still blocked
+    // then is left behind, to end with the process.
+    ~SimLog();
+    SimLog(const SimLog &) = delete;
+    SimLog &operator=(const SimLog &) = delete;
+
+    // One line; the caller has escaped any outside text in it.
+    void line(const QString &text);
+
+    static constexpr qsizetype QueueBytes = 64 * 1024;
+
+private:
+    struct Queue;
+    std::shared_ptr<Queue> m_queue;
+};
+
+}  // namespace smscfg::sim

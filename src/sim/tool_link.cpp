@@ -1,0 +1,112 @@
+#include "sim/tool_link.h"
+
+#include "protocol/request_text.h"
+#include "sim/sim_line.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace smscfg::sim {
+namespace {
+
+std::optional<QByteArray> linkText(const QByteArray &path)
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink(path.constData(), buffer, sizeof buffer);
+    if (n < 0 || size_t(n) >= sizeof buffer)
+        return std::nullopt;
+    return QByteArray(buffer, n);
+}
+
+// Why the thing at `path` must stay, or nothing when a new link may take
+// its place. `ownTarget` is our own terminal, which its stale link may name
+// again now that the number has come round.
+std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTarget)
+{
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISLNK(st.st_mode))
+        return QStringLiteral("it exists and is not a link");
+    if (::stat(path.constData(), &st) != 0)
+        return errno == ENOENT || errno == ELOOP || errno == ENOTDIR
+            ? std::nullopt
+            : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+    static const QRegularExpression pty(QStringLiteral("^/dev/pts/[0-9]+$"));
+    const QString target = QFileInfo(QString::fromLocal8Bit(path)).canonicalFilePath();
+    if (!S_ISCHR(st.st_mode) || !pty.match(target).hasMatch())
+        return QStringLiteral("it is a link to %1, not to a pseudo-terminal").arg(escapeForLog(target));
+    if (target != ownTarget && SimLine::isServedPty(target))
+        return QStringLiteral("another smscfg-sim that is still running serves it");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &target, QString *error)
+{
+    const QByteArray name = path.toLocal8Bit();
+    const QByteArray temporary = name + ".smscfg-sim-" + QByteArray::number(::getpid());
+    const auto refuse = [&](const QString &why) {
+        *error = QStringLiteral("will not make the link %1: %2").arg(escapeForLog(path), why);
+        ::unlink(temporary.constData());
+        return nullptr;
+    };
+    // A killed simulator of the same process number may have left it.
+    if (struct stat st {}; ::lstat(temporary.constData(), &st) == 0 && S_ISLNK(st.st_mode))
+        ::unlink(temporary.constData());
+    if (::symlink(target.toLocal8Bit().constData(), temporary.constData()) != 0)
+        return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+
+    // Whatever another program does at PATH meanwhile, each pass either
+    // places the link or sees the new state of PATH.
+    for (int pass = 0; pass < 8; ++pass) {
+        const std::optional<QByteArray> before = linkText(name);
+        if (const std::optional<QString> keep = reasonToKeep(name, target))
+            return refuse(*keep);
+        if (!before) {
+            // Nothing there: a hard link of our link places it only if that
+            // is still so.
+            if (::linkat(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), 0) == 0) {
+                ::unlink(temporary.constData());
+                return std::unique_ptr<ToolLink>(new ToolLink(path, target));
+            }
+            if (errno == EEXIST)
+                continue;
+            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        // A stale link: swap ours in and look at what came out. Should it
+        // no longer be the link that was checked, swap it back.
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_EXCHANGE) != 0) {
+            // A file system that cannot swap: replace, right after the check.
+            if (errno == EINVAL && ::rename(temporary.constData(), name.constData()) == 0)
+                return std::unique_ptr<ToolLink>(new ToolLink(path, target));
+            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        if (linkText(temporary) == before && !reasonToKeep(temporary, target)) {
+            ::unlink(temporary.constData());
+            return std::unique_ptr<ToolLink>(new ToolLink(path, target));
+        }
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_EXCHANGE) != 0)
+            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    return refuse(QStringLiteral("it keeps changing"));
+}
+
+ToolLink::~ToolLink()
+{
+    const QByteArray name = m_path.toLocal8Bit();
+    if (linkText(name) == m_target.toLocal8Bit())
+        ::unlink(name.constData());
+}
+
+}  // namespace smscfg::sim

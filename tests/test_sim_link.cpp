@@ -1,0 +1,221 @@
+#include "pty.h"
+#include "sim_process.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+int cli(const QString &port)
+{
+    return run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", port, "--timeout", "1000", "init"}).exitCode;
+}
+
+// What is at `path`, to see that it was left as it was.
+QString whatIsAt(const QString &path)
+{
+    struct stat st {};
+    if (::lstat(path.toLocal8Bit().constData(), &st) != 0)
+        return "nothing";
+    if (S_ISLNK(st.st_mode))
+        return "link to " + QFileInfo(path).symLinkTarget();
+    if (S_ISCHR(st.st_mode))
+        return QStringLiteral("device %1,%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
+    if (S_ISDIR(st.st_mode))
+        return "folder";
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return "file " + QString::fromLatin1(file.readAll().toHex());
+}
+
+}  // namespace
+
+// --link makes a link where nothing is, or where a stale one is, and never
+// takes the place of anything else.
+class TestSimLink : public QObject {
+    Q_OBJECT
+private slots:
+    void whatIsAtThePath_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("nothing") << "nothing" << true;
+        QTest::newRow("a dangling link") << "dangling" << true;
+        QTest::newRow("a link to a terminal no simulator serves") << "unserved" << true;
+        QTest::newRow("a file holding data") << "file" << false;
+        QTest::newRow("a device node") << "node" << false;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("a link to a file") << "link to file" << false;
+        QTest::newRow("a link to /dev/null") << "link to null" << false;
+        QTest::newRow("a running simulator's link") << "served" << false;
+    }
+    void whatIsAtThePath()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, linked);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        const QString data = dir.filePath("data");
+        QFile(data).open(QIODevice::WriteOnly);
+        Pty pty;
+        std::unique_ptr<SimProcess> other;
+        if (before == u"dangling") {
+            QVERIFY(QFile::link("/dev/pts/999999", link));
+        } else if (before == u"unserved") {
+            QVERIFY(QFile::link(pty.slavePath(), link));
+        } else if (before == u"file") {
+            QFile file(link);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("settings\n\x01\x02") > 0);
+        } else if (before == u"node") {
+            if (::mknod(link.toLocal8Bit().constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("cannot make a device node here (not root)");
+        } else if (before == u"folder") {
+            QVERIFY(QDir(dir.path()).mkdir("controller"));
+        } else if (before == u"link to file") {
+            QVERIFY(QFile::link(data, link));
+        } else if (before == u"link to null") {
+            QVERIFY(QFile::link("/dev/null", link));
+        } else if (before == u"served") {
+            other = std::make_unique<SimProcess>(QStringList{"--link", link});
+            QVERIFY(!other->port().isEmpty());
+        }
+        const QString was = whatIsAt(link);
+
+        if (linked) {
+            SimProcess sim({"--link", link});
+            QVERIFY(!sim.port().isEmpty());
+            QCOMPARE(whatIsAt(link), "link to " + sim.port());
+            QCOMPARE(cli(link), 0);
+            sim.stop();
+            QCOMPARE(sim.exitCode(), 0);
+            QCOMPARE(whatIsAt(link), QStringLiteral("nothing"));
+        } else {
+            const Run r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
+            QCOMPARE(r.exitCode, 1);
+            QCOMPARE(r.out, QString());
+            QVERIFY2(r.err.startsWith("smscfg-sim: will not make the link " + link + ": "), qPrintable(r.err));
+            QCOMPARE(whatIsAt(link), was);
+        }
+        if (other)
+            QCOMPARE(cli(link), 0);
+        // No temporary link left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+                 whatIsAt(link) == u"nothing" ? 1 : 2);
+    }
+
+    // Two starting at once: one gets the link, the other is refused.
+    void simultaneousStartsGetOneLink()
+    {
+        for (int round = 0; round < 3; ++round) {
+            QTemporaryDir dir;
+            const QString link = dir.filePath("controller");
+            QProcess a, b;
+            a.start(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
+            b.start(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
+            const auto outcome = [](QProcess &p) {
+                while (!p.canReadLine() && p.waitForReadyRead(5000)) {
+                }
+                return QString::fromLocal8Bit(p.readLine()).trimmed();
+            };
+            const QString portA = outcome(a), portB = outcome(b);
+            QVERIFY2(portA.isEmpty() != portB.isEmpty(), qPrintable(portA + " " + portB));
+            QProcess &loser = portA.isEmpty() ? a : b;
+            QVERIFY(loser.state() == QProcess::NotRunning || loser.waitForFinished(5000));
+            QCOMPARE(loser.exitCode(), 1);
+            QCOMPARE(whatIsAt(link), "link to " + (portA.isEmpty() ? portB : portA));
+            QCOMPARE(cli(link), 0);
+            for (QProcess *p : {&a, &b}) {
+                p->terminate();
+                p->waitForFinished(5000);
+            }
+            QCOMPARE(whatIsAt(link), QStringLiteral("nothing"));
+        }
+    }
+
+    void exitRemovesOnlyItsOwnLink()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        SimProcess sim({"--link", link});
+        QVERIFY(QFile::remove(link) && QFile::link("/dev/null", link));
+        sim.stop();
+        QCOMPARE(whatIsAt(link), QStringLiteral("link to /dev/null"));
+    }
+
+    // Closing the simulator's terminal ends it the normal way.
+    void hangUpRemovesTheLink()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        SimProcess sim({"--link", link});
+        QVERIFY(QFileInfo(link).isSymLink());
+        ::kill(pid_t(sim.pid()), SIGHUP);
+        QVERIFY(sim.process().waitForFinished(5000));
+        QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process().exitCode(), 0);
+        QCOMPARE(whatIsAt(link), QStringLiteral("nothing"));
+    }
+
+    void killedSimulatorsLinkIsTakenOver()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        SimProcess killed({"--link", link});
+        ::kill(pid_t(killed.pid()), SIGKILL);
+        QVERIFY(killed.process().waitForFinished(5000));
+        QVERIFY(QFileInfo(link).isSymLink());
+        SimProcess sim({"--link", link});
+        QVERIFY(!sim.port().isEmpty());
+        QCOMPARE(whatIsAt(link), "link to " + sim.port());
+        QCOMPARE(cli(link), 0);
+    }
+
+    // A stale link whose number now belongs to someone's terminal: nothing
+    // is sent into it, and the terminal is left as it was.
+    void linkIntoATerminalIsNotALine()
+    {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+        const QByteArray terminal = ptsname(master);
+        const int slave = ::open(terminal.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios before{};
+        QVERIFY(slave >= 0 && tcgetattr(slave, &before) == 0 && (before.c_lflag & ICANON));
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        QVERIFY(QFile::link(QString::fromLocal8Bit(terminal), link));
+
+        const Run r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", link, "init"});
+        QCOMPARE(r.exitCode, 4);
+        QCOMPARE(r.err, link + "不能用,请换到另一个串口。\n这不是串口设备\n");
+        char byte;
+        QCOMPARE(::read(master, &byte, 1), ssize_t(-1));
+        termios after{};
+        QVERIFY(tcgetattr(slave, &after) == 0);
+        QCOMPARE(after.c_lflag, before.c_lflag);
+        ::close(slave);
+        ::close(master);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimLink)
+#include "test_sim_link.moc"

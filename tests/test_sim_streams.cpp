@@ -1,0 +1,404 @@
+#include "line_end.h"
+#include "protocol/frame.h"
+#include "sim/sim_log.h"
+#include "pty.h"
+#include "sim_process.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+const QString BinDir = QFileInfo(QStringLiteral(SMSCFG_SIM_PATH)).absolutePath();
+const QByteArray PhoneRequest = QByteArray::fromHex("7EFE13004C033132330000000000000000F816");
+// What a simulator that was never told anything writes.
+const QByteArray EmptyState = "{\"addresses\": \"\", \"clock\": null, \"deviceCount\": null, \"deviceSwitches\": {},"
+                              " \"devices\": {}, \"initialised\": false, \"lowerLimits\": {}, \"phones\": [\"\", \"\","
+                              " \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"],"
+                              " \"portCounts\": \"\", \"ports\": {}, \"probeSwitches\": {}, \"probeTypes\": {},"
+                              " \"smsCentre\": \"\", \"upperLimits\": {}}";
+const QByteArray PhoneReply = QByteArray::fromHex("7EFE08004C065A16");
+
+// smscfg-sim started with stdout and stderr on descriptors of the test's
+// choosing, which QProcess would read.
+class SpawnedSim {
+public:
+    SpawnedSim(const QStringList &args, int out, int err)
+    {
+        QList<QByteArray> words{QByteArray(SMSCFG_SIM_PATH)};
+        for (const QString &a : args)
+            words << a.toLocal8Bit();
+        std::vector<char *> argv;
+        for (QByteArray &w : words)
+            argv.push_back(w.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out, 1);
+        posix_spawn_file_actions_adddup2(&actions, err, 2);
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~SpawnedSim()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    // Ends it with SIGTERM; its exit status, or -1 when it did not end.
+    int terminate(int timeoutMs)
+    {
+        ::kill(m_pid, SIGTERM);
+        QElapsedTimer timer;
+        timer.start();
+        int status = 0;
+        while (::waitpid(m_pid, &status, WNOHANG) == 0) {
+            if (timer.elapsed() > timeoutMs)
+                return -1;
+            QTest::qWait(5);
+        }
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+QList<qint64> childrenOf(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
+    QList<qint64> children;
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray &word : file.readAll().split(' '))
+            if (!word.trimmed().isEmpty())
+                children << word.trimmed().toLongLong();
+    return children;
+}
+
+QString commandOf(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/comm").arg(pid));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).trimmed() : QString();
+}
+
+// The pseudo-terminals a process has open.
+QStringList terminalsOf(qint64 pid)
+{
+    QStringList terminals;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString target = QFileInfo(fds.filePath(fd)).symLinkTarget();
+        if (target.startsWith("/dev/pts/"))
+            terminals << target;
+    }
+    return terminals;
+}
+
+// Outside bytes that could act on a terminal.
+bool hasControlBytes(const QByteArray &bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return (quint8(c) < 0x20 && c != '\n') || c == 0x7F; });
+}
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// What the simulator writes, where, and that writing never stops it.
+class TestSimStreams : public QObject {
+    Q_OBJECT
+private slots:
+    void logNobodyReadsNeverStopsServing_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("stdout and stderr never read") << "unread";
+        QTest::newRow("stdout and stderr readers gone") << "closed";
+        QTest::newRow("log in a file") << "file";
+    }
+    void logNobodyReadsNeverStopsServing()
+    {
+        QFETCH(QString, output);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        const QString logFile = dir.filePath("sim.log");
+        int out[2], err[2];
+        QVERIFY(::pipe2(out, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC) == 0);
+        QStringList args{"--link", link};
+        if (output == u"file")
+            args << "--log" << logFile;
+        SpawnedSim sim(args, out[1], err[1]);
+        for (int fd : {out[1], err[1]})
+            ::close(fd);
+        if (output == u"closed") {
+            ::close(out[0]);
+            ::close(err[0]);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 5000);
+        LineEnd line(link);
+        QVERIFY(line.ok());
+        // 2000 requests, 20 at a time: the log is several times what a pipe
+        // holds.
+        constexpr int Batch = 20;
+        for (int i = 0; i < 2000 / Batch; ++i) {
+            QVERIFY(line.write(PhoneRequest.repeated(Batch)));
+            QCOMPARE(line.read(PhoneReply.size() * Batch), PhoneReply.repeated(Batch));
+        }
+        QCOMPARE(sim.terminate(5000), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        if (output == u"file")
+            QCOMPARE(fileContent(logFile).count("第3个电话 = 123"), 2000);
+        if (output == u"unread") {
+            ::close(out[0]);
+            ::close(err[0]);
+        }
+    }
+
+    // Every line is written or counted as dropped, and the count is told.
+    void droppedLinesAreCounted_data()
+    {
+        QTest::addColumn<bool>("nonBlocking");
+        QTest::newRow("a pipe") << false;
+        QTest::newRow("a pipe someone made non-blocking") << true;
+    }
+    void droppedLinesAreCounted()
+    {
+        QFETCH(bool, nonBlocking);
+        int pipe[2];
+        QVERIFY(::pipe2(pipe, O_CLOEXEC) == 0 && ::fcntl(pipe[0], F_SETFL, O_NONBLOCK) == 0);
+        if (nonBlocking)
+            ::fcntl(pipe[1], F_SETFL, O_NONBLOCK);
+        smscfg::sim::SimLog log(pipe[1], true);
+        for (int i = 0; i < 2000; ++i)
+            log.line(QString(100, u'x'));
+        const auto drain = [&] {
+            QByteArray out;
+            char chunk[65536];
+            for (int quiet = 0; quiet < 20;) {
+                const ssize_t n = ::read(pipe[0], chunk, sizeof chunk);
+                n > 0 ? (out.append(chunk, n), quiet = 0) : (QTest::qWait(5), ++quiet);
+            }
+            return out;
+        };
+        QByteArray out = drain();
+        log.line("after");
+        out += drain();
+        // Drops are told whenever there is room again, at the latest before
+        // the next line.
+        static const QRegularExpression note(QStringLiteral("^（日志写不出去，丢掉了(\\d+)行）$"));
+        const QStringList lines = QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
+        int written = 0, dropped = 0;
+        for (const QString &line : lines) {
+            written += line == QString(100, u'x');
+            dropped += note.match(line).captured(1).toInt();
+        }
+        QCOMPARE(written + dropped, 2000);
+        QVERIFY(written > 0 && dropped > 0);
+        QCOMPARE(lines.last(), QStringLiteral("after"));
+        ::close(pipe[0]);
+    }
+
+    // The recipes of smscfg-sim --help and of the README, run as written.
+    void documentedRecipesWork_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("recipe");
+        const QString window = R"(read -r port < <(%1smscfg-sim); %1smscfg "$port"; kill $!)";
+        const QString script = R"(read -r port < <(%1smscfg-sim --log sim.log); %1smscfg-cli --port "$port" init; kill $!)";
+        QTest::newRow("--help: the window") << "help" << window.arg("");
+        QTest::newRow("--help: a script") << "help" << script.arg("");
+        QTest::newRow("README: the window") << "README" << window.arg("build/src/");
+        QTest::newRow("README: a script") << "README" << script.arg("build/src/");
+    }
+    void documentedRecipesWork()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, recipe);
+        QProcess help;
+        help.start(QStringLiteral(SMSCFG_SIM_PATH), {"--help"});
+        QVERIFY(help.waitForFinished(5000));
+        const QString text = source == u"help" ? QString::fromUtf8(help.readAllStandardOutput())
+                                               : QString::fromUtf8(fileContent(QStringLiteral(SMSCFG_README)));
+        QVERIFY2(text.contains(recipe), qPrintable(recipe));
+
+        QTemporaryDir dir;
+        QProcess shell;
+        shell.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PATH", BinDir + ":" + env.value("PATH"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        shell.setProcessEnvironment(env);
+        shell.start("/bin/bash", {"-c", QString(recipe).replace("build/src/", BinDir + "/")});
+        QVERIFY(shell.waitForStarted(5000));
+        if (recipe.contains("smscfg-cli")) {
+            QVERIFY(shell.waitForFinished(10000));
+            QCOMPARE(shell.readAllStandardOutput(), QByteArray("设置成功\n"));
+            QCOMPARE(shell.exitCode(), 0);
+            QTRY_VERIFY(fileContent(dir.filePath("sim.log")).contains("0x45 初始化"));
+            return;
+        }
+        // The window is up and holds the simulator's line.
+        qint64 windowPid = 0, simPid = 0;
+        // The shell's children outlive it when a check fails midway.
+        const auto orphans = qScopeGuard([&] {
+            for (qint64 pid : {windowPid, simPid})
+                if (QTest::currentTestFailed() && pid > 0)
+                    ::kill(pid_t(pid), SIGKILL);
+        });
+        QStringList shared;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (qint64 child : childrenOf(shell.processId()))
+                    (commandOf(child) == u"smscfg" ? windowPid : simPid) = child;
+                shared = terminalsOf(windowPid);
+                return windowPid > 0 && simPid > 0 && !shared.isEmpty() && terminalsOf(simPid).contains(shared.first());
+            }(),
+            10000);
+        QCOMPARE(commandOf(simPid), QStringLiteral("smscfg-sim"));
+        // Closing the window stops the simulator.
+        ::kill(pid_t(windowPid), SIGTERM);
+        QVERIFY(shell.waitForFinished(5000));
+        windowPid = 0;  // reaped, and its number free for others
+        const qint64 sim = std::exchange(simPid, 0);
+        QCOMPARE(shell.exitCode(), 0);
+        QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/%1/fd/0").arg(sim)));
+    }
+
+    // Started with descriptors 0-2 closed, a program finds /dev/null there,
+    // and no file it opens later (its line) takes their place: only frames
+    // reach the line.
+    void closedStandardDescriptors_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("smscfg-sim") << QStringLiteral(SMSCFG_SIM_PATH);
+        QTest::newRow("smscfg-cli") << QStringLiteral(SMSCFG_CLI_PATH);
+        QTest::newRow("smscfg") << QStringLiteral(SMSCFG_WINDOW_PATH);
+    }
+    void closedStandardDescriptors()
+    {
+        QFETCH(QString, program);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("controller");
+        Pty pty;
+        const QString name = QFileInfo(program).fileName();
+        const QStringList args = name == u"smscfg-sim" ? QStringList{"--link", link}
+            : name == u"smscfg-cli"                    ? QStringList{"--port", pty.slavePath(), "init"}
+                                                       : QStringList{pty.slavePath()};
+        QProcess p;
+        p.start("/bin/sh", QStringList{"-c", R"(exec "$0" "$@" <&- >&- 2>&-)", program} + args);
+        QVERIFY(p.waitForStarted(5000));
+        const auto standardDescriptors = [&] {
+            QStringList targets;
+            for (int fd = 0; fd <= 2; ++fd)
+                targets << QFileInfo(QStringLiteral("/proc/%1/fd/%2").arg(p.processId()).arg(fd)).symLinkTarget();
+            return targets;
+        };
+        const QStringList devNull(3, "/dev/null");
+
+        if (name == u"smscfg-sim") {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 5000);
+            QCOMPARE(standardDescriptors(), devNull);
+            LineEnd line(link);
+            for (int i = 0; i < 3; ++i) {
+                QVERIFY(line.write(PhoneRequest));
+                QCOMPARE(line.read(PhoneReply.size()), PhoneReply);
+            }
+            QCOMPARE(line.readFor(100), QByteArray());
+        } else if (name == u"smscfg-cli") {
+            QCOMPARE(pty.read(7), QByteArray::fromHex("7EFE0700454C16"));
+            QCOMPARE(standardDescriptors(), devNull);
+            // A reply with an unknown status: the command line says so on stderr.
+            pty.write(QByteArray::fromHex("7EFE080045075416"));
+            QVERIFY(p.waitForFinished(5000));
+            QCOMPARE(p.exitCode(), 3);
+            QCOMPARE(pty.readFor(50), QByteArray());
+            return;
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(terminalsOf(p.processId()).contains(pty.slavePath())
+                                         && QFileInfo(QStringLiteral("/proc/%1/exe").arg(p.processId())).symLinkTarget() == program,
+                                     10000);
+            QCOMPARE(standardDescriptors(), devNull);
+            QCOMPARE(pty.readFor(50), QByteArray());
+        }
+        p.terminate();
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 0);
+    }
+
+    // Outside text never reaches the log or the terminal raw: not in a
+    // request, not in a path or a file the simulator refuses.
+    void outsideTextIsEscaped_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");     // DIR: a fresh folder
+        QTest::addColumn<QStringList>("cliRequest");  // sent to the simulator when it runs
+        QTest::addColumn<QByteArray>("rawRequest");   // sent as it is
+        QTest::addColumn<QString>("escaped");         // what the output shows instead
+        QTest::newRow("a description") << QStringList{} << QStringList{"device-desc", "1", "\x1b[31mRED", "01"}
+                                       << QByteArray() << "\\x1b[31mRED";
+        QTest::newRow("a phone field") << QStringList{} << QStringList{}
+                                       << smscfg::CommandFrame::build(0x4C, QByteArray("\x03" "1\x1b[2J\x07\0\0\0\0\0\0", 12))->bytes()
+                                       << "1\\x1b[2J\\x07";
+        QTest::newRow("a refused link's path") << QStringList{"--link", "DIR/state.json\x1b]0;x\x07"} << QStringList{}
+                                               << QByteArray() << "state.json\\x1b]0;x\\x07";
+        QTest::newRow("a foreign state file's path") << QStringList{"--state", "DIR/\x1b[2Jstate.json"} << QStringList{}
+                                                     << QByteArray() << "\\x1b[2Jstate.json";
+        QTest::newRow("a field of a foreign state") << QStringList{"--state", "DIR/state.json"} << QStringList{}
+                                                    << QByteArray() << "\\x1b[2J";
+        QTest::newRow("an unknown option") << QStringList{"--\x1b[2J"} << QStringList{} << QByteArray() << "--\\x1b[2J";
+    }
+    void outsideTextIsEscaped()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, cliRequest);
+        QFETCH(QByteArray, rawRequest);
+        QFETCH(QString, escaped);
+        QTemporaryDir dir;
+        simArgs.replaceInStrings("DIR", dir.path());
+        // Files for the refusals: something at the link, states that are none.
+        QFile(dir.filePath("state.json\x1b]0;x\x07")).open(QIODevice::WriteOnly);
+        QFile bad(dir.filePath("\x1b[2Jstate.json"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        QJsonObject state = QJsonDocument::fromJson(EmptyState).object();
+        state.insert("\x1b[2J", 1);
+        bad.write(QJsonDocument(state).toJson());
+        bad.close();
+        QVERIFY(QFile::copy(bad.fileName(), dir.filePath("state.json")));
+
+        SimProcess sim(simArgs);
+        if (!cliRequest.isEmpty()) {
+            QProcess cli;
+            cli.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", sim.port()} + cliRequest);
+            QVERIFY(cli.waitForFinished(5000));
+            QCOMPARE(cli.exitCode(), 0);
+        }
+        if (!rawRequest.isEmpty()) {
+            LineEnd line(sim.port());
+            QVERIFY(line.write(rawRequest));
+            QCOMPARE(line.read(8).size(), 8);
+        }
+        const QByteArray output = sim.stop() + sim.moreOutput();
+        QVERIFY2(!hasControlBytes(output), output.constData());
+        QVERIFY2(QString::fromUtf8(output).contains(escaped), output.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimStreams)
+#include "test_sim_streams.moc"
