@@ -9,7 +9,7 @@
 #include <QCompleter>
 #include <QProxyStyle>
 #include <QFontDatabase>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -198,9 +198,14 @@ QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *no
     case Kind::Option:
         w = new QRadioButton(caption, parent);
         break;
-    case Kind::Frame:
-        w = new QGroupBox(parent);
+    case Kind::Frame: {
+        // A frame without a caption: an etched rectangle around the
+        // controls it holds.
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        w = frame;
         break;
+    }
     }
     w->setObjectName(QString::fromLatin1(c.name));
     // Places are the form's; a control inside a frame is placed in it.

@@ -18,8 +18,7 @@ LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(t
     m_view->setObjectName(QStringLiteral("logView"));
     m_view->setReadOnly(true);
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // A field session of noise must not eat the memory.
-    m_view->setMaximumBlockCount(20000);
+    m_view->setMaximumBlockCount(MaxLines);
     auto *save = new QPushButton(QStringLiteral("保存…"), this);
     save->setObjectName(QStringLiteral("logSave"));
     auto *clearButton = new QPushButton(QStringLiteral("清空"), this);

@@ -11,6 +11,9 @@ namespace smscfg {
 class LogPane : public QWidget {
     Q_OBJECT
 public:
+    // The most lines it keeps: a session of noise must not eat the memory.
+    static constexpr int MaxLines = 20000;
+
     explicit LogPane(QWidget *parent = nullptr);
 
     void append(const QString &line);

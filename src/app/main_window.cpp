@@ -78,11 +78,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     m_form->setObjectName(QStringLiteral("form"));
     createFormControls(m_form);
     m_form->setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
-    m_logPane = new LogPane(central);
-    m_logPane->setFixedSize(600, m_form->height());
-    m_logPane->hide();
     row->addWidget(m_form);
-    row->addWidget(m_logPane);
     setCentralWidget(central);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -114,7 +110,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     connect(&m_exchange, &Exchange::finished, this, &MainWindow::onExchangeFinished);
     connect(&m_link, &SerialLink::linkLost, this, &MainWindow::onLinkLost);
     connect(&m_trafficLog, &TrafficLog::entry, this,
-            [this](const TrafficEntry &entry) { m_logPane->append(formatTrafficEntry(entry)); });
+            [this](const TrafficEntry &entry) { appendToLog(formatTrafficEntry(entry)); });
 
     m_profiles = new ProfileSession(m_exchange, m_sink, this, [this] { return m_now(); }, this);
     createMenus();
@@ -315,9 +311,35 @@ void MainWindow::fillPcTime()
         findChild<QComboBox *>(QStringLiteral("Combo%1").arg(n))->setEditText(texts[n - 2]);
 }
 
+LogPane &MainWindow::logPane()
+{
+    // Made when first asked for, not before the window's first paint.
+    if (!m_logPane) {
+        m_logPane = new LogPane(centralWidget());
+        m_logPane->setFixedSize(600, m_form->height());
+        m_logPane->hide();
+        centralWidget()->layout()->addWidget(m_logPane);
+        for (const QString &line : std::as_const(m_pendingLog))
+            m_logPane->append(line);
+        m_pendingLog.clear();
+    }
+    return *m_logPane;
+}
+
+void MainWindow::appendToLog(const QString &line)
+{
+    if (m_logPane) {
+        m_logPane->append(line);
+        return;
+    }
+    m_pendingLog << line;
+    if (m_pendingLog.size() > LogPane::MaxLines)
+        m_pendingLog.removeFirst();
+}
+
 void MainWindow::setLogVisible(bool visible)
 {
-    m_logPane->setVisible(visible);
+    logPane().setVisible(visible);
     findChild<QAction *>(QStringLiteral("actionShowLog"))->setChecked(visible);
     // Grown, the window may reach past the screen's edge: brought back once
     // its new size is known.

@@ -50,7 +50,7 @@ public:
     ControlValues controlValues() const;
 
     Exchange &exchange() { return m_exchange; }
-    LogPane &logPane() { return *m_logPane; }
+    LogPane &logPane();
     ProfileSession &profiles() { return *m_profiles; }
     // The status bar's texts: the port, and what the line is doing.
     QString portStatus() const;
@@ -77,6 +77,7 @@ private:
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
     void setPortStatus(const QString &portText, const QString &state);
+    void appendToLog(const QString &line);
     void setExchangeStatus(const QString &text);
 
     SerialLink &m_link;
@@ -86,7 +87,8 @@ private:
     QSettings *m_settings = nullptr;
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
     QWidget *m_form;
-    LogPane *m_logPane;
+    LogPane *m_logPane = nullptr;
+    QStringList m_pendingLog;  // lines logged before the pane was made
     ProfileSession *m_profiles;
     PortComboBox *m_portBox;
     QLabel *m_portStatus;

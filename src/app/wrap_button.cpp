@@ -20,7 +20,7 @@ void WrapButton::paintEvent(QPaintEvent *)
     QString text = caption;
     if (fontMetrics().horizontalAdvance(caption) > area.width())
         text = caption.left((caption.size() + 1) / 2) + u'\n' + caption.mid((caption.size() + 1) / 2);
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
+    painter.drawText(area, Qt::AlignCenter, text);
 }
 
 }  // namespace smscfg
