@@ -5,6 +5,7 @@
 #include "window_rig.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -206,6 +207,36 @@ private slots:
             QVERIFY2(control && form->isAncestorOf(control), qPrintable(place.name));
             QCOMPARE(QRect(control->mapTo(form, QPoint()), control->size()), place.geometry);
         }
+    }
+
+    // Each control in its size, all in one CJK family: the title larger than
+    // the labels, the lists and the small boxes smaller than the buttons.
+    void controlsInTheirFonts_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<double>("points");
+        QTest::newRow("title") << "Label1" << 15.0;
+        QTest::newRow("label") << "Label3" << 12.0;
+        QTest::newRow("clock label") << "Label8_0" << 12.0;
+        QTest::newRow("hint") << "Label4" << 9.0;
+        QTest::newRow("button") << "Command9" << 10.5;
+        QTest::newRow("text box") << "Text12" << 10.5;
+        QTest::newRow("check box") << "Check1" << 10.5;
+        QTest::newRow("switch box in its frame") << "Check3" << 10.5;
+        QTest::newRow("phone box") << "Check2_7" << 9.0;
+        QTest::newRow("level button") << "Option1_1" << 9.0;
+        QTest::newRow("clock list") << "Combo3" << 9.0;
+        QTest::newRow("port list") << "Combo1" << 9.0;
+    }
+    void controlsInTheirFonts()
+    {
+        QFETCH(QString, control);
+        QFETCH(double, points);
+        WindowRig<> rig;
+        const QFont font = rig.get<QWidget>(control)->font();
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.family(), rig.window.font().family());
+        QCOMPARE(rig.window.menuBar()->font().family(), rig.window.font().family());
     }
 
     void pcTimeFillsTheClockRow()
