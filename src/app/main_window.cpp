@@ -124,11 +124,6 @@ void MainWindow::setPortDiscovery(const PortDiscovery &ports)
     m_portBox->setPortDiscovery(ports);
 }
 
-void MainWindow::setLogClock(TrafficLog::Clock clock)
-{
-    m_trafficLog.setClock(std::move(clock));
-}
-
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));

@@ -39,7 +39,6 @@ public:
     void setSettings(QSettings *settings) { m_settings = settings; }
     // The PC's clock, for 填入电脑时间.
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
-    void setLogClock(TrafficLog::Clock clock);
 
     // Fills the lists and opens the port named by `portText`; without one,
     // the port that last opened, else "1". When the port cannot be opened,

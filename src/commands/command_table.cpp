@@ -135,12 +135,4 @@ const CommandEntry *findCommandByButton(const QString &button)
     return nullptr;
 }
 
-const CommandEntry *findCommandByCode(quint8 code)
-{
-    for (const CommandEntry &entry : commandTable())
-        if (entry.code == code)
-            return &entry;
-    return nullptr;
-}
-
 }  // namespace smscfg

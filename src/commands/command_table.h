@@ -64,6 +64,5 @@ const std::vector<CommandEntry> &commandTable();
 
 const CommandEntry *findCommandByCliName(const QString &name);
 const CommandEntry *findCommandByButton(const QString &button);
-const CommandEntry *findCommandByCode(quint8 code);
 
 }  // namespace smscfg

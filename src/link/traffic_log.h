@@ -37,7 +37,6 @@ public:
 
     // Something that happened to the port, in words.
     void portEvent(const QString &meaning);
-    void setClock(Clock clock) { m_clock = std::move(clock); }
 
 signals:
     void entry(const smscfg::TrafficEntry &entry);
