@@ -85,7 +85,7 @@ const std::vector<CommandEntry> &commandTable()
          [](const ControlValues &v) { return buildSmsCentre(t(v, "Text10")); }},
         {code::RecipientPhone, "Command9", "设置短信接收电话号码", false, "phone",
          {{"Text11", "SLOT"}, {"Text12", "NUMBER"}}, int(None), "3 13912345678",
-         "SLOT 1..16, NUMBER at most 11 characters",
+         "SLOT 0..16 (the phones are 1..16), NUMBER at most 11 characters",
          [](const ControlValues &v) { return buildRecipientPhone(t(v, "Text11"), t(v, "Text12")); }},
         {code::DeviceSwitches, "Command10", "设置轮巡设备短信发送开关", false, "device-switches", {device},
          int(Phones), "1 --phones 1,16",
