@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -204,7 +203,7 @@ bool MainWindow::openPort(const QString &portText)
         return false;
     }
     setPortStatus(portText, QStringLiteral("已打开"));
-    m_trafficLog.portEvent(QStringLiteral("%1 已打开（9600,n,8,1）").arg(portDisplayName(portText)));
+    m_trafficLog.portEvent(portOpenedMessage(portText));
     if (m_settings)
         m_settings->setValue(PortKey, portText);
     return true;
@@ -271,14 +270,7 @@ void MainWindow::onSent()
 
 void MainWindow::onExchangeFinished(const Exchange::Result &result)
 {
-    const QString ms = QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
-    switch (result.outcome) {
-    case Exchange::Outcome::Accepted:
-    case Exchange::Outcome::Refused:
-    case Exchange::Outcome::NoResponse: setExchangeStatus(outcomeMessage(result.outcome) + ms); break;
-    case Exchange::Outcome::NoVerdict: setExchangeStatus(QStringLiteral("应答无法识别：") + hexText(result.reply)); break;
-    case Exchange::Outcome::PortUnusable: setExchangeStatus(outcomeMessage(result.outcome)); break;
-    }
+    setExchangeStatus(resultText(result));
     // While a profile is applied its results go to a table, not to boxes.
     const QString message = outcomeMessage(result.outcome);
     if (!message.isEmpty() && !m_profiles->isApplying())

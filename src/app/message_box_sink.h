@@ -10,7 +10,6 @@ namespace smscfg {
 // files with the usual dialogs.
 class MessageBoxSink : public MessageSink {
 public:
-    explicit MessageBoxSink(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     void show(const QString &text) override;
     bool ask(const QString &text, const QString &yes) override;
@@ -18,7 +17,7 @@ public:
     QString saveFileName(const QString &title, const QString &suggested, const QString &filter) override;
 
 private:
-    QWidget *m_parent;
+    QWidget *m_parent = nullptr;
 };
 
 }  // namespace smscfg

@@ -29,19 +29,6 @@ QByteArray settingKey(const QByteArray &frame)
     return frame.mid(4, 1 + wire::targetBytes(code));
 }
 
-QString resultText(const Exchange::Result &result)
-{
-    const QString ms = QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
-    switch (result.outcome) {
-    case Exchange::Outcome::Accepted:
-    case Exchange::Outcome::Refused:
-    case Exchange::Outcome::NoResponse: return outcomeMessage(result.outcome) + ms;
-    case Exchange::Outcome::NoVerdict: return QStringLiteral("应答无法识别：") + hexText(result.reply);
-    case Exchange::Outcome::PortUnusable: return outcomeMessage(result.outcome);
-    }
-    return {};
-}
-
 }  // namespace
 
 ProfileSession::ProfileSession(Exchange &exchange, MessageSink &sink, QWidget *dialogParent,

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "process/version.h"
+#include "protocol/request_text.h"
 
 #include <QFile>
 
@@ -17,8 +18,7 @@ std::optional<Invocation> fail(QString *error, const QString &reason)
 
 QString commandHelp(const CommandEntry &entry)
 {
-    QString text = QStringLiteral("  %1  (%2, code 0x%3)\n")
-                       .arg(requestSynopsis(entry), entry.caption, QString::number(entry.code, 16).toUpper());
+    QString text = QStringLiteral("  %1  (%2, code %3)\n").arg(requestSynopsis(entry), entry.caption, codeText(entry.code));
     for (const QString &line : entry.note.split(u'\n'))
         text += QStringLiteral("      %1\n").arg(line);
     const QString example = entry.example.isEmpty() ? entry.cliName : entry.cliName + u' ' + entry.example;
@@ -105,6 +105,47 @@ int applyProfile(const Invocation &inv, QTextStream &out, QTextStream &err, cons
     return environment.apply(inv, built, out, err);
 }
 
+QString usageLine()
+{
+    return QStringLiteral("usage: smscfg-cli %1 COMMAND ARG... (smscfg-cli --help lists the commands)")
+        .arg(GlobalOptions);
+}
+
+QString helpText()
+{
+    QString text = QStringLiteral(
+        "smscfg-cli: send settings to the SMS alarm controller, as the window's buttons do.\n"
+        "\n"
+        "usage: smscfg-cli %1 COMMAND ARG...\n"
+        "       smscfg-cli [--dry-run] [--trace] [--port PORT]... apply PROFILE [--keep-going]\n"
+        "       smscfg-cli ports\n"
+        "       smscfg-cli --help | --version\n"
+        "\n"
+        "  --dry-run     print the request frame as hex and send nothing\n"
+        "  --trace       print every frame sent and every chunk received on stderr,\n"
+        "                with the time, the hex and what it means\n"
+        "  --port PORT   serial port: a number N (port N: COMN, /dev/ttyS<N-1> on Linux)\n"
+        "                or a device path such as /dev/ttyUSB0; default 1\n"
+        "  --timeout MS  how long to wait for each reply; default 3000\n"
+        "\n"
+        "Each ARG is taken exactly as the window's box would hold it: spaces are kept,\n"
+        "\"\" is an empty box, and -1 is a text. A word starting with -- that is not the\n"
+        "command's option is an error; after a bare -- every word is a text.\n"
+        "COMMAND --help explains one command.\n"
+        "\n"
+        "Commands (button caption, then usage and an example):\n")
+                       .arg(GlobalOptions);
+    for (const CommandEntry &entry : commandTable())
+        text += u'\n' + commandHelp(entry);
+    text += QStringLiteral("\n  clock now sends the PC's local time.\n\n") + PortsHelp + u'\n' + ApplyHelp;
+    text += QStringLiteral(
+        "\nExit status: 0 accepted (设置成功) or frame printed; 1 refused (设置失败);\n"
+        "2 input rejected (message on stderr, nothing sent); 3 no response (设备无响应)\n"
+        "or a reply without a verdict; 4 port cannot be used; 64 wrong usage.\n"
+        "With apply, the worst over all steps and ports.\n");
+    return text;
+}
+
 }  // namespace
 
 int worseExitCode(int a, int b)
@@ -120,23 +161,14 @@ int worseExitCode(int a, int b)
     return rank(a) >= rank(b) ? a : b;
 }
 
-QString usageLine()
-{
-    return QStringLiteral("usage: smscfg-cli %1 COMMAND ARG... (smscfg-cli --help lists the commands)")
-        .arg(GlobalOptions);
-}
-
 std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error)
 {
     Invocation inv;
     qsizetype i = 0;
     for (; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == u"--help" || arg == u"-h") {
-            inv.action = Invocation::Action::Help;
-            inv.help = helpText();
-            return inv;
-        }
+        if (arg == u"--help" || arg == u"-h")
+            return helpFor(helpText());
         if (arg == u"--version") {
             inv.action = Invocation::Action::Version;
             return inv;
@@ -182,49 +214,12 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
     if (auto *problem = std::get_if<WordsProblem>(&parsed)) {
         if (!problem->helpAsked)
             return fail(error, problem->reason);
-        inv.action = Invocation::Action::Help;
         const CommandEntry &entry = *findCommandByCliName(words.first());
-        inv.help = QStringLiteral("usage: smscfg-cli %1 %2\n\n").arg(GlobalOptions, requestSynopsis(entry))
-            + commandHelp(entry);
-        return inv;
+        return helpFor(QStringLiteral("usage: smscfg-cli %1 %2\n\n").arg(GlobalOptions, requestSynopsis(entry))
+                       + commandHelp(entry));
     }
     inv.request = std::get<ParsedRequest>(std::move(parsed));
     return inv;
-}
-
-QString helpText()
-{
-    QString text = QStringLiteral(
-        "smscfg-cli: send settings to the SMS alarm controller, as the window's buttons do.\n"
-        "\n"
-        "usage: smscfg-cli %1 COMMAND ARG...\n"
-        "       smscfg-cli [--dry-run] [--trace] [--port PORT]... apply PROFILE [--keep-going]\n"
-        "       smscfg-cli ports\n"
-        "       smscfg-cli --help | --version\n"
-        "\n"
-        "  --dry-run     print the request frame as hex and send nothing\n"
-        "  --trace       print every frame sent and every chunk received on stderr,\n"
-        "                with the time, the hex and what it means\n"
-        "  --port PORT   serial port: a number N (port N: COMN, /dev/ttyS<N-1> on Linux)\n"
-        "                or a device path such as /dev/ttyUSB0; default 1\n"
-        "  --timeout MS  how long to wait for each reply; default 3000\n"
-        "\n"
-        "Each ARG is taken exactly as the window's box would hold it: spaces are kept,\n"
-        "\"\" is an empty box, and -1 is a text. A word starting with -- that is not the\n"
-        "command's option is an error; after a bare -- every word is a text.\n"
-        "COMMAND --help explains one command.\n"
-        "\n"
-        "Commands (button caption, then usage and an example):\n")
-                       .arg(GlobalOptions);
-    for (const CommandEntry &entry : commandTable())
-        text += u'\n' + commandHelp(entry);
-    text += QStringLiteral("\n  clock now sends the PC's local time.\n\n") + PortsHelp + u'\n' + ApplyHelp;
-    text += QStringLiteral(
-        "\nExit status: 0 accepted (设置成功) or frame printed; 1 refused (设置失败);\n"
-        "2 input rejected (message on stderr, nothing sent); 3 no response (设备无响应)\n"
-        "or a reply without a verdict; 4 port cannot be used; 64 wrong usage.\n"
-        "With apply, the worst over all steps and ports.\n");
-    return text;
 }
 
 int run(const QStringList &args, QTextStream &out, QTextStream &err, const Environment &environment)

@@ -42,9 +42,6 @@ struct Invocation {
 // `error`.
 std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error);
 
-QString usageLine();
-QString helpText();
-
 // What the command line needs from the world, so that tests can stand in.
 struct Environment {
     // Sends one request and reports its verdict; returns the exit code.

@@ -25,13 +25,6 @@ int exitCodeOf(Exchange::Outcome outcome)
     return NoVerdict;
 }
 
-QString verdictText(const Exchange::Result &result)
-{
-    if (result.outcome == Exchange::Outcome::NoVerdict)
-        return QStringLiteral("应答无法识别：") + hexText(result.reply);
-    return outcomeMessage(result.outcome);
-}
-
 // One controller on one port: the line, its exchange and, with --trace, its
 // traffic on stderr.
 struct Session {
@@ -52,7 +45,7 @@ struct Session {
         OpenError error;
         if (link.open(port, &error)) {
             if (trace)
-                trace->portEvent(QStringLiteral("%1 已打开（9600,n,8,1）").arg(portDisplayName(port)));
+                trace->portEvent(portOpenedMessage(port));
             return true;
         }
         err << unusablePortMessage(port, error) << '\n';
@@ -88,7 +81,7 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
         if (!message.isEmpty())
             out << message << Qt::endl;
         if (result.outcome == Exchange::Outcome::NoVerdict && !inv.trace)
-            err << "应答无法识别：" << hexText(result.reply) << '\n';
+            err << verdictText(result) << '\n';
         code = exitCodeOf(result.outcome);
         loop.quit();
     });
@@ -117,8 +110,9 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
         std::unique_ptr<StepRunner> runner;
         QElapsedTimer clock;
         int code = Accepted;
-        qsizetype counts[4] = {};  // accepted, refused, no response or no verdict, sent
-        bool usable = false;
+        qsizetype accepted = 0;
+        qsizetype refused = 0;
+        qsizetype unanswered = 0;  // no response, or no verdict
         bool done = false;
     };
     std::vector<Run> runs(size_t(inv.ports.size()));
@@ -130,8 +124,7 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
     for (size_t p = 0; p < runs.size(); ++p) {
         Run &run = runs[p];
         run.session = std::make_unique<Session>(inv.ports[qsizetype(p)], inv, err, several);
-        run.usable = run.session->open(err);
-        if (!run.usable) {
+        if (!run.session->open(err)) {
             run.code = PortUnusable;
             run.done = true;
             continue;
@@ -148,10 +141,9 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
                                         .arg(result.roundTrip.count())
                                     << Qt::endl;
                              r.code = worseExitCode(r.code, exitCodeOf(result.outcome));
-                             ++r.counts[3];
-                             ++r.counts[result.outcome == Exchange::Outcome::Accepted ? 0
-                                        : result.outcome == Exchange::Outcome::Refused ? 1
-                                                                                        : 2];
+                             ++(result.outcome == Exchange::Outcome::Accepted  ? r.accepted
+                                : result.outcome == Exchange::Outcome::Refused ? r.refused
+                                                                               : r.unanswered);
                          });
         QObject::connect(run.runner.get(), &StepRunner::done, [&, p](bool) {
             runs[p].done = true;
@@ -181,15 +173,15 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
     out << QStringLiteral("汇总（%1步）：").arg(steps.size()) << Qt::endl;
     for (const Run &run : runs) {
         const QString port = portDisplayName(run.session->port);
-        if (!run.usable) {
+        if (!run.runner) {
             out << QStringLiteral("%1  串口不能用，未发送").arg(port) << Qt::endl;
         } else {
             out << QStringLiteral("%1  成功 %2，失败 %3，无响应 %4，未发送 %5，共 %6 ms")
                        .arg(port)
-                       .arg(run.counts[0])
-                       .arg(run.counts[1])
-                       .arg(run.counts[2])
-                       .arg(steps.size() - run.counts[3])
+                       .arg(run.accepted)
+                       .arg(run.refused)
+                       .arg(run.unanswered)
+                       .arg(steps.size() - run.accepted - run.refused - run.unanswered)
                        .arg(run.clock.elapsed())
                 << Qt::endl;
         }

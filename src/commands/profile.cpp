@@ -101,11 +101,11 @@ std::variant<QList<ProfileStep>, QString> buildProfileSteps(const Profile &profi
         auto parsed = parseRequestWords(words, now);
         if (auto *problem = std::get_if<WordsProblem>(&parsed))
             return step + (problem->helpAsked ? QStringLiteral("--help 不是请求") : problem->reason);
-        ParsedRequest request = std::get<ParsedRequest>(std::move(parsed));
+        const ParsedRequest &request = std::get<ParsedRequest>(parsed);
         const BuildResult built = request.command->build(request.controls);
         if (!built.hasFrame())
             return step + built.text();
-        steps.append({words, std::move(request), built.frame()});
+        steps.append({words, built.frame()});
     }
     return steps;
 }

@@ -35,7 +35,6 @@ QByteArray profileToJson(const Profile &profile);
 // One step ready to send.
 struct ProfileStep {
     QStringList words;
-    ParsedRequest request;
     CommandFrame frame;
 };
 

@@ -75,8 +75,6 @@ public:
     // True while a request waits for its reply within the time-out.
     bool awaitingReply() const;
 
-    const ExchangeTimings &timings() const { return m_timings; }
-
 signals:
     void sent(const QByteArray &frame);
     void received(const QByteArray &chunk);

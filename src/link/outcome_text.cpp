@@ -1,6 +1,7 @@
 #include "link/outcome_text.h"
 
 #include "protocol/decimal_text.h"
+#include "protocol/frame.h"
 
 namespace smscfg {
 
@@ -14,6 +15,26 @@ QString outcomeMessage(Exchange::Outcome outcome)
     case Exchange::Outcome::NoVerdict: return {};
     }
     return {};
+}
+
+QString verdictText(const Exchange::Result &result)
+{
+    if (result.outcome == Exchange::Outcome::NoVerdict)
+        return QStringLiteral("应答无法识别：") + hexText(result.reply);
+    return outcomeMessage(result.outcome);
+}
+
+QString resultText(const Exchange::Result &result)
+{
+    switch (result.outcome) {
+    case Exchange::Outcome::Accepted:
+    case Exchange::Outcome::Refused:
+    case Exchange::Outcome::NoResponse:
+        return verdictText(result) + QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
+    case Exchange::Outcome::NoVerdict:
+    case Exchange::Outcome::PortUnusable: break;
+    }
+    return verdictText(result);
 }
 
 QString openErrorText(const OpenError &error)
@@ -38,6 +59,11 @@ QString portDisplayName(const QString &portText)
     if (trimSpaces(portText).isEmpty())
         return QStringLiteral("串口");
     return portText;
+}
+
+QString portOpenedMessage(const QString &portText)
+{
+    return QStringLiteral("%1 已打开（9600,n,8,1）").arg(portDisplayName(portText));
 }
 
 QString linkLostMessage(const QString &portText)

@@ -12,6 +12,14 @@ namespace smscfg {
 // reply without a verdict, which shows nothing.
 QString outcomeMessage(Exchange::Outcome outcome);
 
+// A finished request in a few words: the outcome message, or
+// "应答无法识别：<hex>" for a reply without a verdict.
+QString verdictText(const Exchange::Result &result);
+
+// verdictText with the round-trip time where there was a round trip:
+// "设置成功（28 ms）".
+QString resultText(const Exchange::Result &result);
+
 // The port named by `portText` cannot be opened: "COM3不能用,请换到另一个串口。"
 // ("COM" only before a port number; a path is shown as typed), then on a
 // second line why, where the system said.
@@ -19,6 +27,9 @@ QString unusablePortMessage(const QString &portText, const OpenError &error);
 
 // A port as the operator reads it: "COM3" for a number, a path as typed.
 QString portDisplayName(const QString &portText);
+
+// The port is open: "COM3 已打开（9600,n,8,1）".
+QString portOpenedMessage(const QString &portText);
 
 // The port went away while open: "/dev/ttyUSB0 连接已断开（…）". (Qt's own
 // reason after a lost line is stale and misleading, so it is not shown.)

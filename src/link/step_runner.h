@@ -19,7 +19,6 @@ public:
     // No further step is sent; the one under way still gets its verdict.
     void cancel();
 
-    qsizetype stepCount() const { return m_frames.size(); }
     bool isRunning() const { return m_running; }
 
 signals:

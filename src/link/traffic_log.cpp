@@ -30,6 +30,17 @@ QString ignoredText(const QByteArray &bytes, Exchange::Ignored why)
     return {};
 }
 
+// An outcome in words, with the request's code: "0x4C 设置成功（57 ms）",
+// "0x45 无应答（3000 ms）", "0x45 应答无法识别：7E FE 08".
+QString describeOutcome(const Exchange::Result &result)
+{
+    const QString code = result.request.size() > 4 ? codeText(quint8(result.request[4])) + u' ' : QString();
+    // The log says what happened on the line, not what the operator is told.
+    if (result.outcome == Exchange::Outcome::NoResponse)
+        return code + QStringLiteral("无应答（%1 ms）").arg(result.roundTrip.count());
+    return code + resultText(result);
+}
+
 }  // namespace
 
 QString formatTrafficEntry(const TrafficEntry &entry)
@@ -47,21 +58,7 @@ QString formatTrafficEntry(const TrafficEntry &entry)
     return line;
 }
 
-QString describeOutcome(const Exchange::Result &result)
-{
-    const QString code = result.request.size() > 4 ? codeText(quint8(result.request[4])) + u' ' : QString();
-    const QString ms = QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
-    switch (result.outcome) {
-    case Exchange::Outcome::Accepted:
-    case Exchange::Outcome::Refused: return code + outcomeMessage(result.outcome) + ms;
-    case Exchange::Outcome::NoResponse: return code + QStringLiteral("无应答") + ms;
-    case Exchange::Outcome::NoVerdict: return code + QStringLiteral("应答无法识别：") + hexText(result.reply);
-    case Exchange::Outcome::PortUnusable: return code + outcomeMessage(result.outcome);
-    }
-    return {};
-}
-
-TrafficLog::TrafficLog(Exchange &exchange, Clock clock, QObject *parent) : QObject(parent), m_clock(std::move(clock))
+TrafficLog::TrafficLog(Exchange &exchange, QObject *parent) : QObject(parent)
 {
     connect(&exchange, &Exchange::sent, this,
             [this](const QByteArray &frame) { add(TrafficEntry::Kind::Sent, frame, describeRequest(frame)); });
@@ -82,7 +79,7 @@ void TrafficLog::portEvent(const QString &meaning)
 
 void TrafficLog::add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning)
 {
-    emit entry({m_clock(), kind, bytes, meaning});
+    emit entry({QTime::currentTime(), kind, bytes, meaning});
 }
 
 }  // namespace smscfg

@@ -3,7 +3,6 @@
 #include "link/exchange.h"
 
 #include <QTime>
-#include <functional>
 
 namespace smscfg {
 
@@ -31,9 +30,7 @@ QString formatTrafficEntry(const TrafficEntry &entry);
 class TrafficLog : public QObject {
     Q_OBJECT
 public:
-    using Clock = std::function<QTime()>;
-
-    explicit TrafficLog(Exchange &exchange, Clock clock = &QTime::currentTime, QObject *parent = nullptr);
+    explicit TrafficLog(Exchange &exchange, QObject *parent = nullptr);
 
     // Something that happened to the port, in words.
     void portEvent(const QString &meaning);
@@ -43,12 +40,6 @@ signals:
 
 private:
     void add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning);
-
-    Clock m_clock;
 };
-
-// An outcome in words, with the request's code: "0x4C 设置成功（57 ms）",
-// "0x45 无应答（3000 ms）", "0x45 应答无法识别：7E FE 08".
-QString describeOutcome(const Exchange::Result &result);
 
 }  // namespace smscfg

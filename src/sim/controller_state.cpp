@@ -81,7 +81,7 @@ Decision applyRequest(ControllerState &state, const QByteArray &frame)
     switch (cmd) {
     case code::Initialise:
         state = ControllerState{};
-        state.initialisations = 1;
+        state.initialised = true;
         return Accept;
     case code::DeviceCount:
         state.deviceCount = quint8(p[0]);
@@ -180,7 +180,7 @@ QJsonObject ControllerState::toJson() const
     for (const QString &p : phones)
         phoneArray.append(p);
     QJsonObject json{
-        {"initialised", initialisations > 0},
+        {"initialised", initialised},
         {"deviceCount", deviceCount ? QJsonValue(*deviceCount) : QJsonValue()},
         {"addresses", hex(addresses)},
         {"portCounts", hex(portCounts)},
@@ -308,7 +308,7 @@ std::optional<ControllerState> ControllerState::fromJson(const QJsonObject &json
     const QJsonValue initialised = r.field(json, "initialised", "initialised");
     if (!initialised.isBool())
         r.fail("initialised", QStringLiteral("neither true nor false"));
-    s.initialisations = initialised.toBool() ? 1 : 0;
+    s.initialised = initialised.toBool();
     if (const QJsonValue count = r.field(json, "deviceCount", "deviceCount"); !count.isNull())
         s.deviceCount = r.integer(count, "deviceCount", 0, 255);
     s.addresses = r.hex(r.field(json, "addresses", "addresses"), "addresses");

@@ -22,7 +22,7 @@ struct ControllerState {
         int year, month, day, hour, minute, weekday;
     };
 
-    int initialisations = 0;
+    bool initialised = false;
     std::optional<int> deviceCount;
     QByteArray addresses;
     QByteArray portCounts;

@@ -3,6 +3,15 @@
 #include <algorithm>
 
 namespace smscfg::sim {
+namespace {
+
+// Ten bits a byte at 8N1.
+qint64 byteNanoseconds(int baud)
+{
+    return 10'000'000'000LL / baud;
+}
+
+}  // namespace
 
 LinePacer::LinePacer(int baud, QObject *parent) : QObject(parent), m_byteNs(byteNanoseconds(baud))
 {

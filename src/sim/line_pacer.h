@@ -20,7 +20,6 @@ public:
     explicit LinePacer(int baud, QObject *parent = nullptr);
 
     void push(const QByteArray &bytes);
-    static qint64 byteNanoseconds(int baud) { return 10'000'000'000LL / baud; }
 
 signals:
     // Bytes whose last bit has crossed, never before their time.

@@ -36,8 +36,6 @@ public:
     using Log = std::function<void(const QString &line)>;
     Simulator(SimLine &line, SimOptions options, ControllerState state, Log log, QObject *parent = nullptr);
 
-    const ControllerState &state() const { return m_state; }
-
 private:
     void onReceived(const QByteArray &bytes);
     void handle(const FrameAssembler::Item &item);

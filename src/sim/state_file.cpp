@@ -22,12 +22,13 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-}  // namespace
-
+// "state.json.smscfg-sim-" followed by six letters or digits.
 QString stateTemporaryPattern(const QString &fileName)
 {
     return QRegularExpression::escape(fileName) + QStringLiteral("\\.smscfg-sim-[A-Za-z0-9]{6}");
 }
+
+}  // namespace
 
 std::optional<ControllerState> readStateFile(const QString &path, QString *error)
 {

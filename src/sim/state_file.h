@@ -15,7 +15,7 @@ namespace smscfg::sim {
 std::optional<ControllerState> readStateFile(const QString &path, QString *error);
 
 // Replaces the file whole: the state goes into a temporary file beside it
-// (named as stateTemporaryPattern() says), which is then renamed over it,
+// ("state.json.smscfg-sim-" and six letters or digits), which is then renamed over it,
 // so that a reader never sees half a state.
 bool writeStateFile(const QString &path, const ControllerState &state, QString *error);
 
@@ -23,8 +23,5 @@ bool writeStateFile(const QString &path, const ControllerState &state, QString *
 // regular files named like ours and nothing else. Returns how many were
 // removed.
 int removeLeftoverTemporaries(const QString &path);
-
-// "state.json.smscfg-sim-" followed by six letters or digits.
-QString stateTemporaryPattern(const QString &fileName);
 
 }  // namespace smscfg::sim
