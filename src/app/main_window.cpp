@@ -10,6 +10,7 @@
 #include "protocol/wire.h"
 #include "link/outcome_text.h"
 #include "process/version.h"
+#include "protocol/request_text.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -32,11 +33,17 @@ namespace {
 
 const QString PortKey = QStringLiteral("port");
 const char *const RowButtonProperty = "rowButton";
-const QString ClockBoxes = QStringLiteral("Combo2 Combo3 Combo4 Combo5 Combo6 Combo7");
 
 QString twoDigits(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// The clock row's boxes, in the order of the clock's words.
+const QStringList &clockBoxes()
+{
+    static const QStringList boxes = findCommandByButton(QStringLiteral("Command15"))->textControls();
+    return boxes;
 }
 
 void fill(QComboBox *combo, const QStringList &items)
@@ -250,9 +257,7 @@ void MainWindow::onCommandClicked()
     QStringList words = requestWords(*entry, controls);
     // A clock row that shows the PC's time is saved as "now", to be the
     // time of the next controller too.
-    const ClockTexts pc = clockTextsOf(m_now());
-    if (entry->code == code::Clock
-        && words.mid(1) == QStringList{pc.year, pc.month, pc.day, pc.hour, pc.minute, pc.weekday})
+    if (entry->code == code::Clock && words.mid(1) == clockWords(clockTextsOf(m_now())))
         words = QStringList{entry->cliName, QStringLiteral("now")};
     m_profiles->requestSent(m_exchange.send(result.frame().bytes()), words);
 }
@@ -292,10 +297,9 @@ void MainWindow::showAbout()
 
 void MainWindow::fillPcTime()
 {
-    const ClockTexts clock = clockTextsOf(m_now());
-    const QString texts[] = {clock.year, clock.month, clock.day, clock.hour, clock.minute, clock.weekday};
-    for (int n = 2; n <= 7; ++n)
-        findChild<QComboBox *>(QStringLiteral("Combo%1").arg(n))->setEditText(texts[n - 2]);
+    const QStringList texts = clockWords(clockTextsOf(m_now()));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        findChild<QComboBox *>(clockBoxes()[i])->setEditText(texts[i]);
 }
 
 LogPane &MainWindow::logPane()
@@ -391,7 +395,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // The clock boxes are too narrow to show more than their value: typing
     // replaces it rather than adding to it.
     const QWidget *box = qobject_cast<QComboBox *>(edit->parentWidget());
-    if (box && ClockBoxes.contains(box->objectName())) {
+    if (box && clockBoxes().contains(box->objectName())) {
         if (event->type() == QEvent::FocusIn) {
             // After the click that gave the focus has placed the cursor.
             QTimer::singleShot(0, edit, &QLineEdit::selectAll);

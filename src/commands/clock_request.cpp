@@ -1,5 +1,6 @@
 #include "commands/clock_request.h"
 
+#include "protocol/request_text.h"
 #include "protocol/wire.h"
 
 namespace smscfg {
@@ -8,12 +9,11 @@ namespace {
 struct ClockField {
     const QString ClockTexts::*text;
     const char16_t *name;
-    int low, high;
 };
 
 const ClockField clockFields[wire::ClockFieldCount] = {
-    {&ClockTexts::year, u"年", 0, 99},  {&ClockTexts::month, u"月", 1, 12}, {&ClockTexts::day, u"日", 1, 31},
-    {&ClockTexts::hour, u"时", 0, 24}, {&ClockTexts::minute, u"分", 0, 60},
+    {&ClockTexts::year, u"年"}, {&ClockTexts::month, u"月"}, {&ClockTexts::day, u"日"},
+    {&ClockTexts::hour, u"时"}, {&ClockTexts::minute, u"分"},
 };
 
 bool isDigit(QChar c)
@@ -21,16 +21,16 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-}  // namespace
-
-const QStringList &weekdayNames()
+// The weekday code 1..7 of a name; "星期日" is taken as "星期天". 0 for any
+// other text.
+int weekdayCode(const QString &name)
 {
-    static const QStringList names = {
-        QStringLiteral("星期一"), QStringLiteral("星期二"), QStringLiteral("星期三"), QStringLiteral("星期四"),
-        QStringLiteral("星期五"), QStringLiteral("星期六"), QStringLiteral("星期天"),
-    };
-    return names;
+    if (name == u"星期日")
+        return 7;
+    return int(weekdayNames().indexOf(name)) + 1;
 }
+
+}  // namespace
 
 ClockTexts clockTextsOf(const QDateTime &moment)
 {
@@ -41,25 +41,25 @@ ClockTexts clockTextsOf(const QDateTime &moment)
             weekdayNames().at(date.dayOfWeek() - 1)};
 }
 
-int weekdayCode(const QString &name)
+QStringList clockWords(const ClockTexts &texts)
 {
-    if (name == u"星期日")
-        return 7;
-    return int(weekdayNames().indexOf(name)) + 1;
+    return {texts.year, texts.month, texts.day, texts.hour, texts.minute, texts.weekday};
 }
 
 BuildResult buildClock(const ClockTexts &texts)
 {
     QByteArray payload;
-    for (const ClockField &field : clockFields) {
+    for (int i = 0; i < wire::ClockFieldCount; ++i) {
+        const ClockField &field = clockFields[i];
+        const wire::ClockRange range = wire::ClockFieldRanges[i];
         const QString &text = texts.*field.text;
         const bool twoDigits = text.size() == 2 && isDigit(text[0]) && isDigit(text[1]);
         const int value = twoDigits ? (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0') : -1;
-        if (value < field.low || value > field.high)
+        if (value < range.low || value > range.high)
             return BuildResult::refusal(QStringLiteral("%1必须是%2到%3之间的两位数字")
                                             .arg(QString::fromUtf16(field.name))
-                                            .arg(field.low, 2, 10, QLatin1Char('0'))
-                                            .arg(field.high, 2, 10, QLatin1Char('0')));
+                                            .arg(range.low, 2, 10, QLatin1Char('0'))
+                                            .arg(range.high, 2, 10, QLatin1Char('0')));
         // The two digits become the byte's two nibbles: "26" is 0x26.
         payload += char((value / 10) << 4 | value % 10);
     }

@@ -104,8 +104,7 @@ std::variant<ParsedRequest, WordsProblem> parseRequestWords(const QStringList &w
     }
 
     if (entry.code == code::Clock && !optionsEnded && texts == QStringList{QStringLiteral("now")}) {
-        const ClockTexts clock = clockTextsOf(now);
-        texts = QStringList{clock.year, clock.month, clock.day, clock.hour, clock.minute, clock.weekday};
+        texts = clockWords(clockTextsOf(now));
     }
     const QStringList textControls = entry.textControls();
     const qsizetype expected = textControls.size() + (entry.hasOption(CliOption::Level) ? 1 : 0);

@@ -80,10 +80,10 @@ QString words(quint8 code, const QByteArray &p)
             .arg(b(1))
             .arg(code == code::AlarmUpperLimit ? QStringLiteral("上限") : QStringLiteral("下限"), level(b(2)));
     case code::Clock: {
-        static const char16_t *const days[] = {u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期天"};
         const int day = b(5);
-        const QString weekday = day >= 1 && day <= 7 ? QString::fromUtf16(days[day - 1])
-                                                     : QStringLiteral("星期0x") + byteHex(quint8(day));
+        const QString weekday = day >= wire::WeekdayRange.low && day <= wire::WeekdayRange.high
+            ? weekdayNames().at(day - 1)
+            : QStringLiteral("星期0x") + byteHex(quint8(day));
         return QStringLiteral("时间 = %1-%2-%3 %4:%5 %6")
             .arg(byteHex(b(0)), byteHex(b(1)), byteHex(b(2)), byteHex(b(3)), byteHex(b(4)), weekday);
     }
@@ -92,6 +92,15 @@ QString words(quint8 code, const QByteArray &p)
 }
 
 }  // namespace
+
+const QStringList &weekdayNames()
+{
+    static const QStringList names = {
+        QStringLiteral("星期一"), QStringLiteral("星期二"), QStringLiteral("星期三"), QStringLiteral("星期四"),
+        QStringLiteral("星期五"), QStringLiteral("星期六"), QStringLiteral("星期天"),
+    };
+    return names;
+}
 
 QString codeText(quint8 code)
 {

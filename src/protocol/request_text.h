@@ -2,11 +2,15 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace smscfg {
 
 // A command code as the log shows it: "0x4C".
 QString codeText(quint8 code);
+
+// The seven weekday names, Monday first; their codes are 1..7.
+const QStringList &weekdayNames();
 
 // A request frame in words, for the communication log, the command line's
 // trace and the simulator: "0x4C 第3个电话 = 13912345678". A frame whose

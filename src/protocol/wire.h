@@ -51,6 +51,15 @@ inline constexpr int PortDescriptionWidth = 10;
 inline constexpr int PortDescriptionMaxChars = 5;
 inline constexpr int ClockFieldCount = 5;  // year, month, day, hour, minute; then the weekday
 
+// What the controller takes in each clock field (two BCD digits), in payload
+// order, and in the weekday byte.
+struct ClockRange {
+    int low;
+    int high;
+};
+inline constexpr ClockRange ClockFieldRanges[ClockFieldCount] = {{0, 99}, {1, 12}, {1, 31}, {0, 24}, {0, 60}};
+inline constexpr ClockRange WeekdayRange = {1, 7};
+
 inline constexpr int MaxPayload = CommandFrame::MaxPayload;  // 248
 // Device description: address, field, then at least one content byte.
 inline constexpr int DeviceContentMaxBytes = MaxPayload - 1 - DeviceDescriptionWidth;  // 231

@@ -46,9 +46,10 @@ Decision applyClock(ControllerState &state, const QByteArray &p)
         if (!(v[i] = bcd(quint8(p[i]))))
             return refuse(QStringLiteral("第%1字节不是两位BCD数字").arg(i + 5));
     const int weekday = quint8(p[wire::ClockFieldCount]);
-    if (*v[1] < 1 || *v[1] > 12 || *v[2] < 1 || *v[2] > 31 || *v[3] > 24 || *v[4] > 60)
-        return refuse(QStringLiteral("没有这个日期或时间"));
-    if (weekday < 1 || weekday > 7)
+    for (int i = 0; i < wire::ClockFieldCount; ++i)
+        if (*v[i] < wire::ClockFieldRanges[i].low || *v[i] > wire::ClockFieldRanges[i].high)
+            return refuse(QStringLiteral("没有这个日期或时间"));
+    if (weekday < wire::WeekdayRange.low || weekday > wire::WeekdayRange.high)
         return refuse(QStringLiteral("星期%1不在1到7之间").arg(weekday));
     state.clock = ControllerState::Clock{*v[0], *v[1], *v[2], *v[3], *v[4], weekday};
     return Accept;
@@ -346,13 +347,13 @@ std::optional<ControllerState> ControllerState::fromJson(const QJsonObject &json
     }
     if (const QJsonValue clock = r.field(json, "clock", "clock"); !clock.isNull()) {
         const QJsonObject c = r.object(clock, "clock");
-        const auto part = [&](const char *name, int low, int high) {
+        const auto part = [&](const char *name, wire::ClockRange range) {
             const QString path = QStringLiteral("clock.") + QLatin1String(name);
-            return r.integer(r.field(c, QLatin1String(name), path), path, low, high).value_or(0);
+            return r.integer(r.field(c, QLatin1String(name), path), path, range.low, range.high).value_or(0);
         };
-        // The ranges applyRequest accepts.
-        s.clock = Clock{part("year", 0, 99), part("month", 1, 12), part("day", 1, 31),
-                        part("hour", 0, 24), part("minute", 0, 60), part("weekday", 1, 7)};
+        const auto &ranges = wire::ClockFieldRanges;
+        s.clock = Clock{part("year", ranges[0]), part("month", ranges[1]), part("day", ranges[2]),
+                        part("hour", ranges[3]), part("minute", ranges[4]), part("weekday", wire::WeekdayRange)};
     }
     // Whatever is left over (a field toJson() does not write, a clock with
     // extra parts) would be lost when the state is next written.
