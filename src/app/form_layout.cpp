@@ -3,6 +3,7 @@
 #include "app/port_combo_box.h"
 #include "app/wrap_button.h"
 #include "commands/command_table.h"
+#include "protocol/wire.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -235,9 +236,9 @@ void createPhoneBoxes(QWidget *frame)
 {
     auto *compact = new CompactCheckStyle;
     compact->setParent(frame);
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < wire::PhoneSlotCount; ++k) {
         auto *box = new QCheckBox(QStringLiteral("电话%1").arg(k + 1, 2, 10, QLatin1Char('0')), frame);
-        box->setObjectName(QStringLiteral("Check2_%1").arg(k));
+        box->setObjectName(phoneCheckName(k + 1));
         box->setStyle(compact);
         box->setGeometry(phoneBoxPlace(k).translated(-frame->pos()));
     }
@@ -302,8 +303,8 @@ QList<ControlPlace> formControlPlaces()
     QList<ControlPlace> places;
     for (const Control &c : controls)
         places.append({QString::fromLatin1(c.name), pixels(c.left, c.top, c.width, c.height)});
-    for (int k = 0; k < 16; ++k)
-        places.append({QStringLiteral("Check2_%1").arg(k), phoneBoxPlace(k)});
+    for (int k = 0; k < wire::PhoneSlotCount; ++k)
+        places.append({phoneCheckName(k + 1), phoneBoxPlace(k)});
     return places;
 }
 

@@ -89,8 +89,8 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_portBox = m_form->findChild<PortComboBox *>(QStringLiteral("Combo1"));
-    findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
-    findChild<QCheckBox *>(QStringLiteral("Check3"))->setChecked(true);
+    findChild<QCheckBox *>(UnicodeBox)->setChecked(true);
+    findChild<QCheckBox *>(SwitchBox)->setChecked(true);
     auto *lowerLimit = findChild<QPushButton *>(QStringLiteral("Command14"));
     lowerLimit->hide();
     lowerLimit->setEnabled(false);

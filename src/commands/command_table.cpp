@@ -12,7 +12,7 @@ namespace {
 
 TextEncoding encodingOf(const ControlValues &v)
 {
-    return v.isTicked(QStringLiteral("Check1")) ? TextEncoding::Unicode : TextEncoding::CodePage;
+    return v.isTicked(UnicodeBox) ? TextEncoding::Unicode : TextEncoding::CodePage;
 }
 
 PhoneTicks phoneTicksOf(const ControlValues &v)
@@ -26,7 +26,7 @@ PhoneTicks phoneTicksOf(const ControlValues &v)
 BuildResult alarmLimit(AlarmLimit limit, const ControlValues &v)
 {
     return buildAlarmLimit(limit, v.text(QStringLiteral("Text13")), v.text(QStringLiteral("Text14")),
-                           v.isTicked(QStringLiteral("Option1_0")), v.isTicked(QStringLiteral("Option1_1")));
+                           v.isTicked(LowLevelButton), v.isTicked(HighLevelButton));
 }
 
 QString t(const ControlValues &v, const char *name)
@@ -99,7 +99,7 @@ const std::vector<CommandEntry> &commandTable()
         {code::ProbeType, "Command12", "设置探头类型", false, "probe-type", {device, probe}, int(NoSwitch), "1 2",
          "declare the probe a switch input; --no-switch as if 开关量 were cleared",
          [](const ControlValues &v) {
-             return buildProbeType(t(v, "Text13"), t(v, "Text14"), v.isTicked(QStringLiteral("Check3")));
+             return buildProbeType(t(v, "Text13"), t(v, "Text14"), v.isTicked(SwitchBox));
          }},
         {code::AlarmUpperLimit, "Command13", "设置探头告警上限", false, "upper-limit", {device, probe}, int(Level),
          "1 2 high", "LEVEL: high (高电平), low (低电平) or none",

@@ -24,6 +24,12 @@ struct ControlValues {
 // Name of the check box for phone n (1..16): "Check2_0" .. "Check2_15".
 QString phoneCheckName(int phone);
 
+// The options that several requests read.
+inline const QString UnicodeBox = QStringLiteral("Check1");  // descriptions in UTF-16
+inline const QString SwitchBox = QStringLiteral("Check3");   // probe type: switch input
+inline const QString LowLevelButton = QStringLiteral("Option1_0");
+inline const QString HighLevelButton = QStringLiteral("Option1_1");
+
 // What the command-line companion accepts besides the texts.
 enum class CliOption {
     None = 0,

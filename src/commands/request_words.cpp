@@ -6,11 +6,6 @@
 namespace smscfg {
 namespace {
 
-const QString UnicodeBox = QStringLiteral("Check1");
-const QString SwitchBox = QStringLiteral("Check3");
-const QString LowLevelButton = QStringLiteral("Option1_0");
-const QString HighLevelButton = QStringLiteral("Option1_1");
-
 // "1,5,16" -> the names of those phone check boxes. "" ticks none.
 std::optional<QStringList> parsePhoneList(const QString &list)
 {
