@@ -5,6 +5,7 @@
 #include "sim/sim_log.h"
 #include "sim/simulator.h"
 #include "sim/state_file.h"
+#include "sim/system_io.h"
 #include "sim/tool_link.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 
 namespace {
@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
         logFd = ::open(logFile.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
         if (logFd < 0)
             return fail(QStringLiteral("cannot open the log %1: %2")
-                            .arg(escapeForLog(logFile), QString::fromLocal8Bit(std::strerror(errno))));
+                            .arg(escapeForLog(logFile), smscfg::sim::errnoText()));
     }
     smscfg::sim::SimLog log(logFd, logFd != STDERR_FILENO);
 

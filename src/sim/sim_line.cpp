@@ -1,7 +1,8 @@
 #include "sim/sim_line.h"
 
+#include "sim/system_io.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <termios.h>
@@ -25,7 +26,7 @@ bool makeRaw(int fd, bool setSpeed)
 
 QString systemError(const QString &what)
 {
-    return QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(what, errnoText());
 }
 
 }  // namespace
@@ -110,18 +111,7 @@ std::unique_ptr<SimLine> SimLine::openDevice(const QString &path, QString *error
 
 bool SimLine::write(const QByteArray &bytes)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        return false;
-    }
-    return true;
+    return writeAll(m_fd, bytes);
 }
 
 void SimLine::onReadable()

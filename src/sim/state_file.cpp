@@ -1,14 +1,14 @@
 #include "sim/state_file.h"
 
+#include "sim/system_io.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -16,11 +16,6 @@
 
 namespace smscfg::sim {
 namespace {
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 // "state.json.smscfg-sim-" followed by six letters or digits.
 QString stateTemporaryPattern(const QString &fileName)
@@ -57,7 +52,7 @@ bool writeStateFile(const QString &path, const ControllerState &state, QString *
     QByteArray temporary = (path + QStringLiteral(".smscfg-sim-XXXXXX")).toLocal8Bit();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        *error = systemError();
+        *error = errnoText();
         return false;
     }
     // mkstemp makes the file private; the state file is as readable as any
@@ -67,17 +62,11 @@ bool writeStateFile(const QString &path, const ControllerState &state, QString *
     ::umask(mask);
     const mode_t mode = ::stat(path.toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask;
     const QByteArray json = QJsonDocument(state.toJson()).toJson();
-    bool ok = ::fchmod(fd, mode) == 0;
-    for (qsizetype done = 0; ok && done < json.size();) {
-        const ssize_t n = ::write(fd, json.constData() + done, size_t(json.size() - done));
-        ok = n > 0 || (n < 0 && errno == EINTR);
-        done += std::max<ssize_t>(n, 0);
-    }
-    ok = ok && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, json) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.constData(), path.toLocal8Bit().constData()) == 0;
     if (!ok) {
-        *error = systemError();
+        *error = errnoText();
         ::unlink(temporary.constData());
     }
     return ok;

@@ -2,6 +2,7 @@
 
 #include "protocol/request_text.h"
 #include "sim/sim_line.h"
+#include "sim/system_io.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -34,13 +34,13 @@ std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTa
 {
     struct stat st {};
     if (::lstat(path.constData(), &st) != 0)
-        return errno == ENOENT ? std::nullopt : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+        return errno == ENOENT ? std::nullopt : std::optional(errnoText());
     if (!S_ISLNK(st.st_mode))
         return QStringLiteral("it exists and is not a link");
     if (::stat(path.constData(), &st) != 0)
         return errno == ENOENT || errno == ELOOP || errno == ENOTDIR
             ? std::nullopt
-            : std::optional(QString::fromLocal8Bit(std::strerror(errno)));
+            : std::optional(errnoText());
     static const QRegularExpression pty(QStringLiteral("^/dev/pts/[0-9]+$"));
     const QString target = QFileInfo(QString::fromLocal8Bit(path)).canonicalFilePath();
     if (!S_ISCHR(st.st_mode) || !pty.match(target).hasMatch())
@@ -65,7 +65,7 @@ std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &t
     if (struct stat st {}; ::lstat(temporary.constData(), &st) == 0 && S_ISLNK(st.st_mode))
         ::unlink(temporary.constData());
     if (::symlink(target.toLocal8Bit().constData(), temporary.constData()) != 0)
-        return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+        return refuse(errnoText());
 
     // Whatever another program does at PATH meanwhile, each pass either
     // places the link or sees the new state of PATH.
@@ -82,7 +82,7 @@ std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &t
             }
             if (errno == EEXIST)
                 continue;
-            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+            return refuse(errnoText());
         }
         // A stale link: swap ours in and look at what came out. Should it
         // no longer be the link that was checked, swap it back.
@@ -90,14 +90,14 @@ std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &t
             // A file system that cannot swap: replace, right after the check.
             if (errno == EINVAL && ::rename(temporary.constData(), name.constData()) == 0)
                 return std::unique_ptr<ToolLink>(new ToolLink(path, target));
-            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+            return refuse(errnoText());
         }
         if (linkText(temporary) == before && !reasonToKeep(temporary, target)) {
             ::unlink(temporary.constData());
             return std::unique_ptr<ToolLink>(new ToolLink(path, target));
         }
         if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_EXCHANGE) != 0)
-            return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+            return refuse(errnoText());
     }
     return refuse(QStringLiteral("it keeps changing"));
 }
