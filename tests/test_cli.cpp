@@ -1,24 +1,15 @@
 #include "cli/cli.h"
+#include "program_run.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace smscfg;
 
 namespace {
 
-struct Run {
-    int exitCode;
-    QString out, err;
-};
-
-Run runCli(const QStringList &args)
+ProgramRun runCli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(SMSCFG_CLI_PATH), args);
-    if (!p.waitForFinished(20000))
-        return {-1, {}, QStringLiteral("did not finish")};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return run(QStringLiteral(SMSCFG_CLI_PATH), args, 20000);
 }
 
 // Sunday 6 December 2026, 20:38.
@@ -174,7 +165,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run r = runCli(args);
+        const ProgramRun r = runCli(args);
         QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.startsWith(err), qPrintable(r.err));
         QCOMPARE(r.exitCode, exitCode);
@@ -194,13 +185,13 @@ private slots:
 
     void helpAndVersion()
     {
-        const Run help = runCli({"--help"});
+        const ProgramRun help = runCli({"--help"});
         QCOMPARE(help.exitCode, 0);
         for (const CommandEntry &entry : commandTable()) {
             QVERIFY2(help.out.contains("\n  " + entry.cliName), qPrintable(entry.cliName));
             QVERIFY(help.out.contains("--dry-run " + entry.cliName));
         }
-        const Run version = runCli({"--version"});
+        const ProgramRun version = runCli({"--version"});
         QCOMPARE(version.exitCode, 0);
         QVERIFY2(version.out.startsWith("smscfg-cli 1."), qPrintable(version.out));
     }

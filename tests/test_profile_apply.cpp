@@ -1,13 +1,11 @@
 #include "app/main_window.h"
 #include "app/profile_session.h"
 #include "link/qt_serial_link.h"
+#include "program_run.h"
 #include "recording_sink.h"
 #include "sim_process.h"
 
 #include <QCheckBox>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,24 +15,9 @@
 // Profiles applied by smscfg-cli to virtual controllers.
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out, err;
-};
-
-CliRun cli(const QStringList &args)
+ProgramRun cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--timeout", "1000"} + args);
-    p.waitForFinished(20000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QJsonObject stateOf(const QString &file)
-{
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(f.readAll()).object();
+    return run(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--timeout", "1000"} + args, 20000);
 }
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
@@ -72,11 +55,11 @@ private slots:
     {
         QTemporaryDir dir;
         SimProcess sim({"--state", dir.filePath("state.json")});
-        const CliRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", FullProfile)});
+        const ProgramRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", FullProfile)});
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
         QCOMPARE(r.out.count(u'\n'), 15 + 2);  // a line a step, the summary's two
         QVERIFY(r.out.contains("第15步  clock 26 12 06 20 38 星期天  设置成功"));
-        const QJsonObject state = stateOf(dir.filePath("state.json"));
+        const QJsonObject state = readJsonObject(dir.filePath("state.json"));
         QCOMPARE(state["deviceCount"].toInt(), 12);
         QCOMPARE(state["addresses"].toString(), QStringLiteral("010203"));
         QCOMPARE(state["portCounts"].toString(), QStringLiteral("0408"));
@@ -101,14 +84,14 @@ private slots:
         SimProcess a({"--state", dir.filePath("a.json")});
         SimProcess b({"--state", dir.filePath("b.json")});
         SimProcess c({"--state", dir.filePath("c.json")});
-        const CliRun r = cli({"--port", a.port(), "--port", b.port(), "--port", c.port(), "apply",
+        const ProgramRun r = cli({"--port", a.port(), "--port", b.port(), "--port", c.port(), "apply",
                               write(dir, "p.json", FullProfile)});
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
         for (const SimProcess *sim : {&a, &b, &c})
             QVERIFY(r.out.contains(sim->port() + "  成功 15，失败 0，无响应 0，未发送 0"));
-        QCOMPARE(stateOf(dir.filePath("b.json")), stateOf(dir.filePath("a.json")));
-        QCOMPARE(stateOf(dir.filePath("c.json")), stateOf(dir.filePath("a.json")));
-        QCOMPARE(stateOf(dir.filePath("a.json"))["deviceCount"].toInt(), 12);
+        QCOMPARE(readJsonObject(dir.filePath("b.json")), readJsonObject(dir.filePath("a.json")));
+        QCOMPARE(readJsonObject(dir.filePath("c.json")), readJsonObject(dir.filePath("a.json")));
+        QCOMPARE(readJsonObject(dir.filePath("a.json"))["deviceCount"].toInt(), 12);
     }
 
     // The simulator refuses phone slot 0: the run stops there, or goes on
@@ -131,11 +114,11 @@ private slots:
         QStringList args{"--port", sim.port(), "apply", profile};
         if (keepGoing)
             args << "--keep-going";
-        const CliRun r = cli(args);
+        const ProgramRun r = cli(args);
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.out.contains("第2步  phone 0 1  设置失败"));
         QCOMPARE(r.out.contains("第3步"), keepGoing);
-        QCOMPARE(stateOf(dir.filePath("state.json"))["deviceCount"], deviceCount);
+        QCOMPARE(readJsonObject(dir.filePath("state.json"))["deviceCount"], deviceCount);
     }
 
     void badProfilesSendNothing_data()
@@ -155,7 +138,7 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         SimProcess sim({});
-        const CliRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", json)});
+        const ProgramRun r = cli({"--port", sim.port(), "apply", write(dir, "p.json", json)});
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.err, message);
         QCOMPARE(r.out, QString());
@@ -210,10 +193,10 @@ private slots:
         QCOMPARE(window.profiles().recordedSteps().size(), 7);
 
         SimProcess next({"--state", dir.filePath("next.json")});
-        const CliRun r = cli({"--port", next.port(), "apply", profile});
+        const ProgramRun r = cli({"--port", next.port(), "apply", profile});
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
-        QCOMPARE(stateOf(dir.filePath("next.json")), stateOf(dir.filePath("first.json")));
-        QCOMPARE(stateOf(dir.filePath("next.json"))["phones"][2].toString(), QStringLiteral("13900000000"));
+        QCOMPARE(readJsonObject(dir.filePath("next.json")), readJsonObject(dir.filePath("first.json")));
+        QCOMPARE(readJsonObject(dir.filePath("next.json"))["phones"][2].toString(), QStringLiteral("13900000000"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "program_run.h"
 #include "pty.h"
 #include "sim_process.h"
 
@@ -11,20 +12,6 @@
 #include <sys/sysmacros.h>
 
 namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 int cli(const QString &port)
 {
@@ -43,9 +30,7 @@ QString whatIsAt(const QString &path)
         return QStringLiteral("device %1,%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev));
     if (S_ISDIR(st.st_mode))
         return "folder";
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return "file " + QString::fromLatin1(file.readAll().toHex());
+    return "file " + QString::fromLatin1(readFile(path).toHex());
 }
 
 }  // namespace
@@ -110,7 +95,7 @@ private slots:
             QCOMPARE(sim.exitCode(), 0);
             QCOMPARE(whatIsAt(link), QStringLiteral("nothing"));
         } else {
-            const Run r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
+            const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
             QCOMPARE(r.exitCode, 1);
             QCOMPARE(r.out, QString());
             QVERIFY2(r.err.startsWith("smscfg-sim: will not make the link " + link + ": "), qPrintable(r.err));
@@ -204,7 +189,7 @@ private slots:
         const QString link = dir.filePath("controller");
         QVERIFY(QFile::link(QString::fromLocal8Bit(terminal), link));
 
-        const Run r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", link, "init"});
+        const ProgramRun r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", link, "init"});
         QCOMPARE(r.exitCode, 4);
         QCOMPARE(r.err, link + "不能用,请换到另一个串口。\n这不是串口设备\n");
         char byte;

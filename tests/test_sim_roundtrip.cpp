@@ -1,3 +1,4 @@
+#include "program_run.h"
 #include "resident_memory.h"
 #include "sim_process.h"
 
@@ -6,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QRandomGenerator>
@@ -18,23 +18,9 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QString out;
-};
-
-CliRun cli(const QString &port, const QStringList &args, int timeoutMs = 1000)
+ProgramRun cli(const QString &port, const QStringList &args, int timeoutMs = 1000)
 {
-    QProcess p;
-    p.start(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", port, "--timeout", QString::number(timeoutMs)} + args);
-    p.waitForFinished(10000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
-}
-
-QJsonObject readJson(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    return run(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--port", port, "--timeout", QString::number(timeoutMs)} + args);
 }
 
 QJsonValue at(const QJsonObject &root, const QString &path)
@@ -76,7 +62,7 @@ private slots:
         QFETCH(QString, out);
         SimProcess sim(simArgs);
         const bool badSlot = QString(QTest::currentDataTag()) == "refused value";
-        const CliRun r = cli(sim.port(), {"phone", badSlot ? "0" : "1", "1234567"}, timeoutMs);
+        const ProgramRun r = cli(sim.port(), {"phone", badSlot ? "0" : "1", "1234567"}, timeoutMs);
         QCOMPARE(r.out, out);
         QCOMPARE(r.exitCode, exitCode);
     }
@@ -144,7 +130,7 @@ private slots:
         }
         SimProcess sim({"--state", stateFile});
         QCOMPARE(cli(sim.port(), {"device-count", "12"}).exitCode, 0);
-        const QJsonObject state = readJson(stateFile);
+        const QJsonObject state = readJsonObject(stateFile);
         QCOMPARE(at(state, "deviceCount"), QJsonValue(12));
         QCOMPARE(at(state, "phones.2"), QJsonValue("13912345678"));
         QCOMPARE(at(state, "smsCentre"), QJsonValue("13800138000"));

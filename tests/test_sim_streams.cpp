@@ -1,4 +1,5 @@
 #include "line_end.h"
+#include "program_run.h"
 #include "protocol/frame.h"
 #include "sim/sim_log.h"
 #include "pty.h"
@@ -81,19 +82,16 @@ private:
 
 QList<qint64> childrenOf(qint64 pid)
 {
-    QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
     QList<qint64> children;
-    if (file.open(QIODevice::ReadOnly))
-        for (const QByteArray &word : file.readAll().split(' '))
-            if (!word.trimmed().isEmpty())
-                children << word.trimmed().toLongLong();
+    for (const QByteArray &word : readFile(QStringLiteral("/proc/%1/task/%1/children").arg(pid)).split(' '))
+        if (!word.trimmed().isEmpty())
+            children << word.trimmed().toLongLong();
     return children;
 }
 
 QString commandOf(qint64 pid)
 {
-    QFile file(QStringLiteral("/proc/%1/comm").arg(pid));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).trimmed() : QString();
+    return QString::fromLocal8Bit(readFile(QStringLiteral("/proc/%1/comm").arg(pid))).trimmed();
 }
 
 // The pseudo-terminals a process has open.
@@ -113,12 +111,6 @@ QStringList terminalsOf(qint64 pid)
 bool hasControlBytes(const QByteArray &bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) { return (quint8(c) < 0x20 && c != '\n') || c == 0x7F; });
-}
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -165,7 +157,7 @@ private slots:
         QCOMPARE(sim.terminate(5000), 0);
         QVERIFY(!QFileInfo(link).isSymLink());
         if (output == u"file")
-            QCOMPARE(fileContent(logFile).count("第3个电话 = 123"), 2000);
+            QCOMPARE(readFile(logFile).count("第3个电话 = 123"), 2000);
         if (output == u"unread") {
             ::close(out[0]);
             ::close(err[0]);
@@ -236,7 +228,7 @@ private slots:
         help.start(QStringLiteral(SMSCFG_SIM_PATH), {"--help"});
         QVERIFY(help.waitForFinished(5000));
         const QString text = source == u"help" ? QString::fromUtf8(help.readAllStandardOutput())
-                                               : QString::fromUtf8(fileContent(QStringLiteral(SMSCFG_README)));
+                                               : QString::fromUtf8(readFile(QStringLiteral(SMSCFG_README)));
         QVERIFY2(text.contains(recipe), qPrintable(recipe));
 
         QTemporaryDir dir;
@@ -252,7 +244,7 @@ private slots:
             QVERIFY(shell.waitForFinished(10000));
             QCOMPARE(shell.readAllStandardOutput(), QByteArray("设置成功\n"));
             QCOMPARE(shell.exitCode(), 0);
-            QTRY_VERIFY(fileContent(dir.filePath("sim.log")).contains("0x45 初始化"));
+            QTRY_VERIFY(readFile(dir.filePath("sim.log")).contains("0x45 初始化"));
             return;
         }
         // The window is up and holds the simulator's line.
