@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -190,20 +189,6 @@ private slots:
         QStringList expected = others + QStringList{"state.json", "state.json.smscfg-sim-LINK00"};
         expected.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
-    }
-
-    void linkAndCleanStop()
-    {
-        QTemporaryDir dir;
-        const QString link = dir.filePath("controller");
-        {
-            SimProcess sim({"--link", link});
-            QVERIFY(QFileInfo(link).isSymLink());
-            QCOMPARE(cli(link, {"init"}).exitCode, 0);
-            sim.stop();
-            QCOMPARE(sim.exitCode(), 0);
-        }
-        QVERIFY(!QFileInfo::exists(link));
     }
 };
 
