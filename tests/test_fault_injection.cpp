@@ -12,28 +12,24 @@ namespace {
 // deeply boxes nest: a box opened while another is open is a stacked box.
 class SlowBoxSink : public RecordingSink {
 public:
-    SlowBoxSink(VirtualTime &time, int openMs) : m_time(time), m_openMs(openMs) {}
+    void keepOpen(VirtualTime &time, int openMs)
+    {
+        m_time = &time;
+        m_openMs = openMs;
+    }
     void show(const QString &text) override
     {
         messages << text;
         maxDepth = std::max(maxDepth, ++m_depth);
-        m_time.advance(std::chrono::milliseconds(m_openMs));
+        m_time->advance(std::chrono::milliseconds(m_openMs));
         --m_depth;
     }
     int maxDepth = 0;
 
 private:
-    VirtualTime &m_time;
-    int m_openMs;
+    VirtualTime *m_time = nullptr;
+    int m_openMs = 0;
     int m_depth = 0;
-};
-
-struct SlowBoxRig {
-    explicit SlowBoxRig(int openMs) : sink(time, openMs), window(link, sink, {}, time) {}
-    FakeLink link;
-    VirtualTime time;
-    SlowBoxSink sink;
-    MainWindow window;
 };
 
 }  // namespace
@@ -111,7 +107,8 @@ private slots:
     // joined by a second one.
     void timeoutBoxesDoNotStack()
     {
-        SlowBoxRig rig(6000);
+        WindowRig<SlowBoxSink> rig;
+        rig.sink.keepOpen(rig.time, 6000);
         rig.window.startUp();
         rig.window.findChild<QPushButton *>("Command2")->click();
         rig.time.advance(std::chrono::milliseconds(20000));
@@ -123,7 +120,8 @@ private slots:
     // after it, even while the box is still open.
     void unusablePortGivesOneBox()
     {
-        SlowBoxRig rig(6000);
+        WindowRig<SlowBoxSink> rig;
+        rig.sink.keepOpen(rig.time, 6000);
         rig.link.unopenable << "/dev/smscfg-missing";
         rig.window.startUp(QStringLiteral("/dev/smscfg-missing"));
         rig.sink.messages.clear();

@@ -15,12 +15,7 @@
 // to `Sink`. Nothing here waits in real time.
 template <typename Sink = RecordingSink>
 struct WindowRig {
-    template <typename... SinkArgs>
-    explicit WindowRig(SinkArgs &&...sinkArgs)
-        : sink(std::forward<SinkArgs>(sinkArgs)...), window(link, sink, {}, time)
-    {
-        window.setPortDiscovery(ports);
-    }
+    WindowRig() { window.setPortDiscovery(ports); }
 
     // Start-up on a port that opens.
     void open() { window.startUp(QStringLiteral("1")); }
@@ -63,5 +58,5 @@ struct WindowRig {
     FakeLink link;
     VirtualTime time;
     Sink sink;
-    smscfg::MainWindow window;
+    smscfg::MainWindow window{link, sink, {}, time};
 };
