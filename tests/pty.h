@@ -23,8 +23,6 @@ public:
             return;
         m_slavePath = QString::fromLocal8Bit(ptsname(m_master));
         fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-        // Programs the test starts must not hold the line open.
-        fcntl(m_master, F_SETFD, FD_CLOEXEC);
         // Keep the slave configured raw even before anyone opens it, and keep
         // one slave descriptor so the master does not see a hang-up meanwhile.
         m_slaveKeeper = ::open(m_slavePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
