@@ -39,6 +39,10 @@ public:
         m_received += bytes;
         emit dataReceived();
     }
+    void deliver(const std::vector<std::uint8_t> &bytes)
+    {
+        deliver(QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    }
     // The line goes away.
     void lose(const QString &reason = QStringLiteral("gone"))
     {

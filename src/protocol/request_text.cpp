@@ -122,9 +122,11 @@ QString describeRequest(const QByteArray &frame)
 
 QString describeReply(const QByteArray &bytes)
 {
-    if (!isReplyFrame(bytes))
+    const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                             std::size_t(bytes.size()));
+    if (!isReplyFrame(view))
         return {};
-    const ReplyFrame reply{0, bytes};
+    const ReplyFrame reply{0, {view.begin(), view.end()}};
     QString status;
     switch (verdictOfStatus(reply.status())) {
     case Verdict::Accepted: status = QStringLiteral("接受"); break;

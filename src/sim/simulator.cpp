@@ -60,7 +60,8 @@ void Simulator::handle(const FrameAssembler::Item &item)
     if (decision.accepted)
         writeState();
 
-    QByteArray reply = replyFrame(code, decision.accepted ? wire::StatusAccepted : wire::StatusRefused);
+    const std::vector<std::uint8_t> frame = replyFrame(code, decision.accepted ? wire::StatusAccepted : wire::StatusRefused);
+    QByteArray reply(reinterpret_cast<const char *>(frame.data()), qsizetype(frame.size()));
     if (m_options.shortReply)
         reply.truncate(5);
     if (m_options.stray)
