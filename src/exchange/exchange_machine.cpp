@@ -1,0 +1,202 @@
+#include "exchange/exchange_machine.h"
+
+#include "protocol/reply.h"
+
+#include <algorithm>
+
+namespace smscfg {
+namespace {
+
+// Requests that never got a verdict are kept for a late reply, but not
+// without end.
+constexpr std::size_t MaxWaiting = 256;
+
+Outcome outcomeOf(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Accepted: return Outcome::Accepted;
+    case Verdict::Refused: return Outcome::Refused;
+    case Verdict::None: return Outcome::NoVerdict;
+    }
+    return Outcome::NoVerdict;
+}
+
+using Bytes = ExchangeMachine::Bytes;
+
+// Where `part` first occurs in `whole`.
+std::optional<std::size_t> find(const Bytes &whole, const Bytes &part)
+{
+    const auto at = std::search(whole.begin(), whole.end(), part.begin(), part.end());
+    if (part.empty() || at == whole.end())
+        return std::nullopt;
+    return std::size_t(at - whole.begin());
+}
+
+}  // namespace
+
+ExchangeMachine::RequestId ExchangeMachine::requestSent(Bytes frame, Millis now)
+{
+    // What was read before this request went out cannot be its reply.
+    if (settling())
+        judge(now);
+    handleExpiry(now);
+    // Requests that timed out end here: a late reply with their code is no
+    // longer theirs.
+    std::erase_if(m_waiting, [this](const Request &r) {
+        if (r.timedOut && r.frame.size() > 4)
+            m_endedUnanswered[r.frame[4]] = true;
+        return r.timedOut;
+    });
+    if (m_waiting.size() >= MaxWaiting)
+        m_waiting.pop_front();
+    const RequestId id = ++m_lastId;
+    m_events.push_back(Sent{id, frame});
+    m_waiting.push_back({id, std::move(frame), now});
+    m_deadline = now + m_timings.responseTimeout;
+    return id;
+}
+
+ExchangeMachine::RequestId ExchangeMachine::requestNotSent(Bytes frame, Millis now)
+{
+    (void)now;
+    const RequestId id = ++m_lastId;
+    // Nothing went out, so no reply can be missing.
+    m_events.push_back(Finished{{id, Outcome::PortUnusable, std::move(frame), {}, Millis(0), false}});
+    return id;
+}
+
+void ExchangeMachine::bytesReceived(std::span<const std::uint8_t> bytes, Millis now)
+{
+    if (bytes.empty())
+        return;
+    if (!settling())
+        m_firstByteAt = now;
+    m_received.insert(m_received.end(), bytes.begin(), bytes.end());
+    // A whole reply frame needs no settle wait, whatever echo came before it.
+    Bytes rest = m_received;
+    for (const Request &request : m_waiting) {
+        if (hasReplyShape(request.frame))
+            continue;
+        if (const auto at = find(rest, request.frame))
+            rest.erase(rest.begin() + std::ptrdiff_t(*at), rest.begin() + std::ptrdiff_t(*at + request.frame.size()));
+    }
+    if (isReplyFrame(rest))
+        judge(now);
+}
+
+void ExchangeMachine::linkLost(Millis now)
+{
+    if (settling())
+        judge(now);
+    while (!m_waiting.empty()) {
+        if (m_waiting.front().timedOut)
+            m_waiting.pop_front();
+        else
+            finish(0, Outcome::LinkLost, {}, now);
+    }
+}
+
+Millis ExchangeMachine::expiry() const
+{
+    if (settling())
+        return m_firstByteAt + m_timings.settle;
+    if (awaitingReply())
+        return m_deadline;
+    return Millis::max();
+}
+
+void ExchangeMachine::handleExpiry(Millis now)
+{
+    if (settling() && now >= m_firstByteAt + m_timings.settle)
+        judge(now);
+    if (!settling() && awaitingReply() && now >= m_deadline)
+        timeOut(now);
+}
+
+bool ExchangeMachine::awaitingReply() const
+{
+    return std::any_of(m_waiting.cbegin(), m_waiting.cend(), [](const Request &r) { return !r.timedOut; });
+}
+
+void ExchangeMachine::judge(Millis now)
+{
+    Bytes bytes = std::exchange(m_received, {});
+    m_events.push_back(Received{bytes});
+
+    // Copies of requests that no reply resembles are echoes.
+    for (const Request &request : m_waiting) {
+        if (hasReplyShape(request.frame))
+            continue;
+        if (const auto at = find(bytes, request.frame)) {
+            bytes.erase(bytes.begin() + std::ptrdiff_t(*at), bytes.begin() + std::ptrdiff_t(*at + request.frame.size()));
+            m_events.push_back(Dropped{request.frame, Ignored::Echo});
+        }
+    }
+
+    std::vector<ReplyFrame> replies = findReplyFrames(bytes);
+    // A copy that looks like a reply is the reply, unless another reply with
+    // its code came with it: then the copy is the echo.
+    for (const Request &request : m_waiting) {
+        if (!hasReplyShape(request.frame))
+            continue;
+        const auto copy = std::find_if(replies.begin(), replies.end(),
+                                       [&](const ReplyFrame &f) { return f.bytes == request.frame; });
+        const bool other = std::any_of(replies.begin(), replies.end(), [&](const ReplyFrame &f) {
+            return f.code() == request.frame[4] && f.bytes != request.frame;
+        });
+        if (copy != replies.end() && other) {
+            m_events.push_back(Dropped{copy->bytes, Ignored::Echo});
+            replies.erase(copy);
+        }
+    }
+
+    for (ReplyFrame &reply : replies) {
+        const auto match = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                        [&](const Request &r) { return r.frame.size() > 4 && r.frame[4] == reply.code(); });
+        if (match == m_waiting.end()) {
+            const Ignored why = m_endedUnanswered[reply.code()] ? Ignored::LateReply : Ignored::OtherRequest;
+            m_events.push_back(Dropped{std::move(reply.bytes), why});
+            continue;
+        }
+        const Outcome outcome = outcomeOf(verdictOfStatus(reply.status()));
+        finish(std::size_t(match - m_waiting.begin()), outcome, std::move(reply.bytes), now);
+    }
+
+    if (replies.empty() && !bytes.empty()) {
+        // The sixth-byte rule answers only a request that waits within its
+        // time-out: bytes at any other time say nothing about one.
+        const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(), [](const Request &r) { return !r.timedOut; });
+        if (waiting == m_waiting.end()) {
+            m_events.push_back(Dropped{std::move(bytes), Ignored::Unrecognised});
+        } else {
+            const Outcome outcome = outcomeOf(judgeBySixthByte(bytes));
+            finish(std::size_t(waiting - m_waiting.begin()), outcome, std::move(bytes), now);
+        }
+    }
+    // The time-out may have passed while the bytes were gathered.
+    if (awaitingReply() && now >= m_deadline)
+        timeOut(now);
+}
+
+void ExchangeMachine::timeOut(Millis now)
+{
+    const Request *latest = nullptr;
+    for (Request &request : m_waiting) {
+        if (!request.timedOut) {
+            request.timedOut = true;
+            latest = &request;
+        }
+    }
+    if (latest)
+        m_events.push_back(Finished{{latest->id, Outcome::NoResponse, latest->frame, {}, now - latest->sentAt, false}});
+}
+
+void ExchangeMachine::finish(std::size_t index, Outcome outcome, Bytes reply, Millis now)
+{
+    Request request = std::move(m_waiting[index]);
+    m_waiting.erase(m_waiting.begin() + std::ptrdiff_t(index));
+    m_events.push_back(
+        Finished{{request.id, outcome, std::move(request.frame), std::move(reply), now - request.sentAt, request.timedOut}});
+}
+
+}  // namespace smscfg
