@@ -1,56 +1,94 @@
-#include "../tests/fake_link.h"
-#include "../tests/virtual_time.h"
+#include "exchange/exchange_machine.h"
 #include "fuzz_input.h"
-#include "link/exchange.h"
-#include "protocol/frame.h"
 #include "protocol/reply.h"
 
 #include <cstdio>
+#include <map>
 
 using namespace smscfg;
 
 // Reply frames found are well formed and really in the bytes; and an
-// exchange fed any mix of sends, chunks and pauses gives each request at
-// most one verdict and never more outcomes than requests plus time-outs.
+// exchange fed any mix of sends, failed sends, chunks, pauses and a lost
+// line gives each request at most one verdict, a late one only after its
+// time-out and never once a newer request went out, and waits for nothing
+// in the end.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray all(reinterpret_cast<const char *>(data), qsizetype(size));
-    qsizetype last = -1;
+    const std::span<const uint8_t> all(data, size);
+    std::size_t next = 0;
     for (const ReplyFrame &frame : findReplyFrames(all)) {
-        FUZZ_CHECK(frame.offset > last);
-        FUZZ_CHECK(isWellFormedFrame(frame.bytes) && frame.bytes.size() >= 8);
-        FUZZ_CHECK(all.mid(frame.offset, frame.bytes.size()) == frame.bytes);
-        last = frame.offset + frame.bytes.size() - 1;
+        FUZZ_CHECK(frame.offset >= next);
+        FUZZ_CHECK(isReplyFrame(frame.bytes) && frame.bytes.size() >= 8);
+        FUZZ_CHECK(std::equal(frame.bytes.begin(), frame.bytes.end(), data + frame.offset));
+        next = frame.offset + frame.bytes.size();
     }
     if (size >= 6)
         FUZZ_CHECK(judgeBySixthByte(all) == verdictOfStatus(data[5]));
 
     FuzzInput in(data, size);
-    FakeLink link;
-    link.open(QStringLiteral("1"), nullptr);
-    VirtualTime time;
-    Exchange exchange(link, {}, time);
-    int sends = 0, verdicts = 0, timeouts = 0;
-    QObject::connect(&exchange, &Exchange::finished, [&](const Exchange::Result &result) {
-        if (result.outcome == Exchange::Outcome::NoResponse)
-            ++timeouts;
-        else
-            ++verdicts;
-    });
+    ExchangeMachine machine;
+    Millis now{0};
+    struct Seen {
+        int verdicts = 0;
+        bool timedOut = false;
+        bool superseded = false;  // timed out, and a newer request went out
+    };
+    std::map<ExchangeMachine::RequestId, Seen> seen;
+    auto check = [&] {
+        for (const auto &event : machine.takeEvents()) {
+            const auto *finished = std::get_if<ExchangeMachine::Finished>(&event);
+            if (!finished)
+                continue;
+            const ExchangeMachine::Result &r = finished->result;
+            Seen &s = seen[r.id];
+            if (r.outcome == Outcome::NoResponse) {
+                FUZZ_CHECK(!s.timedOut && s.verdicts == 0);
+                s.timedOut = true;
+                continue;
+            }
+            FUZZ_CHECK(s.verdicts++ == 0);
+            FUZZ_CHECK(r.late == s.timedOut);
+            FUZZ_CHECK(!s.superseded);
+        }
+    };
+    auto advance = [&](Millis by) {
+        const Millis until = now + by;
+        while (machine.expiry() <= until) {
+            now = std::max(now, machine.expiry());
+            machine.handleExpiry(now);
+            check();
+        }
+        now = until;
+    };
     for (int step = 0; step < 64; ++step) {
         const uint8_t op = in.byte();
-        switch (op % 4) {
+        const uint8_t code = uint8_t(0x45 + op / 8 % 14);
+        std::vector<uint8_t> request{0x7E, 0xFE, 0x07, 0x00, code, uint8_t(0x07 + code), 0x16};
+        switch (op % 8) {
         case 0:
-            exchange.send(CommandFrame::build(quint8(0x45 + op / 4 % 14), {})->bytes());
-            ++sends;
+        case 1:
+            for (auto &[id, s] : seen)
+                s.superseded = s.superseded || s.timedOut;
+            machine.requestSent(request, now);
             break;
-        case 1: link.deliver(replyFrame(quint8(0x45 + op / 4 % 14), in.byte())); break;
-        case 2: link.deliver(in.text().toLatin1()); break;
-        case 3: time.advance(std::chrono::milliseconds(in.byte() * 20)); break;
+        case 2: machine.requestNotSent(request, now); break;
+        case 3: machine.bytesReceived(replyFrame(code, in.byte()), now); break;
+        case 4: machine.bytesReceived(request, now); break;
+        case 5: {
+            const QByteArray noise = in.text().toLatin1();
+            machine.bytesReceived(std::span(reinterpret_cast<const uint8_t *>(noise.data()), size_t(noise.size())), now);
+            break;
         }
+        case 6: advance(Millis(in.byte() * 20)); break;
+        case 7:
+            if (in.byte() < 16)
+                machine.linkLost(now);
+            break;
+        }
+        check();
     }
-    time.advance(std::chrono::milliseconds(10000));
-    FUZZ_CHECK(verdicts <= sends);
-    FUZZ_CHECK(!exchange.awaitingReply());
+    advance(Millis(10000));
+    FUZZ_CHECK(!machine.awaitingReply());
+    FUZZ_CHECK(machine.expiry() == Millis::max());
     return 0;
 }

@@ -18,7 +18,8 @@ int exitCodeOf(Exchange::Outcome outcome)
     switch (outcome) {
     case Exchange::Outcome::Accepted: return Accepted;
     case Exchange::Outcome::Refused: return Refused;
-    case Exchange::Outcome::PortUnusable: return PortUnusable;
+    case Exchange::Outcome::PortUnusable:
+    case Exchange::Outcome::LinkLost: return PortUnusable;
     case Exchange::Outcome::NoResponse:
     case Exchange::Outcome::NoVerdict: return NoVerdict;
     }

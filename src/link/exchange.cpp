@@ -1,148 +1,86 @@
 #include "link/exchange.h"
 
-#include "protocol/reply.h"
-
 namespace smscfg {
 namespace {
 
-// Requests that never got a verdict are kept for a late reply, but not
-// without end.
-constexpr qsizetype MaxWaiting = 256;
-
-Exchange::Outcome outcomeOf(Verdict verdict)
+QByteArray toQt(const ExchangeMachine::Bytes &bytes)
 {
-    switch (verdict) {
-    case Verdict::Accepted: return Exchange::Outcome::Accepted;
-    case Verdict::Refused: return Exchange::Outcome::Refused;
-    case Verdict::None: return Exchange::Outcome::NoVerdict;
-    }
-    return Exchange::Outcome::NoVerdict;
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+ExchangeMachine::Bytes toBytes(const QByteArray &bytes)
+{
+    return {bytes.cbegin(), bytes.cend()};
 }
 
 }  // namespace
 
 Exchange::Exchange(SerialLink &link, ExchangeTimings timings, TimeSource &time, QObject *parent)
-    : QObject(parent), m_link(link), m_timings(timings), m_time(time), m_responseTimer(time.createTimer()),
-      m_settleTimer(time.createTimer())
+    : QObject(parent), m_link(link), m_time(time), m_machine(timings), m_timer(time.createTimer())
 {
-    m_responseTimer->onTimeout = [this] { onResponseTimeout(); };
-    m_settleTimer->onTimeout = [this] { judge(); };
+    m_timer->onTimeout = [this] {
+        m_machine.handleExpiry(now());
+        dispatch();
+    };
     connect(&m_link, &SerialLink::dataReceived, this, &Exchange::onDataReceived);
+    connect(&m_link, &SerialLink::linkLost, this, [this] {
+        m_machine.linkLost(now());
+        dispatch();
+    });
 }
 
-bool Exchange::awaitingReply() const
+Millis Exchange::now() const
 {
-    return std::any_of(m_waiting.cbegin(), m_waiting.cend(), [](const Request &r) { return !r.timedOut; });
+    return std::chrono::duration_cast<Millis>(m_time.now().time_since_epoch());
 }
 
 quint64 Exchange::send(const QByteArray &frame)
 {
-    const quint64 id = ++m_lastId;
-    if (!m_link.write(frame)) {
-        // Nothing went out, so no reply can be missing.
-        emit finished({id, Outcome::PortUnusable, frame, {}, {}});
-        return id;
-    }
-    const auto now = m_time.now();
-    if (m_waiting.size() >= MaxWaiting)
-        m_waiting.removeFirst();
-    m_waiting.append({id, frame, now});
-    m_deadline = now + m_timings.responseTimeout;
-    if (!m_settleTimer->isActive())
-        m_responseTimer->start(m_timings.responseTimeout);
-    emit sent(frame);
+    const quint64 id = m_link.write(frame) ? m_machine.requestSent(toBytes(frame), now())
+                                           : m_machine.requestNotSent(toBytes(frame), now());
+    dispatch();
     return id;
 }
 
 void Exchange::onDataReceived()
 {
+    // Everything waiting, every time: bytes left behind would wait for the
+    // next data event.
     const QByteArray chunk = m_link.readAll();
     if (chunk.isEmpty())
         return;
-    m_responseTimer->stop();
-    emit received(chunk);
-    if (m_waiting.isEmpty() && !m_settleTimer->isActive()) {
-        emit ignored(chunk, Ignored::Unsolicited);
-        return;
-    }
-    m_received += chunk;
-    // A whole reply frame needs no settle wait.
-    if (isReplyFrame(withoutEchoes(m_received, waitingFrames()))) {
-        m_settleTimer->stop();
-        judge();
-    } else if (!m_settleTimer->isActive()) {
-        m_settleTimer->start(m_timings.settle);
-    }
+    m_machine.bytesReceived(std::span(reinterpret_cast<const std::uint8_t *>(chunk.constData()), size_t(chunk.size())),
+                            now());
+    dispatch();
 }
 
-void Exchange::judge()
+void Exchange::dispatch()
 {
-    QList<QByteArray> echoes;
-    const QByteArray bytes = withoutEchoes(std::exchange(m_received, {}), waitingFrames(), &echoes);
-    for (const QByteArray &echo : std::as_const(echoes))
-        emit ignored(echo, Ignored::Echo);
-
-    const QList<ReplyFrame> replies = findReplyFrames(bytes);
-    for (const ReplyFrame &reply : replies) {
-        const auto match = std::find_if(m_waiting.cbegin(), m_waiting.cend(), [&](const Request &r) {
-            return quint8(r.frame[4]) == reply.code();
-        });
-        if (match == m_waiting.cend())
-            emit ignored(reply.bytes, Ignored::OtherRequest);
-        else
-            finish(match - m_waiting.cbegin(), outcomeOf(verdictOfStatus(reply.status())), reply.bytes);
-    }
-    if (replies.isEmpty() && !bytes.isEmpty()) {
-        if (m_waiting.isEmpty()) {
-            emit ignored(bytes, Ignored::Unsolicited);
-        } else {
-            // The oldest request still within its time-out, else the latest.
-            const auto waiting = std::find_if(m_waiting.cbegin(), m_waiting.cend(),
-                                              [](const Request &r) { return !r.timedOut; });
-            const qsizetype index = waiting != m_waiting.cend() ? waiting - m_waiting.cbegin() : m_waiting.size() - 1;
-            finish(index, outcomeOf(judgeBySixthByte(bytes)), bytes);
+    for (auto &event : m_machine.takeEvents())
+        m_pending.push_back(std::move(event));
+    // One queue for every call, so events go out in the order they happened
+    // even when a receiver sends from a signal (the next step of a profile)
+    // or runs a nested event loop: the inner call emits what is left.
+    while (!m_pending.empty()) {
+        const ExchangeMachine::Event event = std::move(m_pending.front());
+        m_pending.pop_front();
+        if (const auto *s = std::get_if<ExchangeMachine::Sent>(&event)) {
+            emit sent(toQt(s->frame));
+        } else if (const auto *r = std::get_if<ExchangeMachine::Received>(&event)) {
+            emit received(toQt(r->bytes));
+        } else if (const auto *f = std::get_if<ExchangeMachine::Finished>(&event)) {
+            const ExchangeMachine::Result &result = f->result;
+            emit finished(
+                {result.id, result.outcome, toQt(result.request), toQt(result.reply), result.roundTrip, result.late});
+        } else if (const auto *d = std::get_if<ExchangeMachine::Dropped>(&event)) {
+            emit ignored(toQt(d->bytes), d->why);
         }
     }
-    resumeResponseTimer();
-}
-
-QList<QByteArray> Exchange::waitingFrames() const
-{
-    QList<QByteArray> frames;
-    for (const Request &request : m_waiting)
-        frames << request.frame;
-    return frames;
-}
-
-void Exchange::finish(qsizetype index, Outcome outcome, const QByteArray &reply)
-{
-    const Request request = m_waiting.takeAt(index);
-    const auto roundTrip = std::chrono::duration_cast<std::chrono::milliseconds>(m_time.now() - request.sentAt);
-    emit finished({request.id, outcome, request.frame, reply, roundTrip});
-}
-
-void Exchange::resumeResponseTimer()
-{
-    if (!awaitingReply() || m_settleTimer->isActive() || m_responseTimer->isActive())
-        return;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - m_time.now());
-    m_responseTimer->start(std::max(left, std::chrono::milliseconds(0)));
-}
-
-void Exchange::onResponseTimeout()
-{
-    qsizetype latest = -1;
-    for (qsizetype i = 0; i < m_waiting.size(); ++i) {
-        if (!m_waiting[i].timedOut) {
-            m_waiting[i].timedOut = true;
-            latest = i;
-        }
-    }
-    if (latest < 0)
-        return;
-    const Request &request = m_waiting[latest];
-    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(m_time.now() - request.sentAt);
-    emit finished({request.id, Outcome::NoResponse, request.frame, {}, waited});
+    const Millis expiry = m_machine.expiry();
+    if (expiry == Millis::max())
+        m_timer->stop();
+    else
+        m_timer->start(std::max(expiry - now(), Millis(0)));
 }
 
 }  // namespace smscfg

@@ -12,6 +12,7 @@ QString outcomeMessage(Exchange::Outcome outcome)
     case Exchange::Outcome::Refused: return QStringLiteral("设置失败");
     case Exchange::Outcome::NoResponse: return QStringLiteral("设备无响应");
     case Exchange::Outcome::PortUnusable: return QStringLiteral("串口不可用，请重新设置");
+    case Exchange::Outcome::LinkLost: return QStringLiteral("串口连接已断开");
     case Exchange::Outcome::NoVerdict: return {};
     }
     return {};
@@ -30,9 +31,12 @@ QString resultText(const Exchange::Result &result)
     case Exchange::Outcome::Accepted:
     case Exchange::Outcome::Refused:
     case Exchange::Outcome::NoResponse:
+        if (result.late)
+            return verdictText(result) + QStringLiteral("（迟到 %1 秒）").arg(double(result.roundTrip.count()) / 1000.0, 0, 'f', 1);
         return verdictText(result) + QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
     case Exchange::Outcome::NoVerdict:
-    case Exchange::Outcome::PortUnusable: break;
+    case Exchange::Outcome::PortUnusable:
+    case Exchange::Outcome::LinkLost: break;
     }
     return verdictText(result);
 }

@@ -8,8 +8,8 @@
 // on the command line.
 namespace smscfg {
 
-// "设置成功", "设置失败", "设备无响应", "串口不可用，请重新设置"; empty for a
-// reply without a verdict, which shows nothing.
+// "设置成功", "设置失败", "设备无响应", "串口不可用，请重新设置", "串口连接已断开";
+// empty for a reply without a verdict, which shows nothing.
 QString outcomeMessage(Exchange::Outcome outcome);
 
 // A finished request in a few words: the outcome message, or
@@ -17,7 +17,7 @@ QString outcomeMessage(Exchange::Outcome outcome);
 QString verdictText(const Exchange::Result &result);
 
 // verdictText with the round-trip time where there was a round trip:
-// "设置成功（28 ms）".
+// "设置成功（28 ms）", or for a verdict after the time-out "设置成功（迟到 3.6 秒）".
 QString resultText(const Exchange::Result &result);
 
 // The port named by `portText` cannot be opened: "COM3不能用,请换到另一个串口。"

@@ -38,8 +38,8 @@ void StepRunner::onFinished(const Exchange::Result &result)
     if (!m_running || result.id != m_current)
         return;
     const qsizetype index = m_next++;
-    // A port that cannot be written fails every step after it too.
-    const bool stop = result.outcome == Exchange::Outcome::PortUnusable
+    // A port that cannot be written, or is gone, fails every step after it too.
+    const bool stop = result.outcome == Exchange::Outcome::PortUnusable || result.outcome == Exchange::Outcome::LinkLost
         || (result.outcome != Exchange::Outcome::Accepted && !m_keepGoing);
     if (stop)
         m_next = m_frames.size();

@@ -24,7 +24,9 @@ QString ignoredText(const QByteArray &bytes, Exchange::Ignored why)
     switch (why) {
     case Exchange::Ignored::OtherRequest:
         return describeReply(bytes) + QStringLiteral("，不是在等的请求的应答");
-    case Exchange::Ignored::Unsolicited: return QStringLiteral("没有请求在等应答");
+    case Exchange::Ignored::LateReply:
+        return describeReply(bytes) + QStringLiteral("，迟到的应答：它的请求已超时，之后又发了新请求");
+    case Exchange::Ignored::Unrecognised: return QStringLiteral("无法识别的数据");
     case Exchange::Ignored::Echo: return QStringLiteral("发出的请求的回显");
     }
     return {};

@@ -10,7 +10,7 @@ namespace smscfg {
 struct TrafficEntry {
     enum class Kind {
         Sent,      // a frame written
-        Received,  // a chunk read
+        Received,  // bytes read and judged together
         Outcome,   // what became of a request
         Ignored,   // bytes that gave no verdict
         Port,      // the port opened, closed or lost
@@ -25,7 +25,7 @@ struct TrafficEntry {
 QString formatTrafficEntry(const TrafficEntry &entry);
 
 // Turns what an exchange does into log entries: every frame sent, every
-// chunk received, every outcome, and the bytes that gave no verdict. The
+// reply received, every outcome, and the bytes that gave no verdict. The
 // window's log pane and the command line's --trace both use it.
 class TrafficLog : public QObject {
     Q_OBJECT
