@@ -5,6 +5,7 @@
 #include "window_rig.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -136,7 +137,10 @@ private slots:
                                       << QStringList{sent, "接收 7E FE 08 00 45 07 54 16  0x45 的应答：状态07",
                                                      "结果  0x45 应答无法识别：7E FE 08 00 45 07 54 16"}
                                       << "应答无法识别：7E FE 08 00 45 07 54 16";
-        QTest::newRow("lost port") << "lost" << QStringList{sent, "串口  COM1 连接已断开（设备被拔出，或另一端已关闭）"} << "串口连接已断开";
+        QTest::newRow("lost port") << "lost"
+                                   << QStringList{sent, "结果  0x45 串口连接已断开",
+                                                  "串口  COM1 连接已断开（设备被拔出，或另一端已关闭）"}
+                                   << "串口连接已断开";
     }
     void logAndStatusForEachExchange()
     {
@@ -256,27 +260,64 @@ private slots:
         QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 52 26 12 06 20 38 07 FC 16"));
     }
 
+    // Enter, from the main keyboard or the keypad, in a box presses the
+    // button of its row; a box that several buttons read presses none.
     void enterPressesTheButtonOfItsRow_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("frame");
-        QTest::newRow("Text3") << "Text3" << "7E FE 08 00 46 0C 5A 16";
-        QTest::newRow("Text12") << "Text12" << "7E FE 13 00 4C 03 31 32 33 34 35 36 37 00 00 00 00 CE 16";
-        QTest::newRow("Text14") << "Text14" << "7E FE 0B 00 4E 01 02 FF FF 5A 16";
-        QTest::newRow("Combo6") << "Combo6" << "7E FE 0D 00 52 00 01 01 01 01 01 64 16";
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("code");  // of the request sent; 0: nothing sent
+        const QList<std::pair<const char *, int>> boxes = {
+            {"Text3", 0x46}, {"Text2", 0x47}, {"Text4", 0x48}, {"Text1", 0x49}, {"Text5", 0x49},
+            {"Text9", 0x49}, {"Text6", 0x4A}, {"Text7", 0x4A}, {"Text8", 0x4A}, {"Text10", 0x4B},
+            {"Text11", 0x4C}, {"Text12", 0x4C}, {"Text13", 0}, {"Text14", 0}, {"Combo2", 0x52},
+            {"Combo3", 0x52}, {"Combo4", 0x52}, {"Combo5", 0x52}, {"Combo6", 0x52}, {"Combo7", 0x52},
+        };
+        for (const auto &[box, code] : boxes) {
+            QTest::addRow("%s Return", box) << QString::fromLatin1(box) << int(Qt::Key_Return) << code;
+            QTest::addRow("%s keypad Enter", box) << QString::fromLatin1(box) << int(Qt::Key_Enter) << code;
+        }
     }
     void enterPressesTheButtonOfItsRow()
     {
         QFETCH(QString, box);
-        QFETCH(QString, frame);
+        QFETCH(int, key);
+        QFETCH(int, code);
         WindowRig<> rig;
         rig.open();
         rig.fillValidInputs();
-        QWidget *widget = rig.get<QWidget>(box);
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
-            widget = combo->lineEdit();
-        QTest::keyClick(widget, Qt::Key_Return);
-        QCOMPARE(rig.link.takeWritten(), hexBytes(frame));
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        auto *combo = rig.get<QComboBox>(box);
+        const int items = combo ? combo->count() : 0;
+        rig.get<QWidget>(box)->setFocus();
+        // Where a real keystroke goes: the focused widget.
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        const QByteArray written = rig.link.takeWritten();
+        QCOMPARE(written.size() > 4 ? int(quint8(written[4])) : 0, code);
+        QCOMPARE(rig.sink.messages, QStringList());
+        // The typed text is not added to the list.
+        if (combo)
+            QCOMPARE(combo->count(), items);
+    }
+
+    void enterInThePortBoxReopensThePort()
+    {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            WindowRig<> rig;
+            rig.open();
+            rig.window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+            const int items = rig.get<QComboBox>("Combo1")->count();
+            rig.setText("Combo1", "2");
+            rig.get<QWidget>("Combo1")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(rig.link.openedAs, QStringLiteral("2"));
+            // The typed text is not added to the list.
+            QCOMPARE(rig.get<QComboBox>("Combo1")->count(), items);
+        }
     }
 
     void aboutNamesVersionAndPort()

@@ -1,4 +1,5 @@
 #include "app/log_pane.h"
+#include "app/message_box_sink.h"
 #include "app/main_window.h"
 #include "hex.h"
 #include "link/outcome_text.h"
@@ -6,7 +7,10 @@
 #include "pty.h"
 #include "recording_sink.h"
 
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -228,6 +232,59 @@ private slots:
         QStringList traceLines = steady(trace.split(u'\n', Qt::SkipEmptyParts));
         // The window names the port as typed; so does the trace.
         QCOMPARE(traceLines.mid(0, windowLines.size()), windowLines);
+    }
+
+    // The controller's reply to "device count 6" is the request's own bytes.
+    void replyEqualToItsRequest()
+    {
+        Pty pty;
+        RecordingSink sink;
+        QtSerialLink link;
+        MainWindow window(link, sink, {300ms, 20ms});
+        window.startUp(pty.slavePath());
+        window.findChild<QLineEdit *>("Text3")->setText("6");
+        window.findChild<QPushButton *>("Command3")->click();
+        const QByteArray frame = pty.read(8);
+        QCOMPARE(frame, hexBytes("7E FE 08 00 46 06 54 16"));
+        pty.write(frame);
+        QTRY_COMPARE(sink.messages, QStringList{"设置成功"});
+    }
+
+    // A verdict box does not stop the line being read: a reply that comes
+    // while it is open is judged at once, and gets its own box.
+    void replyWhileABoxIsOpen()
+    {
+        Pty pty;
+        MessageBoxSink sink;
+        QtSerialLink link;
+        MainWindow window(link, sink, {3000ms, 20ms});
+        sink.setParent(&window);
+        window.show();
+        window.startUp(pty.slavePath());
+        const auto openBoxes = [&] {
+            QStringList texts;
+            for (const QMessageBox *box : window.findChildren<QMessageBox *>())
+                if (box->isVisible())
+                    texts << box->text();
+            return texts;
+        };
+        // Were a box to hold the line, this closes it before the test's
+        // time runs out, and the checks below fail instead of hanging.
+        QTimer watchdog;
+        connect(&watchdog, &QTimer::timeout, [&] {
+            for (QMessageBox *box : window.findChildren<QMessageBox *>())
+                box->close();
+        });
+        watchdog.start(4000);
+        auto *init = window.findChild<QPushButton *>("Command2");
+        init->click();
+        init->click();
+        QCOMPARE(pty.read(14), hexBytes("7E FE 07 00 45 4C 16 7E FE 07 00 45 4C 16"));
+        pty.write(hexBytes("7E FE 08 00 45 06 53 16"));
+        QTRY_COMPARE(openBoxes(), QStringList{"设置成功"});
+        pty.write(hexBytes("7E FE 08 00 45 09 56 16"));
+        QTRY_COMPARE_WITH_TIMEOUT(openBoxes(), (QStringList{"设置成功", "设置失败"}), 2000);
+        QVERIFY(!window.exchange().awaitingReply());
     }
 
     // Noise on a real line: the link keeps up and the next exchange works.

@@ -66,6 +66,32 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
     }
 
+    // A one-byte payload of 06 or 09 makes the controller's reply the very
+    // bytes of the request: it is still the reply.
+    void replyEqualToItsRequest_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("request");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("device-count 6") << QStringList{} << QStringList{"device-count", "6"} << 0 << "设置成功\n";
+        QTest::newRow("addresses 06") << QStringList{} << QStringList{"addresses", "06"} << 0 << "设置成功\n";
+        QTest::newRow("port-counts 06") << QStringList{} << QStringList{"port-counts", "06"} << 0 << "设置成功\n";
+        QTest::newRow("device-count 9 refused") << QStringList{"--refuse"} << QStringList{"device-count", "9"} << 1
+                                                << "设置失败\n";
+    }
+    void replyEqualToItsRequest()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, request);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        SimProcess sim(simArgs);
+        const ProgramRun r = cli(sim.port(), request);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.exitCode, exitCode);
+    }
+
     // Seconds of noise on the line: the simulator stays up, its memory stays
     // put, and the next real request is answered.
     void floodOfRandomBytes()

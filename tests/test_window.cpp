@@ -168,13 +168,45 @@ private slots:
         QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
     }
 
-    void lateReplyIsStillJudged()
+    // After a time-out, a reply frame for the request is still its verdict
+    // until another request is sent; bytes that hold no reply are not.
+    void afterATimeOut_data()
     {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("late reply frame") << "7E FE 08 00 45 06 53 16" << QStringList{"设备无响应", "设置成功"}
+                                          << "设置成功（迟到 3.5 秒）";
+        QTest::newRow("noise on an idle line") << "06 06 06 06 06 06 06 06" << QStringList{"设备无响应"}
+                                               << "收到无法识别的数据（见通信记录）";
+    }
+    void afterATimeOut()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, status);
         Rig rig;
         rig.click("Command2");
         rig.wait(3500);
-        rig.reply("00 11 22 33 44 06");
+        rig.link.deliver(hexBytes(reply));
+        rig.wait(100);
+        QCOMPARE(rig.sink.messages, messages);
+        QCOMPARE(rig.window.exchangeStatus(), status);
+    }
+
+    // One unanswered press does not make the next press's reply late, nor
+    // give it a time-out of its own after its verdict.
+    void pressAfterAnUnansweredOne()
+    {
+        Rig rig;
+        rig.click("Command2");
+        rig.wait(3000);
+        rig.click("Command2");
+        rig.wait(40);
+        rig.link.deliver(hexBytes("7E FE 08 00 45 06 53 16"));
+        rig.wait(10000);
         QCOMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
+        QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("设置成功（40 ms）"));
     }
 
     // Typing into a clock box replaces what it shows, so that it never shows

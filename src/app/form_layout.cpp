@@ -79,10 +79,10 @@ const Control controls[] = {
     {Kind::Frame, "Frame1", "", 120, 5580, 3360, 1620},
     {Kind::Button, "Command10", nullptr, 5520, 5640, 1890, 600},
     {Kind::Label, "Label7_2", "设备轮训号", 3540, 5760, 1200, 360},
-    {Kind::Text, "Text13", "", 4800, 5760, 660, 360, "Command10"},
+    {Kind::Text, "Text13", "", 4800, 5760, 660, 360},  // read by five buttons: Enter presses none
     {Kind::Button, "Command11", nullptr, 5520, 6480, 1890, 600},
     {Kind::Label, "Label7_3", "探头号", 3540, 6600, 1200, 360},
-    {Kind::Text, "Text14", "", 4800, 6600, 660, 360, "Command11"},
+    {Kind::Text, "Text14", "", 4800, 6600, 660, 360},  // read by four buttons: Enter presses none
 
     {Kind::Frame, "Frame2", "", 120, 7200, 1500, 600},
     {Kind::Check, "Check3", "开关量", 240, 7380, 1260, 360},

@@ -6,7 +6,7 @@ class QPlainTextEdit;
 
 namespace smscfg {
 
-// The communication log: one line per frame sent, chunk received and
+// The communication log: one line per frame sent, reply received and
 // outcome, with 保存… (to a text file) and 清空.
 class LogPane : public QWidget {
     Q_OBJECT

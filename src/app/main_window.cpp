@@ -99,21 +99,23 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
         connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             &MainWindow::onReopenClicked);
-    // Enter in a box presses the button of its row (see eventFilter).
+    // Enter in a box presses the button of its row (see eventFilter). A
+    // key reaches an editable combo box itself when it has the focus, and
+    // its line edit when sent there.
     for (const ControlPlace &place : formControlPlaces()) {
         const QString button = rowButtonOf(place.name);
         if (button.isEmpty())
             continue;
         QWidget *box = m_form->findChild<QWidget *>(place.name);
-        auto *edit = qobject_cast<QLineEdit *>(box);
+        box->setProperty(RowButtonProperty, button);
+        box->installEventFilter(this);
         if (auto *combo = qobject_cast<QComboBox *>(box))
-            edit = combo->lineEdit();
-        edit->setProperty(RowButtonProperty, button);
-        edit->installEventFilter(this);
+            combo->lineEdit()->installEventFilter(this);
     }
 
     connect(&m_exchange, &Exchange::sent, this, &MainWindow::onSent);
     connect(&m_exchange, &Exchange::finished, this, &MainWindow::onExchangeFinished);
+    connect(&m_exchange, &Exchange::ignored, this, &MainWindow::onBytesIgnored);
     connect(&m_link, &SerialLink::linkLost, this, &MainWindow::onLinkLost);
     connect(&m_trafficLog, &TrafficLog::entry, this,
             [this](const TrafficEntry &entry) { appendToLog(formatTrafficEntry(entry)); });
@@ -282,6 +284,22 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
         m_sink.show(message);
 }
 
+void MainWindow::onBytesIgnored(const QByteArray &bytes, Exchange::Ignored why)
+{
+    Q_UNUSED(bytes)
+    // While a request waits, the status says so; what else came is in the log.
+    if (m_exchange.awaitingReply())
+        return;
+    switch (why) {
+    case Exchange::Ignored::Unrecognised: setExchangeStatus(QStringLiteral("收到无法识别的数据（见通信记录）")); break;
+    case Exchange::Ignored::LateReply: setExchangeStatus(QStringLiteral("收到迟到的应答，未采用（见通信记录）")); break;
+    case Exchange::Ignored::OtherRequest:
+        setExchangeStatus(QStringLiteral("收到不是在等的请求的应答（见通信记录）"));
+        break;
+    case Exchange::Ignored::Echo: break;
+    }
+}
+
 void MainWindow::onLinkLost()
 {
     setPortStatus(m_portText, QStringLiteral("连接已断开"));
@@ -378,15 +396,19 @@ QString MainWindow::exchangeStatus() const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *edit = qobject_cast<QLineEdit *>(watched);
-    if (!edit)
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
         return QMainWindow::eventFilter(watched, event);
+    // The box: a line edit, or the combo box that holds it.
+    QWidget *box = widget;
+    if (auto *combo = qobject_cast<QComboBox *>(widget->parentWidget()); combo && combo->lineEdit() == widget)
+        box = combo;
     if (event->type() == QEvent::KeyPress) {
         // Taken here: an editable combo box would pass the key to its line
         // edit a second time.
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            auto *button = m_form->findChild<QPushButton *>(edit->property(RowButtonProperty).toString());
+            auto *button = m_form->findChild<QPushButton *>(box->property(RowButtonProperty).toString());
             if (button && button->isEnabled())
                 button->click();
             return true;
@@ -394,8 +416,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     // The clock boxes are too narrow to show more than their value: typing
     // replaces it rather than adding to it.
-    const QWidget *box = qobject_cast<QComboBox *>(edit->parentWidget());
-    if (box && clockBoxes().contains(box->objectName())) {
+    auto *edit = qobject_cast<QLineEdit *>(widget);
+    if (edit && box != widget && clockBoxes().contains(box->objectName())) {
         if (event->type() == QEvent::FocusIn) {
             // After the click that gave the focus has placed the cursor.
             QTimer::singleShot(0, edit, &QLineEdit::selectAll);

@@ -71,6 +71,7 @@ private:
     bool openPort(const QString &portText);
     void onSent();
     void onExchangeFinished(const Exchange::Result &result);
+    void onBytesIgnored(const QByteArray &bytes, Exchange::Ignored why);
     void onLinkLost();
     void showAbout();
     void fillLists();

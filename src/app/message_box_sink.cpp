@@ -10,8 +10,12 @@ namespace smscfg {
 
 void MessageBoxSink::show(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_parent);
-    box.exec();
+    // Modal, but without a nested event loop: the caller returns at once,
+    // so the line goes on being read while the box is open, and a verdict
+    // that comes meanwhile gets its own box.
+    auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool MessageBoxSink::ask(const QString &text, const QString &yes)
