@@ -40,6 +40,12 @@ private slots:
                                     << "Check1,Check3,Option1_1";
         QTest::newRow("level none") << QStringList{"lower-limit", "1", "2", "none"} << "Text13=1;Text14=2"
                                     << "Check1,Check3";
+        QTest::newRow("level 高电平") << QStringList{"upper-limit", "1", "2", "高电平"} << "Text13=1;Text14=2"
+                                   << "Check1,Check3,Option1_1";
+        QTest::newRow("level 低电平") << QStringList{"upper-limit", "1", "2", "低电平"} << "Text13=1;Text14=2"
+                                   << "Check1,Check3,Option1_0";
+        QTest::newRow("level 无") << QStringList{"lower-limit", "1", "2", "无"} << "Text13=1;Text14=2"
+                                 << "Check1,Check3";
         QTest::newRow("clock") << QStringList{"clock", "26", "12", "05", "23", "42", "星期六"}
                                << "Combo2=26;Combo3=12;Combo4=05;Combo5=23;Combo6=42;Combo7=星期六" << "Check1,Check3";
         QTest::newRow("clock now") << QStringList{"clock", "now"}
@@ -110,6 +116,33 @@ private slots:
         QCOMPARE(inv->timings.responseTimeout.count(), 250);
         QVERIFY(inv->dryRun);
         QCOMPARE(cli::parseArguments({"init"}, SundayEvening, &error)->ports, QStringList{"1"});
+        // $SMSCFG_PORT stands in for a missing --port, and --port wins.
+        QCOMPARE(cli::parseArguments({"init"}, SundayEvening, &error, "/dev/ttyUSB3")->ports,
+                 QStringList{"/dev/ttyUSB3"});
+        QCOMPARE(cli::parseArguments({"--port", "2", "init"}, SundayEvening, &error, "/dev/ttyUSB3")->ports,
+                 QStringList{"2"});
+        QCOMPARE(cli::parseArguments({"apply", "p.json"}, SundayEvening, &error, "/dev/ttyUSB3")->ports,
+                 QStringList{"/dev/ttyUSB3"});
+        // --keep-going before or after the profile.
+        for (const QStringList &words : {QStringList{"apply", "--keep-going", "p.json"},
+                                         QStringList{"--dry-run", "apply", "p.json", "--keep-going"}}) {
+            const auto apply = cli::parseArguments(words, SundayEvening, &error);
+            QVERIFY2(apply && apply->keepGoing && apply->profilePath == "p.json", qPrintable(words.join(u' ')));
+        }
+    }
+
+    // The program reads $SMSCFG_PORT.
+    void portFromTheEnvironment()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SMSCFG_PORT", "/dev/smscfg-missing");
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(SMSCFG_CLI_PATH), {"init"});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 4);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.startsWith("/dev/smscfg-missing不能用,请换到另一个串口。"), qPrintable(err));
     }
 
     // Through the real binary: stdout, stderr and exit status.
@@ -158,6 +191,12 @@ private slots:
         row("device-count --x", {"device-count", "--x"}, 64, "", "smscfg-cli: --x is not an option of device-count");
         row("wrong count", {"device-count"}, 64, "", "smscfg-cli: usage: device-count COUNT\n");
         row("unknown command", {"nope"}, 64, "", "smscfg-cli: unknown command nope\n");
+        row("a near miss is named", {"devicecount", "12"}, 64, "",
+            "smscfg-cli: unknown command devicecount（是不是 device-count？）\n");
+        row("a near miss of ports", {"port"}, 64, "", "smscfg-cli: unknown command port（是不是 ports？）\n");
+        row("ports --help", {"ports", "--help"}, 0, "usage: smscfg-cli ports\n", "");
+        row("apply --help", {"apply", "--help"}, 0, "usage: smscfg-cli", "");
+        row("init --help", {"init", "--help"}, 0, "usage: smscfg-cli", "");
     }
     void endToEnd()
     {

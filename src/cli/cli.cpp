@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace smscfg::cli {
 namespace {
 
@@ -105,6 +107,43 @@ int applyProfile(const Invocation &inv, QTextStream &out, QTextStream &err, cons
     return environment.apply(inv, built, out, err);
 }
 
+// Edits (insertions, deletions, substitutions) that turn `a` into `b`.
+qsizetype editDistance(const QString &a, const QString &b)
+{
+    QList<qsizetype> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The command a mistyped word most likely meant: the nearest name within a
+// third of its length (at least one edit). Empty when none is that near.
+QString nearestCommand(const QString &word)
+{
+    QStringList names{QStringLiteral("ports"), QStringLiteral("apply")};
+    for (const CommandEntry &entry : commandTable())
+        names << entry.cliName;
+    QString nearest;
+    qsizetype best = std::max<qsizetype>(1, word.size() / 3) + 1;
+    for (const QString &name : std::as_const(names)) {
+        const qsizetype distance = editDistance(word.toLower(), name);
+        if (distance < best) {
+            best = distance;
+            nearest = name;
+        }
+    }
+    return nearest;
+}
+
 QString usageLine()
 {
     return QStringLiteral("usage: smscfg-cli %1 COMMAND ARG... (smscfg-cli --help lists the commands)")
@@ -125,7 +164,8 @@ QString helpText()
         "  --trace       print every frame sent and every chunk received on stderr,\n"
         "                with the time, the hex and what it means\n"
         "  --port PORT   serial port: a number N (port N: COMN, /dev/ttyS<N-1> on Linux)\n"
-        "                or a device path such as /dev/ttyUSB0; default 1\n"
+        "                or a device path such as /dev/ttyUSB0; default $SMSCFG_PORT,\n"
+        "                or 1 when that is not set\n"
         "  --timeout MS  how long to wait for each reply; default 3000\n"
         "\n"
         "Each ARG is taken exactly as the window's box would hold it: spaces are kept,\n"
@@ -161,7 +201,8 @@ int worseExitCode(int a, int b)
     return rank(a) >= rank(b) ? a : b;
 }
 
-std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error)
+std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error,
+                                         const QString &defaultPort)
 {
     Invocation inv;
     qsizetype i = 0;
@@ -198,8 +239,10 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
     }
     const QStringList words = args.mid(i);
     if (inv.ports.isEmpty())
-        inv.ports << QStringLiteral("1");
+        inv.ports << (defaultPort.isEmpty() ? QStringLiteral("1") : defaultPort);
     if (!words.isEmpty() && words.first() == u"ports") {
+        if (words.size() == 2 && (words[1] == u"--help" || words[1] == u"-h"))
+            return helpFor(QStringLiteral("usage: smscfg-cli ports\n\n") + PortsHelp);
         if (words.size() > 1)
             return fail(error, QStringLiteral("usage: ports"));
         inv.action = Invocation::Action::ListPorts;
@@ -212,8 +255,14 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
 
     auto parsed = parseRequestWords(words, now);
     if (auto *problem = std::get_if<WordsProblem>(&parsed)) {
-        if (!problem->helpAsked)
+        if (!problem->helpAsked) {
+            const QString nearest = words.isEmpty() || findCommandByCliName(words.first())
+                                        ? QString()
+                                        : nearestCommand(words.first());
+            if (!nearest.isEmpty())
+                return fail(error, QStringLiteral("%1（是不是 %2？）").arg(problem->reason, nearest));
             return fail(error, problem->reason);
+        }
         const CommandEntry &entry = *findCommandByCliName(words.first());
         return helpFor(QStringLiteral("usage: smscfg-cli %1 %2\n\n").arg(GlobalOptions, requestSynopsis(entry))
                        + commandHelp(entry));
@@ -225,7 +274,7 @@ std::optional<Invocation> parseArguments(const QStringList &args, const QDateTim
 int run(const QStringList &args, QTextStream &out, QTextStream &err, const Environment &environment)
 {
     QString error;
-    const std::optional<Invocation> inv = parseArguments(args, environment.now, &error);
+    const std::optional<Invocation> inv = parseArguments(args, environment.now, &error, environment.defaultPort);
     if (!inv) {
         err << "smscfg-cli: " << error << '\n' << usageLine() << '\n';
         return Usage;

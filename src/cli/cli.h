@@ -30,7 +30,7 @@ struct Invocation {
     QString help;  // what Help prints
     bool dryRun = false;
     bool trace = false;
-    QStringList ports;  // as given with --port, in order; none given: "1"
+    QStringList ports;  // as given with --port, in order; none given: the default port
     ExchangeTimings timings;
     ParsedRequest request;  // Request
     QString profilePath;    // Apply
@@ -38,9 +38,10 @@ struct Invocation {
 };
 
 // Parses the arguments after the program name; `now` is the PC's time for
-// `clock now`. Returns the invocation, or nullopt with a one-line reason in
-// `error`.
-std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error);
+// `clock now`, `defaultPort` the port when no --port is given (empty: "1").
+// Returns the invocation, or nullopt with a one-line reason in `error`.
+std::optional<Invocation> parseArguments(const QStringList &args, const QDateTime &now, QString *error,
+                                         const QString &defaultPort = {});
 
 // What the command line needs from the world, so that tests can stand in.
 struct Environment {
@@ -50,6 +51,7 @@ struct Environment {
     std::function<int(const Invocation &, const QList<ProfileStep> &, QTextStream &out, QTextStream &err)> apply;
     QDateTime now = QDateTime::currentDateTime();
     const PortDiscovery *ports = &PortDiscovery::system();
+    QString defaultPort;  // $SMSCFG_PORT: the port when no --port is given
 };
 
 // The whole command line: parse, build, then print (--dry-run) or send.

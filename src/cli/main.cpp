@@ -10,6 +10,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return smscfg::cli::run(app.arguments().mid(1), out, err,
-                            {smscfg::cli::sendOverSerial, smscfg::cli::applyOverSerial});
+    smscfg::cli::Environment environment;
+    environment.send = smscfg::cli::sendOverSerial;
+    environment.apply = smscfg::cli::applyOverSerial;
+    environment.defaultPort = qEnvironmentVariable("SMSCFG_PORT");
+    return smscfg::cli::run(app.arguments().mid(1), out, err, environment);
 }

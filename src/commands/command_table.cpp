@@ -102,7 +102,7 @@ const std::vector<CommandEntry> &commandTable()
              return buildProbeType(t(v, "Text13"), t(v, "Text14"), v.isTicked(SwitchBox));
          }},
         {code::AlarmUpperLimit, "Command13", "设置探头告警上限", false, "upper-limit", {device, probe}, int(Level),
-         "1 2 high", "LEVEL: high (高电平), low (低电平) or none",
+         "1 2 high", "LEVEL: high (高电平), low (低电平) or none (无); the Chinese words work too",
          [](const ControlValues &v) { return alarmLimit(AlarmLimit::Upper, v); }},
         {code::AlarmLowerLimit, "Command14", "设置探头告警下限", false, "lower-limit", {device, probe}, int(Level),
          "1 2 low", "as upper-limit; the window keeps this button hidden",

@@ -109,12 +109,13 @@ std::variant<ParsedRequest, WordsProblem> parseRequestWords(const QStringList &w
         controls.texts.insert(textControls[k], texts[k]);
     if (entry.hasOption(CliOption::Level)) {
         const QString &level = texts.last();
-        if (level == u"high")
+        // The English words, or the captions of the window's option buttons.
+        if (level == u"high" || level == u"高电平")
             controls.ticked << HighLevelButton;
-        else if (level == u"low")
+        else if (level == u"low" || level == u"低电平")
             controls.ticked << LowLevelButton;
-        else if (level != u"none")
-            return problem(QStringLiteral("LEVEL must be high, low or none, not %1").arg(level));
+        else if (level != u"none" && level != u"无")
+            return problem(QStringLiteral("LEVEL must be high, low or none (高电平, 低电平, 无), not %1").arg(level));
     }
     return request;
 }

@@ -23,10 +23,10 @@ struct WordsProblem {
 
 // Reads `words` (COMMAND first). The texts are taken as the boxes would hold
 // them; options are recognised only where the command has them: --codepage,
-// --phones LIST, --no-switch, and a trailing LEVEL (high, low or none). Any
-// other word starting with "--", or with "-" and a letter, is a problem; a
-// bare "--" makes every later word a text. `clock now` takes the clock row
-// from `now`.
+// --phones LIST, --no-switch, and a trailing LEVEL (high, low or none, or
+// 高电平, 低电平, 无). Any other word starting with "--", or with "-" and a
+// letter, is a problem; a bare "--" makes every later word a text.
+// `clock now` takes the clock row from `now`.
 std::variant<ParsedRequest, WordsProblem> parseRequestWords(const QStringList &words, const QDateTime &now);
 
 // The words that parseRequestWords reads back into `controls`.
