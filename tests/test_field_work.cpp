@@ -48,12 +48,13 @@ private slots:
         QStringList items;
         for (int i = 0; i < box->count(); ++i)
             items << box->itemText(i);
-        QCOMPARE(items.mid(0, 16).join(u','), QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"));
-        QCOMPARE(items.mid(16), (QStringList{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyS0"}));
-        QCOMPARE(box->itemData(17, PortComboBox::DescriptionRole).toString(), QStringLiteral("USB-Serial CH340"));
+        // The system's ports first, USB adapters first among them.
+        QCOMPARE(items.mid(0, 3), (QStringList{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyS0"}));
+        QCOMPARE(items.mid(3).join(u','), QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"));
+        QCOMPARE(box->itemData(1, PortComboBox::DescriptionRole).toString(), QStringLiteral("USB-Serial CH340"));
 
         // Picked from the list, the box holds the port itself.
-        box->setCurrentIndex(17);
+        box->setCurrentIndex(1);
         QCOMPARE(box->currentText(), QStringLiteral("/dev/ttyUSB0"));
         rig.click("Command7");
         QCOMPARE(rig.link.openedAs, QStringLiteral("/dev/ttyUSB0"));
@@ -61,7 +62,7 @@ private slots:
         // Plugged in later: the list is read again when it drops down.
         rig.ports.list << PortInfo{"/dev/ttyUSB1", "CP2102", "", {}, {}, ""};
         rig.window.findChild<QAction *>("actionRefreshPorts")->trigger();
-        QCOMPARE(box->itemText(18), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(box->itemText(2), QStringLiteral("/dev/ttyUSB1"));
         QCOMPARE(box->currentText(), QStringLiteral("/dev/ttyUSB0"));
     }
 
@@ -86,6 +87,47 @@ private slots:
         errStream.flush();
         QCOMPARE(out, QString());
         QCOMPARE(err, QStringLiteral("没有找到串口\n"));
+    }
+
+    // Nothing remembered and no port given: the system's one USB adapter,
+    // else port 1.
+    void firstStartChoosesThePort_data()
+    {
+        QTest::addColumn<QStringList>("ports");  // "path" or "path usb" for a USB adapter
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("opened");
+        const QStringList oneAdapter{"/dev/ttyS0", "/dev/ttyUSB0 usb"};
+        QTest::newRow("one USB adapter") << oneAdapter << "" << "" << "/dev/ttyUSB0";
+        QTest::newRow("one by vendor id") << QStringList{"/dev/ttyS4", "/dev/ttyS5 usb"} << "" << "" << "/dev/ttyS5";
+        QTest::newRow("two adapters") << QStringList{"/dev/ttyUSB0 usb", "/dev/ttyACM0 usb"} << "" << "" << "1";
+        QTest::newRow("built-in ports only") << QStringList{"/dev/ttyS0", "/dev/ttyS1"} << "" << "" << "1";
+        QTest::newRow("no ports") << QStringList{} << "" << "" << "1";
+        QTest::newRow("remembered wins") << oneAdapter << "3" << "" << "3";
+        QTest::newRow("given wins") << oneAdapter << "" << "2" << "2";
+    }
+    void firstStartChoosesThePort()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(QString, remembered);
+        QFETCH(QString, given);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("smscfg.conf"), QSettings::IniFormat);
+        if (!remembered.isEmpty())
+            settings.setValue("port", remembered);
+        WindowRig<> rig;
+        for (const QString &port : ports) {
+            PortInfo info{port.section(u' ', 0, 0), "USB-Serial CH340", "", {}, {}, ""};
+            if (port.endsWith(" usb"))
+                info.vendorId = 0x1A86;
+            rig.ports.list << info;
+        }
+        rig.window.setSettings(&settings);
+        rig.window.startUp(given.isEmpty() ? std::nullopt : std::optional<QString>(given));
+        QCOMPARE(rig.link.openedAs, opened);
+        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), opened);
+        QCOMPARE(rig.sink.messages, QStringList());
     }
 
     // A window started without a port opens the one that last opened.

@@ -99,7 +99,7 @@ private slots:
         QTest::addColumn<QString>("text");      // "FILE" stands for a regular file's path
         QTest::addColumn<QString>("message");
         const QString tail = QStringLiteral("不能用,请换到另一个串口。\n");
-        QTest::newRow("a number") << "3" << "COM3" + tail + "没有这个串口设备：它不存在，或已被拔出";
+        QTest::newRow("a number") << "3" << "COM3" + tail + "没有这个串口设备：它不存在，或已被拔出（COM3 即 /dev/ttyS2）";
         QTest::newRow("a path") << "/dev/smscfg-missing" << "/dev/smscfg-missing" + tail + "没有这个串口设备：它不存在，或已被拔出";
         QTest::newRow("COM3") << "COM3" << "COM3" + tail + "串口要写成数字（如 3）或设备路径（如 /dev/ttyUSB0）";
         QTest::newRow("a regular file") << "FILE" << "FILE" + tail + "这不是串口设备";

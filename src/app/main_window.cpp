@@ -187,12 +187,15 @@ void MainWindow::createStatusBar()
 
 void MainWindow::startUp(const std::optional<QString> &portText)
 {
-    QString port = QStringLiteral("1");
+    const QList<PortInfo> ports = m_portBox->refresh();
+    QString port;
     if (portText)
         port = *portText;
-    else if (m_settings)
-        port = m_settings->value(PortKey, port).toString();
-    m_portBox->refresh();
+    else if (m_settings && m_settings->contains(PortKey))
+        port = m_settings->value(PortKey).toString();
+    else
+        // A first start: the adapter just plugged in is the controller's.
+        port = soleUsbAdapter(ports).value_or(QStringLiteral("1"));
     m_portBox->setEditText(port);
     const bool opened = openPort(port);
     // The clock lists are filled either way, so that the clock row works

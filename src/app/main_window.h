@@ -41,8 +41,9 @@ public:
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
     // Fills the lists and opens the port named by `portText`; without one,
-    // the port that last opened, else "1". When the port cannot be opened,
-    // says so and disables the buttons that need a port.
+    // the port that last opened, else the system's only USB adapter, else
+    // "1". When the port cannot be opened, says so and disables the buttons
+    // that need a port.
     void startUp(const std::optional<QString> &portText = std::nullopt);
 
     // The texts and ticks of every control, by control name.

@@ -28,25 +28,27 @@ PortComboBox::PortComboBox(QWidget *parent) : QComboBox(parent)
     setItemDelegate(new PortItemDelegate(this));
 }
 
-void PortComboBox::refresh()
+QList<PortInfo> PortComboBox::refresh()
 {
     const QString text = currentText();
     const QSignalBlocker blocker(this);
     clear();
-    for (int n = 1; n <= 16; ++n)
-        addItem(QString::number(n));
-    for (const PortInfo &port : portsForDisplay(m_ports->ports())) {
+    const QList<PortInfo> ports = portsForDisplay(m_ports->ports());
+    for (const PortInfo &port : ports) {
         addItem(port.path);
         setItemData(count() - 1, port.description, DescriptionRole);
         setItemData(count() - 1, port.manufacturer.isEmpty() ? port.description
                                                               : port.description + u'\n' + port.manufacturer,
                     Qt::ToolTipRole);
     }
+    for (int n = 1; n <= 16; ++n)
+        addItem(QString::number(n));
     const int index = findText(text);
     if (index >= 0)
         setCurrentIndex(index);
     else
         setEditText(text);
+    return ports;
 }
 
 void PortComboBox::showPopup()

@@ -6,9 +6,9 @@
 
 namespace smscfg {
 
-// The serial port box: "1" to "16", then the ports the system has now, USB
-// adapters first, each listed with its description while the box's text
-// stays the port itself. The list is read again each time it drops down.
+// The serial port box: the ports the system has now, USB adapters first,
+// each listed with its description while the box's text stays the port
+// itself; then "1" to "16". The list is read again each time it drops down.
 class PortComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -18,8 +18,9 @@ public:
 
     void setPortDiscovery(const PortDiscovery &ports) { m_ports = &ports; }
 
-    // Reads the list again; the box keeps its text.
-    void refresh();
+    // Reads the list again; the box keeps its text. Returns the system's
+    // ports, in the order listed.
+    QList<PortInfo> refresh();
 
     void showPopup() override;
 

@@ -1,5 +1,6 @@
 #include "link/outcome_text.h"
 
+#include "link/port_name.h"
 #include "protocol/decimal_text.h"
 #include "protocol/frame.h"
 
@@ -77,7 +78,13 @@ QString linkLostMessage(const QString &portText)
 
 QString unusablePortMessage(const QString &portText, const OpenError &error)
 {
-    return portDisplayName(portText) + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);
+    const QString name = portDisplayName(portText);
+    QString message = name + QStringLiteral("不能用,请换到另一个串口。\n") + openErrorText(error);
+    // "COM1" means nothing to a Linux user: name the device it stands for.
+    const std::optional<QString> device = portDeviceName(portText);
+    if (device && *device != name && *device != portText)
+        message += QStringLiteral("（%1 即 %2）").arg(name, *device);
+    return message;
 }
 
 }  // namespace smscfg

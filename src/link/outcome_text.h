@@ -22,7 +22,8 @@ QString resultText(const Exchange::Result &result);
 
 // The port named by `portText` cannot be opened: "COM3不能用,请换到另一个串口。"
 // ("COM" only before a port number; a path is shown as typed), then on a
-// second line why, where the system said.
+// second line why, and for a number the device it stands for
+// ("（COM3 即 /dev/ttyS2）").
 QString unusablePortMessage(const QString &portText, const OpenError &error);
 
 // A port as the operator reads it: "COM3" for a number, a path as typed.

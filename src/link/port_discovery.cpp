@@ -65,6 +65,19 @@ QList<PortInfo> portsForDisplay(QList<PortInfo> ports)
     return ports;
 }
 
+std::optional<QString> soleUsbAdapter(const QList<PortInfo> &ports)
+{
+    std::optional<QString> adapter;
+    for (const PortInfo &port : ports) {
+        if (!port.isUsbAdapter())
+            continue;
+        if (adapter)
+            return std::nullopt;
+        adapter = port.path;
+    }
+    return adapter;
+}
+
 QString portLine(const PortInfo &port)
 {
     const QString ids = port.vendorId && port.productId ? hex4(*port.vendorId) + u':' + hex4(*port.productId)

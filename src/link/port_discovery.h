@@ -32,6 +32,10 @@ public:
 // by path.
 QList<PortInfo> portsForDisplay(QList<PortInfo> ports);
 
+// The one USB serial adapter among `ports`; nullopt when there is none or
+// more than one (which of them is the controller's, only the user knows).
+std::optional<QString> soleUsbAdapter(const QList<PortInfo> &ports);
+
 // "/dev/ttyUSB0	USB-Serial CH340	wch.cn	1A86:7523	A12345": what
 // `smscfg-cli ports` prints for a port, tab-separated, "-" where unknown.
 QString portLine(const PortInfo &port);
