@@ -45,6 +45,22 @@ private slots:
         QVERIFY2(out.startsWith(start) && out.size() > 10, qPrintable(out));
     }
 
+    // Without a display the window says so in Chinese, and where to turn.
+    void windowWithoutADisplay()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(SMSCFG_WINDOW_PATH), {"1"});
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.startsWith("smscfg：这个窗口需要图形界面") && err.contains("smscfg-cli"), qPrintable(err));
+    }
+
     // A signal ends the window promptly even while its start-up message,
     // shown before anything else could run, is open.
     void signalWhileTheStartUpBoxIsOpen_data()

@@ -25,8 +25,11 @@ const char Help[] =
     "\n"
     "打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。\n"
     "串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS<N-1>，Windows 上是 COMN）；\n"
-    "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口，\n"
-    "没有的话打开串口 1。上次的串口记在 ~/.config/smscfg/smscfg.conf。\n"
+    "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口；\n"
+    "第一次启动时，系统正好有一个 USB 串口适配器就打开它，否则打开串口 1。\n"
+    "上次的串口记在 ~/.config/smscfg/smscfg.conf。\n"
+    "\n"
+    "窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。\n"
     "\n"
     "命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。\n";
 
@@ -64,6 +67,23 @@ private:
     std::function<void()> m_action;
 };
 
+const char NoDisplay[] =
+    "smscfg：这个窗口需要图形界面（桌面会话），这里没有显示器"
+    "（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）。\n"
+    "没有图形界面时，请用命令行工具 smscfg-cli 设置控制器（smscfg-cli --help 有说明）。\n";
+
+// Whether a window can be shown at all. Checked before the GUI starts: Qt
+// would abort with an English message.
+bool hasDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
 }  // namespace
 
 int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow &)> &shown)
@@ -78,6 +98,11 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
             std::printf("smscfg %s\n", qPrintable(programVersion()));
             return 0;
         }
+    }
+
+    if (!hasDisplay()) {
+        std::fputs(NoDisplay, stderr);
+        return 1;
     }
 
     QApplication app(argc, argv);
