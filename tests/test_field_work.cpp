@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,12 +25,14 @@ QList<PortInfo> threePorts()
     return {builtIn, ch340, acm};
 }
 
-// The log pane's lines without their timestamps.
+// The log pane's lines without their times, and without the lines that
+// start a day.
 QStringList logLines(MainWindow &window)
 {
     QStringList lines;
     for (const QString &line : window.logPane().lines())
-        lines << line.mid(13);
+        if (!line.startsWith(QStringLiteral("——")))
+            lines << line.mid(13);
     return lines;
 }
 
@@ -210,6 +214,96 @@ private slots:
             QVERIFY(!rig.window.findChild<QWidget *>("busy")->isVisibleTo(&rig.window));
     }
 
+    // The log is a record: each day's date, refused input, a header when
+    // saved.
+    void logIsARecord()
+    {
+        WindowRig<> rig;
+        QDateTime now(QDate(2026, 12, 6), QTime(23, 59, 58));
+        rig.window.setClock([&now] { return now; });
+        rig.open();
+        rig.window.logPane().clear();
+        rig.click("Command2");
+        rig.reply("7E FE 08 00 45 06 53 16");
+        now = QDateTime(QDate(2026, 12, 7), QTime(0, 0, 1, 250));
+        rig.setText("Text11", "3");
+        rig.setText("Text12", "861391234567");
+        rig.click("Command9");
+        QCOMPARE(rig.link.writes.size(), 1);
+        QCOMPARE(rig.window.logPane().lines(),
+                 (QStringList{"—— 2026-12-06 星期天 ——",
+                              "23:59:58.000 发送 7E FE 07 00 45 4C 16  0x45 初始化",
+                              "23:59:58.000 接收 7E FE 08 00 45 06 53 16  0x45 的应答：接受",
+                              "23:59:58.000 结果  0x45 设置成功（0 ms）",
+                              "—— 2026-12-07 星期一 ——",
+                              "00:00:01.250 未发送  设置短信接收电话号码：电话号码太长，最多11个字符"}));
+
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(rig.window.logPane().saveTo(dir.filePath("log.txt"), &error));
+        QFile saved(dir.filePath("log.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QStringList text = QString::fromUtf8(saved.readAll()).split(u'\n');
+        QCOMPARE(text.mid(0, 6), (QStringList{"短信报警控制器设置 通信记录", "保存时间：2026-12-07 00:00:01",
+                                             "程序版本：smscfg 1.0（Qt " + QString::fromLatin1(qVersion()) + "）",
+                                             "串口 COM1（已打开）", "", "—— 2026-12-06 星期天 ——"}));
+    }
+
+    // A long line wraps instead of scrolling sideways.
+    void longLogLinesWrap()
+    {
+        WindowRig<> rig;
+        rig.open();
+        rig.window.show();
+        rig.window.setLogVisible(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        rig.window.logPane().append(QString(3000, u'7'));
+        auto *view = rig.window.logPane().findChild<QPlainTextEdit *>("logView");
+        QTRY_VERIFY(view->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+    }
+
+    // 查看 → 成功时弹出提示: unticked, 设置成功 goes to the status bar and the
+    // log only; every other message still shows its box. Remembered.
+    void successBoxIsOptional_data()
+    {
+        QTest::addColumn<QString>("reply");  // "" for none
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16" << QStringList{};
+        QTest::newRow("refused") << "7E FE 08 00 45 09 56 16" << QStringList{"设置失败"};
+        QTest::newRow("no response") << "" << QStringList{"设备无响应"};
+    }
+    void successBoxIsOptional()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QStringList, messages);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("smscfg.conf"), QSettings::IniFormat);
+        {
+            WindowRig<> rig;
+            rig.window.setSettings(&settings);
+            rig.open();
+            auto *action = rig.window.findChild<QAction *>("actionSuccessBox");
+            QVERIFY(action->isChecked());
+            action->trigger();
+        }
+        WindowRig<> rig;
+        rig.window.setSettings(&settings);
+        rig.open();
+        QVERIFY(!rig.window.findChild<QAction *>("actionSuccessBox")->isChecked());
+        rig.click("Command2");
+        if (reply.isEmpty())
+            rig.wait(3000);
+        else
+            rig.reply(reply);
+        QCOMPARE(rig.sink.messages, messages);
+        QVERIFY(rig.window.exchangeStatus().startsWith(reply.isEmpty() ? "设备无响应"
+                                                       : reply.contains("06") ? "设置成功" : "设置失败"));
+        // Input that is refused still says so in a box.
+        rig.click("Command3");
+        QCOMPARE(rig.sink.messages.mid(messages.size()), QStringList{"设备总数"});
+    }
+
     void logPaneOpensBesideTheFormAndSaves()
     {
         WindowRig<> rig;
@@ -220,7 +314,10 @@ private slots:
         QVERIFY(!rig.window.logPane().isVisible());
         rig.window.findChild<QAction *>("actionShowLog")->trigger();
         QVERIFY(rig.window.logPane().isVisible());
-        QTRY_VERIFY(rig.window.width() > closed + 300);
+        // (The test screen is 800 pixels wide: the log gives up some of its
+        // width, the form none.)
+        QTRY_VERIFY(rig.window.width() > closed + 200);
+        QVERIFY(rig.window.logPane().x() >= rig.window.findChild<QWidget *>("formScroll")->geometry().right());
         QCOMPARE(rig.window.findChild<QWidget *>("form")->size(), QSize(502, 592));
         QCOMPARE(rig.window.findChild<QAction *>("actionShowLog")->shortcut(), QKeySequence(Qt::Key_F12));
 

@@ -17,7 +17,9 @@ LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(t
     setObjectName(QStringLiteral("logPane"));
     m_view->setObjectName(QStringLiteral("logView"));
     m_view->setReadOnly(true);
-    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A long line (a 255-byte frame) wraps: read down, not sideways.
+    m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_view->setMaximumBlockCount(MaxLines);
     auto *save = new QPushButton(QStringLiteral("保存…"), this);
     save->setObjectName(QStringLiteral("logSave"));
@@ -50,12 +52,16 @@ QStringList LogPane::lines() const
 void LogPane::clear()
 {
     m_view->clear();
+    emit cleared();
 }
 
 bool LogPane::saveTo(const QString &path, QString *error) const
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
+        const QStringList header = m_header ? m_header() : QStringList();
+        if (!header.isEmpty())
+            file.write((header.join(u'\n') + QStringLiteral("\n\n")).toUtf8());
         file.write((m_view->toPlainText() + u'\n').toUtf8());
         if (file.commit())
             return true;

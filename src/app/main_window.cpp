@@ -27,11 +27,20 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWindow>
 
 namespace smscfg {
 namespace {
 
 const QString PortKey = QStringLiteral("port");
+const QString SuccessBoxKey = QStringLiteral("showSuccessBox");
+// The log pane's width beside the form, and the least it is given on a
+// small screen.
+constexpr int LogPaneWidth = 600;
+constexpr int LogPaneMinWidth = 320;
 const char *const RowButtonProperty = "rowButton";
 
 QString twoDigits(int value)
@@ -75,16 +84,22 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
 
     // The form keeps its fixed size; the log opens beside it (its lines are
     // long, and a laptop's screen is wider than it is tall) and the window
-    // grows to hold it.
+    // grows to hold it. On a screen too small for the window the form
+    // scrolls inside it (see fitToScreen).
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    m_form = new QWidget(central);
+    m_scroll = new QScrollArea(central);
+    m_scroll->setObjectName(QStringLiteral("formScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_form = new QWidget;
     m_form->setObjectName(QStringLiteral("form"));
     createFormControls(m_form);
     m_form->setFixedSize(FormWidthTwips / TwipsPerPixel, FormHeightTwips / TwipsPerPixel);
-    row->addWidget(m_form);
+    m_scroll->setWidget(m_form);
+    m_scroll->setFixedSize(m_form->size());
+    row->addWidget(m_scroll);
     setCentralWidget(central);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -118,7 +133,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     connect(&m_exchange, &Exchange::ignored, this, &MainWindow::onBytesIgnored);
     connect(&m_link, &SerialLink::linkLost, this, &MainWindow::onLinkLost);
     connect(&m_trafficLog, &TrafficLog::entry, this,
-            [this](const TrafficEntry &entry) { appendToLog(formatTrafficEntry(entry)); });
+            [this](const TrafficEntry &entry) { appendToLog(entry.time, formatTrafficEntry(entry)); });
 
     m_profiles = new ProfileSession(m_exchange, m_sink, this, [this] { return m_now(); }, this);
     createMenus();
@@ -126,6 +141,21 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setSettings(QSettings *settings)
+{
+    m_settings = settings;
+    if (m_settings) {
+        const QSignalBlocker blocker(m_successBox);
+        m_successBox->setChecked(m_settings->value(SuccessBoxKey, true).toBool());
+    }
+}
+
+void MainWindow::setClock(std::function<QDateTime()> now)
+{
+    m_now = std::move(now);
+    m_trafficLog.setClock([this] { return m_now(); });
+}
 
 void MainWindow::setPortDiscovery(const PortDiscovery &ports)
 {
@@ -154,6 +184,15 @@ void MainWindow::createMenus()
     log->setCheckable(true);
     log->setShortcut(QKeySequence(Qt::Key_F12));
     connect(log, &QAction::toggled, this, &MainWindow::setLogVisible);
+    // Ticked as the window first opens: each verdict in a box.
+    m_successBox = view->addAction(QStringLiteral("成功时弹出提示(&P)"));
+    m_successBox->setObjectName(QStringLiteral("actionSuccessBox"));
+    m_successBox->setCheckable(true);
+    m_successBox->setChecked(true);
+    connect(m_successBox, &QAction::toggled, this, [this](bool on) {
+        if (m_settings)
+            m_settings->setValue(SuccessBoxKey, on);
+    });
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
     QAction *pcTime = tools->addAction(QStringLiteral("填入电脑时间(&T)"), this, &MainWindow::fillPcTime);
@@ -256,6 +295,7 @@ void MainWindow::onCommandClicked()
     const ControlValues controls = controlValues();
     const BuildResult result = entry->build(controls);
     if (!result.hasFrame()) {
+        m_trafficLog.inputRefused(entry->caption, result.text());
         m_sink.show(result.text());
         return;
     }
@@ -283,7 +323,8 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
     setExchangeStatus(resultText(result));
     // While a profile is applied its results go to a table, not to boxes.
     const QString message = outcomeMessage(result.outcome);
-    if (!message.isEmpty() && !m_profiles->isApplying())
+    const bool wanted = result.outcome != Exchange::Outcome::Accepted || showsSuccessBox();
+    if (!message.isEmpty() && !m_profiles->isApplying() && wanted)
         m_sink.show(message);
 }
 
@@ -328,8 +369,11 @@ LogPane &MainWindow::logPane()
     // Made when first asked for, not before the window's first paint.
     if (!m_logPane) {
         m_logPane = new LogPane(centralWidget());
-        m_logPane->setFixedSize(600, m_form->height());
+        m_logPane->setFixedSize(LogPaneWidth, m_scroll->height());
         m_logPane->hide();
+        m_logPane->setHeader([this] { return logHeader(); });
+        // Cleared, the log starts again with the day's date.
+        connect(m_logPane, &LogPane::cleared, this, [this] { m_logDate = {}; });
         centralWidget()->layout()->addWidget(m_logPane);
         for (const QString &line : std::as_const(m_pendingLog))
             m_logPane->append(line);
@@ -338,21 +382,45 @@ LogPane &MainWindow::logPane()
     return *m_logPane;
 }
 
-void MainWindow::appendToLog(const QString &line)
+void MainWindow::appendToLog(const QDateTime &when, const QString &line)
 {
-    if (m_logPane) {
-        m_logPane->append(line);
-        return;
+    // Lines carry the time of day; the day is said when it starts.
+    QStringList lines;
+    if (when.date() != m_logDate) {
+        m_logDate = when.date();
+        lines << dateLine(m_logDate);
     }
-    m_pendingLog << line;
-    if (m_pendingLog.size() > LogPane::MaxLines)
-        m_pendingLog.removeFirst();
+    lines << line;
+    for (const QString &l : std::as_const(lines)) {
+        if (m_logPane) {
+            m_logPane->append(l);
+            continue;
+        }
+        m_pendingLog << l;
+        if (m_pendingLog.size() > LogPane::MaxLines)
+            m_pendingLog.removeFirst();
+    }
+}
+
+QStringList MainWindow::logHeader() const
+{
+    return {QStringLiteral("%1 通信记录").arg(applicationTitle()),
+            QStringLiteral("保存时间：%1").arg(m_now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+            QStringLiteral("程序版本：smscfg %1（Qt %2）").arg(programVersion(), QString::fromLatin1(qVersion())),
+            portStatus()};
+}
+
+bool MainWindow::showsSuccessBox() const
+{
+    return m_successBox->isChecked();
 }
 
 void MainWindow::setLogVisible(bool visible)
 {
     logPane().setVisible(visible);
     findChild<QAction *>(QStringLiteral("actionShowLog"))->setChecked(visible);
+    if (const QScreen *s = screen(); s && isVisible())
+        fitToScreen(s->availableGeometry());
     // Grown, the window may reach past the screen's edge: brought back once
     // its new size is known.
     QTimer::singleShot(0, this, [this] {
@@ -431,13 +499,66 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // A dark theme chosen while the window is open.
+    if (event->type() == QEvent::PaletteChange && m_form)
+        applyFormColours(m_form);
+}
+
+void MainWindow::fitToScreen(const QRect &available)
+{
+    const QSize form = m_form->size();
+    // Around the form: the menu and status bars, the log when open, and the
+    // window's frame. Before the frame is drawn its size is not known: a
+    // title bar's worth is kept free.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = QMargins(0, 32, 0, 0);
+    const QSize bars = layout()->totalSizeHint() - centralWidget()->sizeHint();
+    const int bar = m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    // The log gives up width before the form does, down to a readable width.
+    int log = 0;
+    if (m_logPane && m_logPane->isVisibleTo(this)) {
+        log = std::clamp(available.width() - frame.left() - frame.right() - form.width() - bar, LogPaneMinWidth,
+                         LogPaneWidth);
+        m_logPane->setFixedWidth(log);
+    }
+    const int roomWidth = available.width() - frame.left() - frame.right() - bars.width() - log;
+    const int roomHeight = available.height() - frame.top() - frame.bottom() - bars.height();
+    // A scroll bar takes room from the other direction.
+    bool vertical = form.height() > roomHeight;
+    const bool horizontal = form.width() + (vertical ? bar : 0) > roomWidth;
+    vertical = vertical || (horizontal && form.height() + bar > roomHeight);
+    // Too little room even to scroll in: the form as it is.
+    constexpr int Least = 160;
+    const QSize size(std::max(Least, std::min(form.width() + (vertical ? bar : 0), roomWidth)),
+                     std::max(Least, std::min(form.height() + (horizontal ? bar : 0), roomHeight)));
+    m_scroll->setFixedSize(size);
+    if (m_logPane)
+        m_logPane->setFixedHeight(size.height());
+    // The window takes its new size now, not after two turns of the event
+    // loop (the form's row, then the window).
+    centralWidget()->layout()->activate();
+    layout()->invalidate();
+    layout()->activate();
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_centred)
         return;
     m_centred = true;
+    if (windowHandle()) {
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen *s) {
+            if (s)
+                fitToScreen(s->availableGeometry());
+        });
+    }
     if (const QScreen *s = screen()) {
+        fitToScreen(s->availableGeometry());
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QProgressBar;
+class QScrollArea;
 class QSettings;
 
 namespace smscfg {
@@ -35,10 +36,11 @@ public:
 
     // Where the list of the system's ports comes from.
     void setPortDiscovery(const PortDiscovery &ports);
-    // Where the last port that opened is remembered; none: not remembered.
-    void setSettings(QSettings *settings) { m_settings = settings; }
-    // The PC's clock, for 填入电脑时间.
-    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // Where the last port that opened and the 查看 choices are remembered;
+    // none: not remembered.
+    void setSettings(QSettings *settings);
+    // The PC's clock, for 填入电脑时间 and the log's times.
+    void setClock(std::function<QDateTime()> now);
 
     // Fills the lists and opens the port named by `portText`; without one,
     // the port that last opened, else the system's only USB adapter, else
@@ -59,9 +61,18 @@ public:
     // 工具 → 填入电脑时间.
     void fillPcTime();
     void setLogVisible(bool visible);
+    // 查看 → 成功时弹出提示: whether 设置成功 is shown in a box (the status bar
+    // and the log have it either way).
+    bool showsSuccessBox() const;
+    // What a saved log starts with: the program, when, and the port.
+    QStringList logHeader() const;
+    // Sizes the window to fit `available` (a screen's free area): the form
+    // at its size where there is room, else scrolling inside the window.
+    void fitToScreen(const QRect &available);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -78,7 +89,7 @@ private:
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
     void setPortStatus(const QString &portText, const QString &state);
-    void appendToLog(const QString &line);
+    void appendToLog(const QDateTime &when, const QString &line);
     void setExchangeStatus(const QString &text);
 
     SerialLink &m_link;
@@ -87,10 +98,13 @@ private:
     TrafficLog m_trafficLog;
     QSettings *m_settings = nullptr;
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
-    QWidget *m_form;
+    QWidget *m_form = nullptr;
+    QScrollArea *m_scroll = nullptr;
     LogPane *m_logPane = nullptr;
     QStringList m_pendingLog;  // lines logged before the pane was made
+    QDate m_logDate;           // the day of the log's last line
     ProfileSession *m_profiles;
+    QAction *m_successBox;
     PortComboBox *m_portBox;
     QLabel *m_portStatus;
     QLabel *m_exchangeStatus;

@@ -15,6 +15,7 @@ QString kindLabel(TrafficEntry::Kind kind)
     case TrafficEntry::Kind::Outcome: return QStringLiteral("结果");
     case TrafficEntry::Kind::Ignored: return QStringLiteral("忽略");
     case TrafficEntry::Kind::Port: return QStringLiteral("串口");
+    case TrafficEntry::Kind::NotSent: return QStringLiteral("未发送");
     }
     return {};
 }
@@ -79,9 +80,21 @@ void TrafficLog::portEvent(const QString &meaning)
     add(TrafficEntry::Kind::Port, {}, escapeForLog(meaning));
 }
 
+void TrafficLog::inputRefused(const QString &request, const QString &reason)
+{
+    add(TrafficEntry::Kind::NotSent, {}, escapeForLog(request + QStringLiteral("：") + reason));
+}
+
 void TrafficLog::add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning)
 {
-    emit entry({QTime::currentTime(), kind, bytes, meaning});
+    emit entry({m_now(), kind, bytes, meaning});
+}
+
+QString dateLine(const QDate &date)
+{
+    // The clock row's weekday names, Monday first.
+    const QString weekday = date.isValid() ? weekdayNames().at(date.dayOfWeek() - 1) : QString();
+    return QStringLiteral("—— %1 %2 ——").arg(date.toString(Qt::ISODate), weekday);
 }
 
 }  // namespace smscfg

@@ -2,7 +2,8 @@
 
 #include "link/exchange.h"
 
-#include <QTime>
+#include <QDateTime>
+#include <functional>
 
 namespace smscfg {
 
@@ -14,14 +15,16 @@ struct TrafficEntry {
         Outcome,   // what became of a request
         Ignored,   // bytes that gave no verdict
         Port,      // the port opened, closed or lost
+        NotSent,   // input refused before anything was sent
     };
-    QTime time;
+    QDateTime time;
     Kind kind;
     QByteArray bytes;
     QString meaning;  // in words: "0x4C 第3个电话 = 13912345678", "0x4C 设置成功（57 ms）"
 };
 
-// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678"
+// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678" (the
+// date is the reader's to keep: see dateLine)
 QString formatTrafficEntry(const TrafficEntry &entry);
 
 // Turns what an exchange does into log entries: every frame sent, every
@@ -34,12 +37,22 @@ public:
 
     // Something that happened to the port, in words.
     void portEvent(const QString &meaning);
+    // A request that was not sent because its input was refused:
+    // "设置短信接收电话号码：电话号码太长，最多11个字符".
+    void inputRefused(const QString &request, const QString &reason);
+    // Where the entries' times come from.
+    void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
 signals:
     void entry(const smscfg::TrafficEntry &entry);
 
 private:
     void add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning);
+
+    std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
 };
+
+// The line that starts a day in a log: "—— 2026-12-06 星期日 ——".
+QString dateLine(const QDate &date);
 
 }  // namespace smscfg
