@@ -3,6 +3,7 @@
 #include "app/port_combo_box.h"
 #include "app/wrap_button.h"
 #include "commands/command_table.h"
+#include "protocol/request_text.h"
 #include "protocol/wire.h"
 
 #include <QCheckBox>
@@ -13,7 +14,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyleOption>
 
 #include <map>
 
@@ -32,7 +35,7 @@ struct Control {
 
 // Row by row from the top; the right-hand buttons start at 5520.
 const Control controls[] = {
-    {Kind::Title, "Label1", "GSM短信报警控制器设置", 120, 0, 5280, 480},
+    {Kind::Title, "Label1", "GSM短信报警控制器设置", 120, 0, 6135, 480},
     {Kind::Button, "Command2", nullptr, 5520, 120, 1890, 420},
 
     {Kind::Label, "Label3", "设备总数", 120, 600, 1300, 360},
@@ -76,7 +79,7 @@ const Control controls[] = {
     {Kind::Text, "Text12", "", 2640, 5040, 2700, 360, "Command9"},
     {Kind::Button, "Command9", nullptr, 5520, 5040, 1890, 540},
 
-    {Kind::Frame, "Frame1", "", 120, 5580, 3360, 1620},
+    {Kind::Frame, "Frame1", "", 120, 5520, 3360, 1680},
     {Kind::Button, "Command10", nullptr, 5520, 5640, 1890, 600},
     {Kind::Label, "Label7_2", "设备轮训号", 3540, 5760, 1200, 360},
     {Kind::Text, "Text13", "", 4800, 5760, 660, 360},  // read by five buttons: Enter presses none
@@ -85,11 +88,11 @@ const Control controls[] = {
     {Kind::Text, "Text14", "", 4800, 6600, 660, 360},  // read by four buttons: Enter presses none
 
     {Kind::Frame, "Frame2", "", 120, 7200, 1500, 600},
-    {Kind::Check, "Check3", "开关量", 240, 7380, 1260, 360},
+    {Kind::Check, "Check3", "开关量", 240, 7440, 1260, 300},
     {Kind::Button, "Command12", nullptr, 2280, 7320, 1260, 480},
     {Kind::Frame, "Frame3", "", 3600, 7200, 1860, 600},
-    {Kind::Option, "Option1_0", "低电平", 3690, 7380, 870, 360},
-    {Kind::Option, "Option1_1", "高电平", 4560, 7380, 870, 360},
+    {Kind::Option, "Option1_0", "低电平", 3690, 7440, 870, 300},
+    {Kind::Option, "Option1_1", "高电平", 4560, 7440, 870, 300},
     {Kind::Button, "Command13", nullptr, 5520, 7320, 1890, 420},
 
     {Kind::Combo, "Combo2", "", 120, 7920, 600, 360, "Command15"},
@@ -109,6 +112,40 @@ const Control controls[] = {
     {Kind::PortCombo, "Combo1", "", 1260, 8400, 1800, 360, "Command7"},
     {Kind::Button, "Command14", nullptr, 4680, 8400, 780, 420},
     {Kind::Button, "Command7", "串口设置", 5520, 8400, 1890, 420},
+};
+
+// What a screen reader calls each box, and the label that stands for it.
+// Rows that repeat a word ("地址", "描述") are told apart by their heading.
+struct BoxName {
+    const char *box;
+    const char *label;  // its buddy, nullptr for a box without a label
+    const char *name;
+};
+const BoxName boxNames[] = {
+    {"Text3", "Label3", "设备总数"},        {"Text2", "Label2_0", "地址数"},
+    {"Text4", "Label5", "设备端口数"},      {"Text1", "Label2_1", "设备描述 地址"},
+    {"Text5", "Label2_2", "设备描述 描述"}, {"Text9", "Label2_6", "设备描述 内容"},
+    {"Text6", "Label2_3", "端口描述 地址"}, {"Text7", "Label2_4", "端口描述 端口"},
+    {"Text8", "Label2_5", "端口描述 描述"}, {"Text10", nullptr, "短信中心号码"},
+    {"Text11", "Label7_0", "第几个电话"},   {"Text12", "Label7_1", "电话号码"},
+    {"Text13", "Label7_2", "设备轮训号"},   {"Text14", "Label7_3", "探头号"},
+    {"Combo2", "Label8_0", "年"},           {"Combo3", "Label8_1", "月"},
+    {"Combo4", "Label8_2", "日"},           {"Combo5", "Label8_3", "时"},
+    {"Combo6", "Label8_4", "分"},           {"Combo7", nullptr, "星期"},
+    {"Combo1", "Label2_7", "串口"},
+};
+
+// Check boxes and option buttons: named by their caption, with what ticking
+// them means.
+struct ChoiceHint {
+    const char *box;
+    const char *hint;
+};
+const ChoiceHint choiceHints[] = {
+    {"Check1", "勾选：描述按 Unicode（UTF-16）发送；不勾选：按 GBK（代码页 936）发送"},
+    {"Check3", "勾选：探头是开关量输入"},
+    {"Option1_0", "探头告警上限：低电平"},
+    {"Option1_1", "探头告警上限：高电平"},
 };
 
 QRect pixels(int left, int top, int width, int height)
@@ -137,6 +174,37 @@ void setTextColor(QWidget *w, const QColor &color)
     w->setPalette(palette);
 }
 
+bool isDark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+// Check boxes and option buttons whose box stands out on a dark background
+// too: the style's own outline there is darker than the dark window.
+class VisibleIndicatorStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const bool box = element == PE_IndicatorCheckBox;
+        if ((!box && element != PE_IndicatorRadioButton) || !isDark(option->palette))
+            return;
+        QColor outline = option->palette.color(QPalette::WindowText);
+        outline.setAlpha(160);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, !box);
+        painter->setPen(outline);
+        painter->setBrush(Qt::NoBrush);
+        const QRectF r = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (box)
+            painter->drawRect(r);
+        else
+            painter->drawEllipse(r);
+        painter->restore();
+    }
+};
+
 // A label in its own size: the font comes before the text, which is then
 // laid out once.
 QLabel *formLabel(const QString &caption, double points, QWidget *parent)
@@ -155,7 +223,6 @@ QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *no
     switch (c.kind) {
     case Kind::Title:
         w = formLabel(caption, TitlePoints, parent);
-        setTextColor(w, QColor(0x00, 0x80, 0x00));
         break;
     case Kind::Label:
         w = formLabel(caption, LabelPoints, parent);
@@ -164,7 +231,6 @@ QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *no
         QLabel *label = formLabel(caption, SmallPoints, parent);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(label, QColor(0xff, 0x00, 0x00));
         w = label;
         break;
     }
@@ -221,13 +287,13 @@ QRect phoneBoxPlace(int k)
 }
 
 // "电话01" and its box fit their 54 pixels only with less room between them.
-class CompactCheckStyle : public QProxyStyle {
+class CompactCheckStyle : public VisibleIndicatorStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_CheckBoxLabelSpacing)
             return 2;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        return VisibleIndicatorStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -241,10 +307,67 @@ void createPhoneBoxes(QWidget *frame)
         box->setObjectName(phoneCheckName(k + 1));
         box->setStyle(compact);
         box->setGeometry(phoneBoxPlace(k).translated(-frame->pos()));
+        box->setAccessibleName(box->text());
+        box->setToolTip(QStringLiteral("%1：收到这台设备或探头的告警短信").arg(box->text()));
     }
 }
 
+// What a button sends, for a screen reader: "发送请求 0x46（设置设备总数），
+// 读取：设备总数".
+QString buttonDescription(const CommandEntry &entry, const QWidget *form)
+{
+    QStringList read;
+    for (const QString &control : entry.textControls())
+        read << form->findChild<QWidget *>(control)->accessibleName();
+    if (entry.hasOption(CliOption::CodePage))
+        read << QStringLiteral("Unicode");
+    if (entry.hasOption(CliOption::Phones))
+        read << QStringLiteral("电话01到电话16");
+    if (entry.hasOption(CliOption::NoSwitch))
+        read << QStringLiteral("开关量");
+    if (entry.hasOption(CliOption::Level))
+        read << QStringLiteral("低电平或高电平");
+    QString text = QStringLiteral("发送请求 %1（%2）").arg(codeText(entry.code), entry.caption);
+    if (!read.isEmpty())
+        text += QStringLiteral("，读取：") + read.join(QStringLiteral("、"));
+    return text;
+}
+
+// Names, tooltips and buddies, so that a screen reader can tell one box
+// from another.
+void describeControls(QWidget *form)
+{
+    for (const BoxName &b : boxNames) {
+        auto *box = form->findChild<QWidget *>(QLatin1String(b.box));
+        const QString name = QString::fromUtf8(b.name);
+        box->setAccessibleName(name);
+        box->setToolTip(name);
+        if (b.label)
+            form->findChild<QLabel *>(QLatin1String(b.label))->setBuddy(box);
+    }
+    for (const ChoiceHint &c : choiceHints) {
+        auto *box = form->findChild<QAbstractButton *>(QLatin1String(c.box));
+        box->setAccessibleName(box->text());
+        box->setToolTip(QString::fromUtf8(c.hint));
+    }
+    for (const CommandEntry &entry : commandTable())
+        form->findChild<QWidget *>(entry.button)->setAccessibleDescription(buttonDescription(entry, form));
+    form->findChild<QWidget *>(QStringLiteral("Command7"))
+        ->setAccessibleDescription(QStringLiteral("关闭串口，再打开左边框里的串口；不发送请求"));
+}
+
 }  // namespace
+
+void applyFormColours(QWidget *form)
+{
+    // The specified green and red where the background is light; on a dark
+    // one, lighter shades of them that can be read.
+    const bool dark = isDark(form->palette());
+    setTextColor(form->findChild<QWidget *>(QStringLiteral("Label1")),
+                 dark ? QColor(0x6c, 0xd8, 0x6c) : QColor(0x00, 0x80, 0x00));
+    setTextColor(form->findChild<QWidget *>(QStringLiteral("Label4")),
+                 dark ? QColor(0xff, 0x80, 0x80) : QColor(0xff, 0x00, 0x00));
+}
 
 void createFormControls(QWidget *form)
 {
@@ -270,6 +393,12 @@ void createFormControls(QWidget *form)
         if (qstrcmp(c.name, "Frame1") == 0)
             createPhoneBoxes(w);
     }
+    auto *visible = new VisibleIndicatorStyle;
+    visible->setParent(form);
+    for (const char *name : {"Check1", "Check3", "Option1_0", "Option1_1"})
+        form->findChild<QWidget *>(QLatin1String(name))->setStyle(visible);
+    describeControls(form);
+    applyFormColours(form);
 }
 
 QFont formFont()

@@ -1,0 +1,251 @@
+#include "app/form_layout.h"
+#include "window_rig.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QWindow>
+
+using namespace smscfg;
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    p.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::Text, Qt::white);
+    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::ButtonText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    return p;
+}
+
+double luminance(const QColor &c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// How well text of one colour reads on the other (1 to 21).
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// The window on screens of every size and theme, and for screen readers.
+class TestWindowFit : public QObject {
+    Q_OBJECT
+private slots:
+    // Places measured against the layout table, in twips.
+    void placesFromTheLayoutTable_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("twipsTop");
+        QTest::addColumn<int>("twipsWidth");  // 0: not checked
+        QTest::newRow("Frame1") << "Frame1" << 5520 << 0;
+        QTest::newRow("Check3") << "Check3" << 7440 << 0;
+        QTest::newRow("Option1_0") << "Option1_0" << 7440 << 0;
+        QTest::newRow("Option1_1") << "Option1_1" << 7440 << 0;
+        QTest::newRow("Label1") << "Label1" << 0 << 6135;
+    }
+    void placesFromTheLayoutTable()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, twipsTop);
+        QFETCH(int, twipsWidth);
+        WindowRig<> rig;
+        QWidget *form = rig.get<QWidget>("form");
+        QWidget *w = rig.get<QWidget>(control);
+        QCOMPARE(w->mapTo(form, QPoint()).y(), twipsTop / 15);
+        if (twipsWidth)
+            QCOMPARE(w->width(), twipsWidth / 15);
+    }
+
+    // On a large screen the window is the form and its bars; on a small one
+    // the form scrolls inside a window that fits.
+    void fitsTheAvailableArea_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1040) << false;
+        QTest::newRow("1366x768 at 125 %") << QRect(0, 0, 1093, 582) << true;
+        QTest::newRow("800x600") << QRect(0, 0, 800, 560) << true;
+        QTest::newRow("narrow") << QRect(0, 0, 420, 1000) << true;
+    }
+    void fitsTheAvailableArea()
+    {
+        QFETCH(QRect, available);
+        QFETCH(bool, scrolls);
+        WindowRig<> rig;
+        rig.open();
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        rig.window.fitToScreen(available);
+        QCoreApplication::processEvents();
+        auto *scroll = rig.get<QScrollArea>("formScroll");
+        QCOMPARE(rig.get<QWidget>("form")->size(), QSize(502, 592));
+        const bool scrolling = scroll->verticalScrollBar()->maximum() > 0 || scroll->horizontalScrollBar()->maximum() > 0;
+        QCOMPARE(scrolling, scrolls);
+        if (!scrolls) {
+            QCOMPARE(scroll->size(), QSize(502, 592));
+            QCOMPARE(rig.window.size(), QSize(502, 592 + rig.window.menuBar()->sizeHint().height()
+                                                       + rig.window.statusBar()->sizeHint().height()));
+        } else {
+            // The window and its frame fit.
+            const QMargins frame = rig.window.windowHandle()->frameMargins();
+            const QSize outer = rig.window.size().grownBy(frame);
+            QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
+                     qPrintable(QStringLiteral("%1x%2").arg(outer.width()).arg(outer.height())));
+        }
+    }
+
+    // The title and the hint can be read on a light and on a dark theme,
+    // keeping the set green and red on a light one.
+    void coloursFollowThePalette_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void coloursFollowThePalette()
+    {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        WindowRig<> rig;
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        const QColor background = rig.window.palette().color(QPalette::Window);
+        const QColor title = rig.get<QLabel>("Label1")->palette().color(QPalette::WindowText);
+        const QColor hint = rig.get<QLabel>("Label4")->palette().color(QPalette::WindowText);
+        QApplication::setPalette(before);
+        if (!dark) {
+            QCOMPARE(title, QColor(0x00, 0x80, 0x00));
+            QCOMPARE(hint, QColor(0xff, 0x00, 0x00));
+        }
+        QVERIFY2(contrast(title, background) >= 3, qPrintable(title.name() + " on " + background.name()));
+        QVERIFY2(contrast(hint, background) >= 3, qPrintable(hint.name() + " on " + background.name()));
+    }
+
+    // On a dark theme the box of a check box stands out from the window.
+    void checkBoxesShowOnADarkTheme_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("Unicode") << "Check1";
+        QTest::newRow("电话01") << "Check2_0";
+        QTest::newRow("低电平") << "Option1_0";
+    }
+    void checkBoxesShowOnADarkTheme()
+    {
+        QFETCH(QString, box);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        WindowRig<> rig;
+        auto *button = rig.get<QAbstractButton>(box);
+        const QImage image = button->grab().toImage();
+        QApplication::setPalette(before);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+        const QRect indicator = button->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+        const int window = QColor(0x35, 0x35, 0x35).lightness();
+        int standingOut = 0;
+        for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+            for (int x = indicator.left(); x <= indicator.right(); ++x)
+                standingOut += std::abs(image.pixelColor(x, y).lightness() - window) > 60;
+        QVERIFY2(standingOut >= indicator.width(), qPrintable(QString::number(standingOut)));
+    }
+
+    // Every box has a name a screen reader says, and a tooltip; the
+    // repeated labels are told apart.
+    void everyBoxIsNamed()
+    {
+        WindowRig<> rig;
+        QWidget *form = rig.get<QWidget>("form");
+        QStringList names;
+        QList<QWidget *> boxes;
+        for (QLineEdit *edit : form->findChildren<QLineEdit *>())
+            if (!edit->objectName().isEmpty())
+                boxes << edit;
+        for (QComboBox *combo : form->findChildren<QComboBox *>())
+            boxes << combo;
+        for (QAbstractButton *b : form->findChildren<QAbstractButton *>())
+            if (b->isCheckable())
+                boxes << b;
+        QCOMPARE(boxes.size(), 14 + 7 + 2 + 16 + 2);
+        for (QWidget *box : std::as_const(boxes)) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(box);
+            QVERIFY2(a, qPrintable(box->objectName()));
+            const QString name = a->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty() && !box->toolTip().isEmpty(), qPrintable(box->objectName()));
+            names << name;
+        }
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
+    }
+
+    void boxNames_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");  // its buddy
+        QTest::newRow("Text3") << "Text3" << "设备总数" << "Label3";
+        QTest::newRow("Text1") << "Text1" << "设备描述 地址" << "Label2_1";
+        QTest::newRow("Text6") << "Text6" << "端口描述 地址" << "Label2_3";
+        QTest::newRow("Text10") << "Text10" << "短信中心号码" << "";
+        QTest::newRow("Text12") << "Text12" << "电话号码" << "Label7_1";
+        QTest::newRow("Combo2") << "Combo2" << "年" << "Label8_0";
+        QTest::newRow("Combo1") << "Combo1" << "串口" << "Label2_7";
+        QTest::newRow("Check2_15") << "Check2_15" << "电话16" << "";
+    }
+    void boxNames()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        WindowRig<> rig;
+        QWidget *w = rig.get<QWidget>(box);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), name);
+        QVERIFY(w->toolTip().startsWith(name));
+        if (!label.isEmpty())
+            QCOMPARE(rig.get<QLabel>(label)->buddy(), w);
+    }
+
+    void buttonsSayWhatTheySend_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Command2") << "Command2" << "发送请求 0x45（初始化）";
+        QTest::newRow("Command3") << "Command3" << "发送请求 0x46（设置设备总数），读取：设备总数";
+        QTest::newRow("Command1") << "Command1"
+                                  << "发送请求 0x4A（端口描述设置），读取：端口描述 地址、端口描述 端口、端口描述 描述、Unicode";
+        QTest::newRow("Command10") << "Command10" << "发送请求 0x4D（设置轮巡设备短信发送开关），读取：设备轮训号、电话01到电话16";
+        QTest::newRow("Command7") << "Command7" << "关闭串口，再打开左边框里的串口；不发送请求";
+    }
+    void buttonsSayWhatTheySend()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, description);
+        WindowRig<> rig;
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.button(button))->text(QAccessible::Description),
+                 description);
+    }
+};
+
+QTEST_MAIN(TestWindowFit)
+#include "test_window_fit.moc"
