@@ -190,7 +190,7 @@ private slots:
             for (QString line : lines) {
                 line.replace(QRegularExpression(QStringLiteral("（\\d+ ms）")), QStringLiteral("（N ms）"));
                 line.replace(QRegularExpression(QStringLiteral("/dev/pts/\\d+")), QStringLiteral("/dev/pts/N"));
-                if (!line.contains(u"已打开"))
+                if (!line.contains(u"已打开") && !line.startsWith(u"——"))
                     out << line.mid(line.indexOf(u' ') + 1);
             }
             return out;

@@ -133,7 +133,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     connect(&m_exchange, &Exchange::ignored, this, &MainWindow::onBytesIgnored);
     connect(&m_link, &SerialLink::linkLost, this, &MainWindow::onLinkLost);
     connect(&m_trafficLog, &TrafficLog::entry, this,
-            [this](const TrafficEntry &entry) { appendToLog(entry.time, formatTrafficEntry(entry)); });
+            [this](const TrafficEntry &entry) { appendToLog(formatTrafficEntry(entry)); });
 
     m_profiles = new ProfileSession(m_exchange, m_sink, this, [this] { return m_now(); }, this);
     createMenus();
@@ -373,7 +373,7 @@ LogPane &MainWindow::logPane()
         m_logPane->hide();
         m_logPane->setHeader([this] { return logHeader(); });
         // Cleared, the log starts again with the day's date.
-        connect(m_logPane, &LogPane::cleared, this, [this] { m_logDate = {}; });
+        connect(m_logPane, &LogPane::cleared, &m_trafficLog, &TrafficLog::repeatDate);
         centralWidget()->layout()->addWidget(m_logPane);
         for (const QString &line : std::as_const(m_pendingLog))
             m_logPane->append(line);
@@ -382,24 +382,15 @@ LogPane &MainWindow::logPane()
     return *m_logPane;
 }
 
-void MainWindow::appendToLog(const QDateTime &when, const QString &line)
+void MainWindow::appendToLog(const QString &line)
 {
-    // Lines carry the time of day; the day is said when it starts.
-    QStringList lines;
-    if (when.date() != m_logDate) {
-        m_logDate = when.date();
-        lines << dateLine(m_logDate);
+    if (m_logPane) {
+        m_logPane->append(line);
+        return;
     }
-    lines << line;
-    for (const QString &l : std::as_const(lines)) {
-        if (m_logPane) {
-            m_logPane->append(l);
-            continue;
-        }
-        m_pendingLog << l;
-        if (m_pendingLog.size() > LogPane::MaxLines)
-            m_pendingLog.removeFirst();
-    }
+    m_pendingLog << line;
+    if (m_pendingLog.size() > LogPane::MaxLines)
+        m_pendingLog.removeFirst();
 }
 
 QStringList MainWindow::logHeader() const

@@ -89,7 +89,7 @@ private:
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
     void setPortStatus(const QString &portText, const QString &state);
-    void appendToLog(const QDateTime &when, const QString &line);
+    void appendToLog(const QString &line);
     void setExchangeStatus(const QString &text);
 
     SerialLink &m_link;
@@ -102,7 +102,6 @@ private:
     QScrollArea *m_scroll = nullptr;
     LogPane *m_logPane = nullptr;
     QStringList m_pendingLog;  // lines logged before the pane was made
-    QDate m_logDate;           // the day of the log's last line
     ProfileSession *m_profiles;
     QAction *m_successBox;
     PortComboBox *m_portBox;

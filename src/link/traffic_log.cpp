@@ -16,6 +16,7 @@ QString kindLabel(TrafficEntry::Kind kind)
     case TrafficEntry::Kind::Ignored: return QStringLiteral("忽略");
     case TrafficEntry::Kind::Port: return QStringLiteral("串口");
     case TrafficEntry::Kind::NotSent: return QStringLiteral("未发送");
+    case TrafficEntry::Kind::Day: break;
     }
     return {};
 }
@@ -48,6 +49,11 @@ QString describeOutcome(const Exchange::Result &result)
 
 QString formatTrafficEntry(const TrafficEntry &entry)
 {
+    if (entry.kind == TrafficEntry::Kind::Day) {
+        // The clock row's weekday names, Monday first.
+        const QDate date = entry.time.date();
+        return QStringLiteral("—— %1 %2 ——").arg(date.toString(Qt::ISODate), weekdayNames().at(date.dayOfWeek() - 1));
+    }
     // A frame is at most 255 bytes; longer runs are noise, shown in part.
     constexpr qsizetype MaxBytesShown = 256;
     QString line = entry.time.toString(QStringLiteral("HH:mm:ss.zzz")) + u' ' + kindLabel(entry.kind);
@@ -87,14 +93,13 @@ void TrafficLog::inputRefused(const QString &request, const QString &reason)
 
 void TrafficLog::add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning)
 {
-    emit entry({m_now(), kind, bytes, meaning});
-}
-
-QString dateLine(const QDate &date)
-{
-    // The clock row's weekday names, Monday first.
-    const QString weekday = date.isValid() ? weekdayNames().at(date.dayOfWeek() - 1) : QString();
-    return QStringLiteral("—— %1 %2 ——").arg(date.toString(Qt::ISODate), weekday);
+    // Entries carry the time of day; the day is said when it starts.
+    const QDateTime now = m_now();
+    if (now.date() != m_day) {
+        m_day = now.date();
+        emit entry({now, TrafficEntry::Kind::Day, {}, {}});
+    }
+    emit entry({now, kind, bytes, meaning});
 }
 
 }  // namespace smscfg

@@ -16,6 +16,7 @@ struct TrafficEntry {
         Ignored,   // bytes that gave no verdict
         Port,      // the port opened, closed or lost
         NotSent,   // input refused before anything was sent
+        Day,       // a new day starts: the first entry, and after midnight
     };
     QDateTime time;
     Kind kind;
@@ -23,13 +24,14 @@ struct TrafficEntry {
     QString meaning;  // in words: "0x4C 第3个电话 = 13912345678", "0x4C 设置成功（57 ms）"
 };
 
-// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678" (the
-// date is the reader's to keep: see dateLine)
+// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678"; a new
+// day: "—— 2026-12-06 星期天 ——".
 QString formatTrafficEntry(const TrafficEntry &entry);
 
 // Turns what an exchange does into log entries: every frame sent, every
-// reply received, every outcome, and the bytes that gave no verdict. The
-// window's log pane and the command line's --trace both use it.
+// reply received, every outcome, and the bytes that gave no verdict, each
+// day's first entry after the day's date. The window's log pane and the
+// command line's --trace both use it.
 class TrafficLog : public QObject {
     Q_OBJECT
 public:
@@ -42,6 +44,8 @@ public:
     void inputRefused(const QString &request, const QString &reason);
     // Where the entries' times come from.
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
+    // The next entry is after the date again (the log was cleared).
+    void repeatDate() { m_day = {}; }
 
 signals:
     void entry(const smscfg::TrafficEntry &entry);
@@ -50,9 +54,7 @@ private:
     void add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning);
 
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
+    QDate m_day;  // of the last entry
 };
-
-// The line that starts a day in a log: "—— 2026-12-06 星期日 ——".
-QString dateLine(const QDate &date);
 
 }  // namespace smscfg
