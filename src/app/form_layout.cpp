@@ -358,11 +358,11 @@ void describeControls(QWidget *form)
 
 }  // namespace
 
-void applyFormColours(QWidget *form)
+void applyFormColours(QWidget *form, const QPalette &palette)
 {
     // The specified green and red where the background is light; on a dark
     // one, lighter shades of them that can be read.
-    const bool dark = isDark(form->palette());
+    const bool dark = isDark(palette);
     setTextColor(form->findChild<QWidget *>(QStringLiteral("Label1")),
                  dark ? QColor(0x6c, 0xd8, 0x6c) : QColor(0x00, 0x80, 0x00));
     setTextColor(form->findChild<QWidget *>(QStringLiteral("Label4")),
@@ -398,7 +398,7 @@ void createFormControls(QWidget *form)
     for (const char *name : {"Check1", "Check3", "Option1_0", "Option1_1"})
         form->findChild<QWidget *>(QLatin1String(name))->setStyle(visible);
     describeControls(form);
-    applyFormColours(form);
+    applyFormColours(form, form->palette());
 }
 
 QFont formFont()

@@ -14,10 +14,10 @@ namespace smscfg {
 // "Check2_0"...). Positions are in twips, 15 to the pixel.
 void createFormControls(QWidget *form);
 
-// The title's and the hint's colours for the form's palette: the set green
-// and red on a light background, lighter shades on a dark one. Again after
-// the palette changes.
-void applyFormColours(QWidget *form);
+// The title's and the hint's colours for `palette`: the set green and red on
+// a light background, lighter shades on a dark one. Again after the palette
+// changes (the window's palette: its children learn of a change after it).
+void applyFormColours(QWidget *form, const QPalette &palette);
 
 // Where each control stands on the form, in pixels.
 struct ControlPlace {

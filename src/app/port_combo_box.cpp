@@ -1,5 +1,7 @@
 #include "app/port_combo_box.h"
 
+#include <QAbstractItemView>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace smscfg {
@@ -54,6 +56,16 @@ QList<PortInfo> PortComboBox::refresh()
 void PortComboBox::showPopup()
 {
     refresh();
+    // Wide enough for "/dev/ttyUSB0 (USB-Serial CH340)", wider than the box.
+    const QFontMetrics metrics(view()->font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) {
+        const QString description = itemData(i, DescriptionRole).toString();
+        const QString text = description.isEmpty() ? itemText(i) : QStringLiteral("%1 (%2)").arg(itemText(i), description);
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    view()->setMinimumWidth(widest + 2 * metrics.averageCharWidth()
+                            + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
     QComboBox::showPopup();
 }
 
