@@ -14,10 +14,25 @@ public:
         questions << text;
         return true;
     }
-    QString openFileName(const QString &, const QString &) override { return fileName; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return fileName; }
+    bool askWithOption(const QString &text, const QString &yes, const QString &, bool *ticked) override
+    {
+        *ticked = optionTicked;
+        return ask(text, yes);
+    }
+    QString openFileName(const QString &, const QString &folder, const QString &) override
+    {
+        offered << folder;
+        return fileName;
+    }
+    QString saveFileName(const QString &, const QString &suggested, const QString &) override
+    {
+        offered << suggested;
+        return fileName;
+    }
 
     QStringList messages;
     QStringList questions;
     QString fileName;
+    bool optionTicked = false;  // how askWithOption's check box is left
+    QStringList offered;        // where each file dialog started
 };

@@ -4,6 +4,9 @@
 #include "window_rig.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -174,6 +177,88 @@ private slots:
         auto *table = rig.window.profiles().results()->findChild<QTableWidget *>("profileResultTable");
         QCOMPARE(table->item(1, 2)->text().section(u'（', 0, 0), QStringLiteral("设置失败"));
         QCOMPARE(table->item(2, 2)->text(), QStringLiteral("未发送"));
+    }
+
+    // 出错后继续 in the confirmation; then 重试未成功的步骤 sends again only
+    // what did not succeed, under its step number.
+    void windowKeepsGoingAndRetries()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", "1"], ["device-count", "2"]]})");
+        WindowRig<> rig;
+        rig.open();
+        rig.sink.optionTicked = true;
+        rig.window.profiles().apply(path);
+        rig.link.deliver(replyFrame(0x45, 0x06));
+        rig.link.deliver(replyFrame(0x46, 0x09));
+        rig.link.deliver(replyFrame(0x46, 0x06));
+        QCOMPARE(rig.link.writes.size(), 3);
+        rig.link.writes.clear();
+        QCOMPARE(rig.window.profiles().resultsText(),
+                 QStringLiteral("步骤\t请求\t结果\n1\t0x45 初始化\t设置成功（0 ms）\n"
+                                "2\t0x46 设备总数 = 1\t设置失败（0 ms）\n3\t0x46 设备总数 = 2\t设置成功（0 ms）\n"));
+
+        auto *retry = rig.window.profiles().results()->findChild<QPushButton *>("profileRetry");
+        QVERIFY(retry->isEnabled());
+        retry->click();
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 08 00 46 01 4F 16"));
+        rig.link.deliver(replyFrame(0x46, 0x06));
+        QCOMPARE(rig.window.profiles().resultsText(),
+                 QStringLiteral("步骤\t请求\t结果\n2\t0x46 设备总数 = 1\t设置成功（0 ms）\n"));
+        QVERIFY(!rig.window.profiles().results()->findChild<QPushButton *>("profileRetry")->isEnabled());
+    }
+
+    // The result table as CSV and on the clipboard.
+    void resultsCopiedAndSaved()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", "1"]]})");
+        WindowRig<> rig;
+        rig.open();
+        rig.window.profiles().apply(path);
+        rig.link.deliver(replyFrame(0x45, 0x09));
+        QString error;
+        QVERIFY(rig.window.profiles().saveResults(dir.filePath("r.csv"), &error));
+        QFile csv(dir.filePath("r.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), QByteArray("\xEF\xBB\xBF"
+                                           "\xE6\xAD\xA5\xE9\xAA\xA4,\xE8\xAF\xB7\xE6\xB1\x82,\xE7\xBB\x93\xE6\x9E\x9C\r\n")
+                                    + QStringLiteral("1,0x45 初始化,设置失败（0 ms）\r\n2,0x46 设备总数 = 1,未发送\r\n").toUtf8());
+        rig.window.profiles().results()->findChild<QPushButton *>("profileResultsCopy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), rig.window.profiles().resultsText());
+    }
+
+    void csvQuotesWhatNeedsIt()
+    {
+        QCOMPARE(resultsCsv({{"a,b", "say \"hi\"", "两\n行"}, {"", "x", "温度"}}),
+                 QByteArray("\xEF\xBB\xBF\"a,b\",\"say \"\"hi\"\"\",\"\xE4\xB8\xA4\n\xE8\xA1\x8C\"\r\n"
+                            ",x,\xE6\xB8\xA9\xE5\xBA\xA6\r\n"));
+    }
+
+    // Saving says where, and the file dialogs start where the last file was.
+    void saveSaysWhereAndDialogsRememberTheFolder()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("smscfg.conf"), QSettings::IniFormat);
+        WindowRig<> rig;
+        rig.window.setSettings(&settings);
+        rig.open();
+        rig.click("Command2");
+        rig.reply("7E FE 08 00 45 06 53 16");
+        QVERIFY(QDir(dir.path()).mkdir("楼"));
+        const QString saved = dir.filePath("楼/一号楼.json");
+        rig.sink.fileName = saved;
+        rig.window.findChild<QAction *>("actionSaveProfile")->trigger();
+        QCOMPARE(rig.window.exchangeStatus(), "已保存配置文件：" + saved + "（1 步）");
+        QCOMPARE(rig.sink.offered, QStringList{QDir::home().filePath("配置.json")});
+        rig.sink.fileName.clear();
+        rig.window.findChild<QAction *>("actionApplyProfile")->trigger();
+        QCOMPARE(rig.sink.offered.value(1), dir.filePath("楼"));
+        // Remembered for the next window.
+        WindowRig<> next;
+        next.window.setSettings(&settings);
+        next.window.findChild<QAction *>("actionApplyProfile")->trigger();
+        QCOMPARE(next.sink.offered, QStringList{dir.filePath("楼")});
     }
 
     void windowRefusesABadFileAndSendsNothing()

@@ -136,6 +136,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
             [this](const TrafficEntry &entry) { appendToLog(formatTrafficEntry(entry)); });
 
     m_profiles = new ProfileSession(m_exchange, m_sink, this, [this] { return m_now(); }, this);
+    connect(m_profiles, &ProfileSession::saved, this, &MainWindow::setExchangeStatus);
     createMenus();
     createStatusBar();
 }
@@ -145,6 +146,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setSettings(QSettings *settings)
 {
     m_settings = settings;
+    m_profiles->setSettings(settings);
     if (m_settings) {
         const QSignalBlocker blocker(m_successBox);
         m_successBox->setChecked(m_settings->value(SuccessBoxKey, true).toBool());
@@ -495,7 +497,7 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     // A dark theme chosen while the window is open.
     if (event->type() == QEvent::PaletteChange && m_form)
-        applyFormColours(m_form);
+        applyFormColours(m_form, palette());
 }
 
 void MainWindow::fitToScreen(const QRect &available)

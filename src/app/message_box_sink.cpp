@@ -2,6 +2,7 @@
 
 #include "app/app_title.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,9 +29,22 @@ bool MessageBoxSink::ask(const QString &text, const QString &yes)
     return box.clickedButton() == accept;
 }
 
-QString MessageBoxSink::openFileName(const QString &title, const QString &filter)
+bool MessageBoxSink::askWithOption(const QString &text, const QString &yes, const QString &option, bool *ticked)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, {}, filter);
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, m_parent);
+    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    auto *check = new QCheckBox(option, &box);
+    box.setCheckBox(check);
+    box.exec();
+    *ticked = check->isChecked();
+    return box.clickedButton() == accept;
+}
+
+QString MessageBoxSink::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
 }
 
 QString MessageBoxSink::saveFileName(const QString &title, const QString &suggested, const QString &filter)

@@ -6,10 +6,16 @@
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
@@ -20,6 +26,8 @@ namespace smscfg {
 namespace {
 
 const QString ProfileFilter = QStringLiteral("配置文件 (*.json);;所有文件 (*)");
+// The folder of the last profile or result file opened or saved.
+const QString FolderKey = QStringLiteral("profileFolder");
 
 // What a request sets: its code and the bytes that name the device, probe
 // or phone slot.
@@ -96,19 +104,26 @@ void ProfileSession::saveWithDialog()
         m_sink.show(QStringLiteral("还没有设置成功的请求可以保存"));
         return;
     }
-    const QString path = m_sink.saveFileName(QStringLiteral("保存为配置文件"), QStringLiteral("配置.json"), ProfileFilter);
+    const QString path = m_sink.saveFileName(QStringLiteral("保存为配置文件"),
+                                             QDir(folder()).filePath(QStringLiteral("配置.json")), ProfileFilter);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     QString error;
-    if (!save(path, &error))
+    if (!save(path, &error)) {
         m_sink.show(QStringLiteral("无法保存配置文件：%1").arg(error));
+        return;
+    }
+    emit saved(QStringLiteral("已保存配置文件：%1（%2 步）").arg(QDir::toNativeSeparators(path)).arg(m_record.size()));
 }
 
 void ProfileSession::applyWithDialog()
 {
-    const QString path = m_sink.openFileName(QStringLiteral("应用配置文件"), ProfileFilter);
-    if (!path.isEmpty())
-        apply(path);
+    const QString path = m_sink.openFileName(QStringLiteral("应用配置文件"), folder(), ProfileFilter);
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    apply(path);
 }
 
 bool ProfileSession::isApplying() const
@@ -144,23 +159,31 @@ void ProfileSession::apply(const QString &path)
     for (qsizetype i = 0; i < steps.size(); ++i)
         lines << QStringLiteral("%1. %2").arg(i + 1).arg(describeRequest(steps[i].frame.bytes()));
     const QString name = std::get<Profile>(profile).name;
-    if (!m_sink.ask(QStringLiteral("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
-                        .arg(name.isEmpty() ? QFileInfo(path).fileName() : name)
-                        .arg(steps.size())
-                        .arg(lines.join(u'\n')),
-                    QStringLiteral("应用")))
+    bool keepGoing = false;
+    if (!m_sink.askWithOption(QStringLiteral("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
+                                  .arg(name.isEmpty() ? QFileInfo(path).fileName() : name)
+                                  .arg(steps.size())
+                                  .arg(lines.join(u'\n')),
+                              QStringLiteral("应用"), QStringLiteral("出错后继续"), &keepGoing))
         return;
+    QList<qsizetype> numbers;
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        numbers << i + 1;
+    run({steps, numbers, keepGoing});
+}
 
+void ProfileSession::run(const Run &run)
+{
     QList<QByteArray> frames;
-    for (const ProfileStep &step : steps)
+    for (const ProfileStep &step : run.steps)
         frames << step.frame.bytes();
-    m_runner = std::make_unique<StepRunner>(m_exchange, frames, false);
+    m_runner = std::make_unique<StepRunner>(m_exchange, frames, run.keepGoing);
     delete m_progress;
     m_progress = new QProgressDialog(m_dialogParent);
     m_progress->setObjectName(QStringLiteral("profileProgress"));
     m_progress->setWindowTitle(applicationTitle());
     m_progress->setCancelButtonText(QStringLiteral("取消"));
-    m_progress->setRange(0, int(steps.size()));
+    m_progress->setRange(0, int(run.steps.size()));
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
@@ -168,30 +191,43 @@ void ProfileSession::apply(const QString &path)
     connect(m_progress, &QProgressDialog::canceled, m_runner.get(), &StepRunner::cancel);
 
     auto results = std::make_shared<QList<Exchange::Result>>();
-    connect(m_runner.get(), &StepRunner::stepStarted, this, [this, steps](qsizetype index) {
+    connect(m_runner.get(), &StepRunner::stepStarted, this, [this, run](qsizetype index) {
         m_progress->setValue(int(index));
         m_progress->setLabelText(QStringLiteral("第%1步，共%2步：%3")
-                                     .arg(index + 1)
-                                     .arg(steps.size())
-                                     .arg(describeRequest(steps[index].frame.bytes())));
+                                     .arg(run.numbers[index])
+                                     .arg(run.steps.size())
+                                     .arg(describeRequest(run.steps[index].frame.bytes())));
     });
     connect(m_runner.get(), &StepRunner::stepFinished, this,
-            [this, steps, results](qsizetype index, const Exchange::Result &result) {
+            [this, run, results](qsizetype index, const Exchange::Result &result) {
                 results->append(result);
                 if (result.outcome == Exchange::Outcome::Accepted)
-                    record(steps[index].words, result.request);
+                    record(run.steps[index].words, result.request);
             });
-    connect(m_runner.get(), &StepRunner::done, this, [this, steps, results](bool cancelled) {
+    connect(m_runner.get(), &StepRunner::done, this, [this, run, results](bool cancelled) {
         m_progress->hide();
-        showResults(steps, *results, cancelled);
+        showResults(run, *results, cancelled);
     });
     m_progress->show();
     m_runner->start();
 }
 
-void ProfileSession::showResults(const QList<ProfileStep> &steps, const QList<Exchange::Result> &results,
-                                 bool cancelled)
+void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &results, bool cancelled)
 {
+    const QList<ProfileStep> &steps = run.steps;
+    // What did not succeed, for 重试未成功的步骤.
+    Run retry{{}, {}, run.keepGoing};
+    m_resultRows = {{QStringLiteral("步骤"), QStringLiteral("请求"), QStringLiteral("结果")}};
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString text = i < results.size() ? resultText(results[i])
+                                                : (cancelled ? QStringLiteral("已取消，未发送") : QStringLiteral("未发送"));
+        m_resultRows << QStringList{QString::number(run.numbers[i]), describeRequest(steps[i].frame.bytes()), text};
+        if (i >= results.size() || results[i].outcome != Exchange::Outcome::Accepted) {
+            retry.steps << steps[i];
+            retry.numbers << run.numbers[i];
+        }
+    }
+
     delete m_results;
     m_results = new QDialog(m_dialogParent);
     m_results->setObjectName(QStringLiteral("profileResults"));
@@ -199,17 +235,12 @@ void ProfileSession::showResults(const QList<ProfileStep> &steps, const QList<Ex
     m_results->setAttribute(Qt::WA_DeleteOnClose);
     auto *table = new QTableWidget(int(steps.size()), 3, m_results);
     table->setObjectName(QStringLiteral("profileResultTable"));
-    table->setHorizontalHeaderLabels({QStringLiteral("步骤"), QStringLiteral("请求"), QStringLiteral("结果")});
+    table->setHorizontalHeaderLabels(m_resultRows.first());
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (qsizetype i = 0; i < steps.size(); ++i) {
-        const int row = int(i);
-        table->setItem(row, 0, new QTableWidgetItem(QString::number(i + 1)));
-        table->setItem(row, 1, new QTableWidgetItem(describeRequest(steps[i].frame.bytes())));
-        const QString text = i < results.size() ? resultText(results[i])
-                                                : (cancelled ? QStringLiteral("已取消，未发送") : QStringLiteral("未发送"));
-        table->setItem(row, 2, new QTableWidgetItem(text));
-    }
+    for (int row = 0; row < int(steps.size()); ++row)
+        for (int column = 0; column < 3; ++column)
+            table->setItem(row, column, new QTableWidgetItem(m_resultRows[row + 1][column]));
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
     const qsizetype accepted = std::count_if(results.cbegin(), results.cend(), [](const Exchange::Result &r) {
@@ -223,6 +254,21 @@ void ProfileSession::showResults(const QList<ProfileStep> &steps, const QList<Ex
                                m_results);
     summary->setObjectName(QStringLiteral("profileSummary"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_results);
+    QPushButton *copy = buttons->addButton(QStringLiteral("复制"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("profileResultsCopy"));
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(resultsText()); });
+    QPushButton *save = buttons->addButton(QStringLiteral("保存为 CSV…"), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("profileResultsSave"));
+    connect(save, &QPushButton::clicked, this, &ProfileSession::saveResultsWithDialog);
+    QPushButton *again = buttons->addButton(QStringLiteral("重试未成功的步骤"), QDialogButtonBox::ActionRole);
+    again->setObjectName(QStringLiteral("profileRetry"));
+    again->setEnabled(!retry.steps.isEmpty());
+    connect(again, &QPushButton::clicked, this, [this, retry] {
+        if (isApplying())
+            return;
+        m_results->close();
+        ProfileSession::run(retry);
+    });
     connect(buttons, &QDialogButtonBox::rejected, m_results, &QDialog::close);
     auto *layout = new QVBoxLayout(m_results);
     layout->addWidget(summary);
@@ -230,6 +276,66 @@ void ProfileSession::showResults(const QList<ProfileStep> &steps, const QList<Ex
     layout->addWidget(buttons);
     m_results->resize(640, 360);
     m_results->show();
+}
+
+QString ProfileSession::resultsText() const
+{
+    // Tab-separated: a spreadsheet takes it as rows and columns when pasted.
+    QStringList lines;
+    for (const QStringList &row : m_resultRows)
+        lines << row.join(u'\t');
+    return lines.join(u'\n') + u'\n';
+}
+
+QByteArray resultsCsv(const QList<QStringList> &rows)
+{
+    // UTF-8 with a byte order mark, so that a spreadsheet program reads the
+    // Chinese as UTF-8; fields quoted where they hold a comma, a quote or a
+    // line break; lines end in CR LF.
+    QByteArray csv("\xEF\xBB\xBF");
+    for (const QStringList &row : rows) {
+        QStringList fields;
+        for (QString field : row) {
+            if (field.contains(u',') || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r'))
+                field = u'"' + field.replace(u'"', QStringLiteral("\"\"")) + u'"';
+            fields << field;
+        }
+        csv += fields.join(u',').toUtf8() + "\r\n";
+    }
+    return csv;
+}
+
+bool ProfileSession::saveResults(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(resultsCsv(m_resultRows)) >= 0 && file.commit())
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+void ProfileSession::saveResultsWithDialog()
+{
+    const QString path = m_sink.saveFileName(QStringLiteral("保存结果"), QDir(folder()).filePath(QStringLiteral("结果.csv")),
+                                             QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    QString error;
+    if (!saveResults(path, &error))
+        m_sink.show(QStringLiteral("无法保存结果：%1").arg(error));
+}
+
+QString ProfileSession::folder() const
+{
+    const QString home = QDir::homePath();
+    return m_settings ? m_settings->value(FolderKey, home).toString() : home;
+}
+
+void ProfileSession::rememberFolder(const QString &path)
+{
+    if (m_settings)
+        m_settings->setValue(FolderKey, QFileInfo(path).absolutePath());
 }
 
 }  // namespace smscfg

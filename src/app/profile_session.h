@@ -12,6 +12,8 @@
 #include <QProgressDialog>
 #include <functional>
 
+class QSettings;
+
 namespace smscfg {
 
 class StepRunner;
@@ -27,6 +29,9 @@ public:
                    std::function<QDateTime()> now, QObject *parent = nullptr);
     ~ProfileSession() override;
 
+    // Where the folder last used for profiles is remembered.
+    void setSettings(QSettings *settings) { m_settings = settings; }
+
     // A request the window sent, as words: recorded if it is accepted.
     void requestSent(quint64 id, const QStringList &words);
 
@@ -38,17 +43,36 @@ public:
     void applyWithDialog();
 
     bool save(const QString &path, QString *error) const;
-    // Reads, shows the steps, and applies them once the operator agrees.
+    // Reads, shows the steps, and applies them once the operator agrees
+    // (and says whether to go on after a step that fails).
     void apply(const QString &path);
     bool isApplying() const;
     // The results of the last apply, or null before the first.
     QDialog *results() const { return m_results; }
     QProgressDialog *progress() const { return m_progress; }
+    // The last result table: tab-separated (复制), or as CSV to `path`.
+    QString resultsText() const;
+    bool saveResults(const QString &path, QString *error) const;
+
+signals:
+    // A profile was saved: where, in words for the status bar.
+    void saved(const QString &text);
 
 private:
+    // Steps to send, with their numbers in the profile.
+    struct Run {
+        QList<ProfileStep> steps;
+        QList<qsizetype> numbers;
+        bool keepGoing = false;
+    };
+
     void onFinished(const Exchange::Result &result);
     void record(const QStringList &words, const QByteArray &frame);
-    void showResults(const QList<ProfileStep> &steps, const QList<Exchange::Result> &results, bool cancelled);
+    void run(const Run &run);
+    void showResults(const Run &run, const QList<Exchange::Result> &results, bool cancelled);
+    void saveResultsWithDialog();
+    QString folder() const;
+    void rememberFolder(const QString &path);
 
     Exchange &m_exchange;
     MessageSink &m_sink;
@@ -63,6 +87,11 @@ private:
     std::unique_ptr<StepRunner> m_runner;
     QPointer<QProgressDialog> m_progress;
     QPointer<QDialog> m_results;
+    QList<QStringList> m_resultRows;  // the table, its header first
+    QSettings *m_settings = nullptr;
 };
+
+// Rows as CSV: UTF-8 with a byte order mark, CR LF line ends.
+QByteArray resultsCsv(const QList<QStringList> &rows);
 
 }  // namespace smscfg
