@@ -51,7 +51,8 @@ private slots:
         QTest::newRow("stray byte before the reply") << QStringList{"--stray"} << 1000 << 0 << "设置成功\n";
         QTest::newRow("five bytes") << QStringList{"--short"} << 1000 << 3 << "";
         QTest::newRow("split within settle") << QStringList{"--split", "20"} << 1000 << 0 << "设置成功\n";
-        QTest::newRow("split past settle") << QStringList{"--split", "400"} << 1000 << 3 << "";
+        QTest::newRow("split past settle") << QStringList{"--split", "400"} << 1000 << 0 << "设置成功\n";
+        QTest::newRow("split past time-out") << QStringList{"--split", "600"} << 300 << 3 << "";
     }
     void faultModes()
     {

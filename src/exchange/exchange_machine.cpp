@@ -10,6 +10,8 @@ namespace {
 // Requests that never got a verdict are kept for a late reply, but not
 // without end.
 constexpr std::size_t MaxWaiting = 256;
+// Bytes without a verdict kept for what follows: a noisy line fills no memory.
+constexpr std::size_t MaxUnjudged = 4096;
 
 Outcome outcomeOf(Verdict verdict)
 {
@@ -30,6 +32,13 @@ std::optional<std::size_t> find(const Bytes &whole, const Bytes &part)
     if (part.empty() || at == whole.end())
         return std::nullopt;
     return std::size_t(at - whole.begin());
+}
+
+Bytes joined(const Bytes &first, const Bytes &second)
+{
+    Bytes all = first;
+    all.insert(all.end(), second.begin(), second.end());
+    return all;
 }
 
 }  // namespace
@@ -72,15 +81,19 @@ void ExchangeMachine::bytesReceived(std::span<const std::uint8_t> bytes, Millis 
     if (!settling())
         m_firstByteAt = now;
     m_received.insert(m_received.end(), bytes.begin(), bytes.end());
-    // A whole reply frame needs no settle wait, whatever echo came before it.
-    Bytes rest = m_received;
-    for (const Request &request : m_waiting) {
-        if (hasReplyShape(request.frame))
-            continue;
-        if (const auto at = find(rest, request.frame))
-            rest.erase(rest.begin() + std::ptrdiff_t(*at), rest.begin() + std::ptrdiff_t(*at + request.frame.size()));
-    }
-    if (isReplyFrame(rest))
+    // A whole reply frame needs no settle wait, whatever echo came before it,
+    // and neither does one completed by what was kept from earlier reads.
+    auto wholeReply = [this](Bytes rest) {
+        for (const Request &request : m_waiting) {
+            if (hasReplyShape(request.frame))
+                continue;
+            if (const auto at = find(rest, request.frame))
+                rest.erase(rest.begin() + std::ptrdiff_t(*at),
+                           rest.begin() + std::ptrdiff_t(*at + request.frame.size()));
+        }
+        return isReplyFrame(rest);
+    };
+    if (wholeReply(m_received) || (!m_unjudged.empty() && wholeReply(joined(m_unjudged, m_received))))
         judge(now);
 }
 
@@ -88,6 +101,7 @@ void ExchangeMachine::linkLost(Millis now)
 {
     if (settling())
         judge(now);
+    m_unjudged.clear();
     while (!m_waiting.empty()) {
         if (m_waiting.front().timedOut)
             m_waiting.pop_front();
@@ -120,8 +134,11 @@ bool ExchangeMachine::awaitingReply() const
 
 void ExchangeMachine::judge(Millis now)
 {
-    Bytes bytes = std::exchange(m_received, {});
-    m_events.push_back(Received{bytes});
+    Bytes fresh = std::exchange(m_received, {});
+    m_events.push_back(Received{fresh});
+    // Read together with what earlier reads left without a verdict, as if
+    // it had all come in one read.
+    Bytes bytes = joined(std::exchange(m_unjudged, {}), fresh);
 
     // Copies of requests that no reply resembles are echoes.
     for (const Request &request : m_waiting) {
@@ -166,11 +183,18 @@ void ExchangeMachine::judge(Millis now)
         // The sixth-byte rule answers only a request that waits within its
         // time-out: bytes at any other time say nothing about one.
         const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(), [](const Request &r) { return !r.timedOut; });
+        const Verdict verdict = judgeBySixthByte(bytes);
         if (waiting == m_waiting.end()) {
             m_events.push_back(Dropped{std::move(bytes), Ignored::Unrecognised});
+        } else if (verdict != Verdict::None) {
+            finish(std::size_t(waiting - m_waiting.begin()), outcomeOf(verdict), std::move(bytes), now);
         } else {
-            const Outcome outcome = outcomeOf(judgeBySixthByte(bytes));
-            finish(std::size_t(waiting - m_waiting.begin()), outcome, std::move(bytes), now);
+            // No verdict yet: a stray byte, or the first part of the reply.
+            // Kept and read again with what follows; the reply itself may
+            // still come within the time-out.
+            if (bytes.size() > MaxUnjudged)
+                bytes.erase(bytes.begin(), bytes.end() - std::ptrdiff_t(MaxUnjudged));
+            m_unjudged = std::move(bytes);
         }
     }
     // The time-out may have passed while the bytes were gathered.
@@ -187,8 +211,12 @@ void ExchangeMachine::timeOut(Millis now)
             latest = &request;
         }
     }
-    if (latest)
-        m_events.push_back(Finished{{latest->id, Outcome::NoResponse, latest->frame, {}, now - latest->sentAt, false}});
+    if (!latest)
+        return;
+    // Bytes came but gave no verdict: a reply without one, not silence.
+    Bytes reply = std::exchange(m_unjudged, {});
+    const Outcome outcome = reply.empty() ? Outcome::NoResponse : Outcome::NoVerdict;
+    m_events.push_back(Finished{{latest->id, outcome, latest->frame, std::move(reply), now - latest->sentAt, false}});
 }
 
 void ExchangeMachine::finish(std::size_t index, Outcome outcome, Bytes reply, Millis now)

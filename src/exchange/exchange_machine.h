@@ -53,7 +53,10 @@ enum class Ignored {
 // - each reply frame is the verdict of the oldest waiting request with its
 //   code (status 06 accepted, 09 refused, else no verdict);
 // - bytes that hold no reply frame are judged by their sixth byte, only for
-//   a request within its time-out; otherwise they are Unrecognised.
+//   a request within its time-out; otherwise they are Unrecognised. When
+//   that gives no verdict (a stray byte, the first part of a reply) the
+//   request waits on and the bytes are read again with what follows; if
+//   its time-out passes first it ends NoVerdict with them, not NoResponse.
 // One time-out covers the requests waiting: each send restarts it, bytes
 // being gathered hold it off. When it runs out they have timed out (one
 // NoResponse, for the latest). A timed-out request still takes a late reply
@@ -131,6 +134,7 @@ private:
     ExchangeTimings m_timings;
     std::deque<Request> m_waiting;  // in the order sent
     Bytes m_received;               // read since the last judgement
+    Bytes m_unjudged;               // judged without a verdict while a request waits
     Millis m_firstByteAt{0};        // when the first of them came
     Millis m_deadline{0};           // of the requests within their time-out
     std::array<bool, 256> m_endedUnanswered{};  // codes of requests ended without a reply

@@ -126,9 +126,15 @@ TEST_CASE("exchange: the verdict of each request")
         {"six bytes, judged by the sixth after the settle", {send, "40 recv 00 11 22 33 44 06"}, {"#1 Accepted@140"}, {}},
         {"split within the settle: judged when whole", {send, "40 recv 7E FE 08", "139 recv 00 45 06 53 16"},
          {"#1 Accepted@139"}, {}},
-        {"split past the settle: the rest comes when nothing waits",
-         {send, "40 recv 7E FE 08", "141 recv 00 45 06 53 16"}, {"#1 NoVerdict@140"}, {"Unrecognised@241"}},
-        {"five bytes: no verdict and no time-out", {send, "40 recv 7E FE 08 00 45"}, {"#1 NoVerdict@140"}, {}},
+        {"split past the settle: the pieces are read together", {send, "40 recv 7E FE 08", "141 recv 00 45 06 53 16"},
+         {"#1 Accepted@141"}, {}},
+        {"five bytes: no verdict, and no time-out at the end of the wait", {send, "40 recv 7E FE 08 00 45"},
+         {"#1 NoVerdict@3000"}, {}},
+        {"a stray byte long before the reply does not end the wait", {send, "40 recv 00", "300 recv " + InitAccepted},
+         {"#1 Accepted@300"}, {}},
+        {"a byte after one reply is not the next request's verdict",
+         {send, "40 recv " + InitAccepted, "40 send " + ClockRequest, "60 recv 0D", "300 recv " + ClockRefused},
+         {"#1 Accepted@40", "#2 Refused@300"}, {}},
         {"stray byte before an accepting frame", {send, "40 recv EE " + InitAccepted}, {"#1 Accepted@140"}, {}},
         {"reply just before the time-out", {send, "2999 recv " + InitAccepted}, {"#1 Accepted@2999"}, {}},
         {"pieces around the time-out hold it off", {send, "2950 recv 7E FE 08 00", "3020 recv 45 06 53 16"},
@@ -216,6 +222,10 @@ TEST_CASE("exchange: when it needs to be woken")
     machine.bytesReceived(bytesOf("7E FE"), Millis(1200));
     CHECK(machine.expiry() == Millis(1300));
     machine.handleExpiry(Millis(1300));
+    // Two bytes give no verdict: the rest of the reply may still come.
+    CHECK(machine.expiry() == Millis(4000));
+    CHECK(machine.awaitingReply());
+    machine.handleExpiry(Millis(4000));
     CHECK(machine.expiry() == Millis::max());
     CHECK_FALSE(machine.awaitingReply());
 }
