@@ -151,17 +151,21 @@ void ExchangeMachine::judge(Millis now)
     }
 
     std::vector<ReplyFrame> replies = findReplyFrames(bytes);
-    // A copy that looks like a reply is the reply, unless another reply with
-    // its code came with it: then the copy is the echo.
+    // A copy that looks like a reply is the reply, unless more frames with
+    // its code came than requests with it wait: then the first copy is the
+    // echo. (Two requests with one code take two replies, one of which may
+    // be the very bytes of the first request.)
     for (const Request &request : m_waiting) {
         if (!hasReplyShape(request.frame))
             continue;
+        const std::uint8_t code = request.frame[4];
+        const auto frames =
+            std::count_if(replies.begin(), replies.end(), [&](const ReplyFrame &f) { return f.code() == code; });
+        const auto asking = std::count_if(m_waiting.begin(), m_waiting.end(),
+                                          [&](const Request &r) { return r.frame.size() > 4 && r.frame[4] == code; });
         const auto copy = std::find_if(replies.begin(), replies.end(),
                                        [&](const ReplyFrame &f) { return f.bytes == request.frame; });
-        const bool other = std::any_of(replies.begin(), replies.end(), [&](const ReplyFrame &f) {
-            return f.code() == request.frame[4] && f.bytes != request.frame;
-        });
-        if (copy != replies.end() && other) {
+        if (copy != replies.end() && frames > asking) {
             m_events.push_back(Dropped{copy->bytes, Ignored::Echo});
             replies.erase(copy);
         }

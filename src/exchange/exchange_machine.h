@@ -48,8 +48,9 @@ enum class Ignored {
 // and judged together, or at once when they are exactly one reply frame.
 // Judging:
 // - a copy of a waiting request is an echo and dropped, unless it has the
-//   shape of a reply (hasReplyShape), when it is judged as the reply; if a
-//   different reply with the same code came with it, the copy is the echo;
+//   shape of a reply (hasReplyShape), when it is judged as the reply; if
+//   more frames with its code came with it than requests with that code
+//   wait, the copy is the echo;
 // - each reply frame is the verdict of the oldest waiting request with its
 //   code (status 06 accepted, 09 refused, else no verdict);
 // - bytes that hold no reply frame are judged by their sixth byte, only for

@@ -15,6 +15,7 @@ const std::string InitAccepted = "7E FE 08 00 45 06 53 16";
 const std::string InitRefused = "7E FE 08 00 45 09 56 16";
 const std::string CountAccepted = "7E FE 08 00 46 06 54 16";  // also: device count 6
 const std::string CountRefused = "7E FE 08 00 46 09 57 16";   // also: device count 9
+const std::string Count12 = "7E FE 08 00 46 0C 5A 16";
 const std::string ClockRequest = "7E FE 0D 00 52 26 12 06 20 38 07 FC 16";
 const std::string ClockRefused = "7E FE 08 00 52 09 63 16";
 
@@ -187,6 +188,13 @@ TEST_CASE("exchange: the verdict of each request")
          {"#1 Accepted@50", "#2 Refused@60"}, {}},
         {"two sends before one reply", {send, "10 send " + Init, "50 recv " + InitAccepted},
          {"#1 Accepted@50", "#2 NoResponse@3010"}, {}},
+        {"two requests with one code, the first equal to its reply, both replies in one read",
+         {"0 send " + CountAccepted, "10 send " + Count12, "50 recv " + CountAccepted + " " + CountRefused},
+         {"#1 Accepted@150", "#2 Refused@150"}, {}},
+        {"the same with both echoes in that read",
+         {"0 send " + CountAccepted, "10 send " + Count12,
+          "50 recv " + CountAccepted + " " + Count12 + " " + CountAccepted + " " + CountRefused},
+         {"#1 Accepted@150", "#2 Refused@150"}, {"Echo@150", "Echo@150"}},
         {"a send while bytes are gathered: they are judged first",
          {send, "40 recv EE " + InitAccepted, "50 send " + Init, "60 recv " + InitAccepted},
          {"#1 Accepted@50", "#2 Accepted@60"}, {}},
