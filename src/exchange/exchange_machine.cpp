@@ -34,6 +34,19 @@ std::optional<std::size_t> find(const Bytes &whole, const Bytes &part)
     return std::size_t(at - whole.begin());
 }
 
+// True when `bytes` end with the first bytes (at least its start bytes and
+// length) of `frame`, but not all of it: a copy of it still coming in.
+bool endsInPartOf(const Bytes &bytes, const Bytes &frame)
+{
+    if (frame.empty())
+        return false;
+    for (std::size_t n = std::min(bytes.size(), frame.size() - 1); n >= 3; --n) {
+        if (std::equal(frame.begin(), frame.begin() + std::ptrdiff_t(n), bytes.end() - std::ptrdiff_t(n)))
+            return true;
+    }
+    return false;
+}
+
 Bytes joined(const Bytes &first, const Bytes &second)
 {
     Bytes all = first;
@@ -187,13 +200,19 @@ void ExchangeMachine::judge(Millis now)
         // The sixth-byte rule answers only a request that waits within its
         // time-out: bytes at any other time say nothing about one.
         const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(), [](const Request &r) { return !r.timedOut; });
-        const Verdict verdict = judgeBySixthByte(bytes);
+        // An echo of a long request takes longer than the settle wait (255
+        // bytes at 9600 baud take 266 ms): its first part is no reply, and
+        // its sixth byte is the request's own.
+        const bool echoUnderway = std::any_of(m_waiting.begin(), m_waiting.end(),
+                                              [&](const Request &r) { return endsInPartOf(bytes, r.frame); });
+        const Verdict verdict = echoUnderway ? Verdict::None : judgeBySixthByte(bytes);
         if (waiting == m_waiting.end()) {
             m_events.push_back(Dropped{std::move(bytes), Ignored::Unrecognised});
         } else if (verdict != Verdict::None) {
             finish(std::size_t(waiting - m_waiting.begin()), outcomeOf(verdict), std::move(bytes), now);
         } else {
-            // No verdict yet: a stray byte, or the first part of the reply.
+            // No verdict yet: a stray byte, the first part of the reply or
+            // of an echo.
             // Kept and read again with what follows; the reply itself may
             // still come within the time-out.
             if (bytes.size() > MaxUnjudged)

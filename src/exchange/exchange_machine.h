@@ -58,6 +58,8 @@ enum class Ignored {
 //   that gives no verdict (a stray byte, the first part of a reply) the
 //   request waits on and the bytes are read again with what follows; if
 //   its time-out passes first it ends NoVerdict with them, not NoResponse.
+//   Bytes that end in the first part of a waiting request (its echo still
+//   coming in) are never judged by their sixth byte.
 // One time-out covers the requests waiting: each send restarts it, bytes
 // being gathered hold it off. When it runs out they have timed out (one
 // NoResponse, for the latest). A timed-out request still takes a late reply
