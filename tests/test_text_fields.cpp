@@ -1,5 +1,4 @@
 #include "hex.h"
-#include "protocol/cp936.h"
 #include "protocol/hex_text.h"
 #include "protocol/text_fields.h"
 
@@ -136,18 +135,6 @@ private slots:
         for (int phone : ticked)
             ticks[size_t(phone - 1)] = true;
         QCOMPARE(phoneMask(ticks), expected);
-    }
-
-    void codePageRoundTrip()
-    {
-        const QString text = QStringLiteral("温度A一二三四五€");
-        QByteArray bytes;
-        for (const char32_t cp : text.toUcs4())
-            bytes += cp936::encodeCodePoint(cp);
-        QCOMPARE(bytes, hexBytes("CE C2 B6 C8 41 D2 BB B6 FE C8 FD CB C4 CE E5 80"));
-        QCOMPARE(cp936::decode(bytes), text);
-        // A bad lead byte costs one replacement character, not the next one.
-        QCOMPARE(cp936::decode(hexBytes("FF 41 81")), QString::fromUtf16(u"\uFFFDA\uFFFD"));
     }
 };
 

@@ -46,7 +46,8 @@ DecodedDescription decodeDescriptionField(const QByteArray &field)
         if (plausibleUtf16(utf16))
             return {utf16, QStringLiteral("unicode"), bytes};
     }
-    return {cp936::decode(bytes), QStringLiteral("codepage"), bytes};
+    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
+    return {QString::fromStdU16String(cp936::decode({data, size_t(bytes.size())})), QStringLiteral("codepage"), bytes};
 }
 
 }  // namespace smscfg

@@ -40,8 +40,11 @@ QByteArray descriptionField(const QString &text, int width, TextEncoding encodin
         forEachCodePoint(trimmed.left(width), [&](char32_t cp) {
             if (field.size() >= width)
                 return;
-            const QByteArray code = cp936::encodeCodePoint(cp);
-            field.append(code.isEmpty() ? QByteArray(1, '?') : code);
+            const std::vector<std::uint8_t> code = cp936::encodeCodePoint(cp);
+            if (code.empty())
+                field.append('?');
+            for (const std::uint8_t b : code)
+                field.append(char(b));
         });
     }
     field.truncate(width);
@@ -59,13 +62,13 @@ std::variant<QByteArray, PhoneNumberProblem> phoneNumberField(const QString &tex
     QByteArray field;
     std::optional<PhoneNumberProblem> problem;
     forEachCodePoint(number, [&](char32_t cp) {
-        const QByteArray code = cp936::encodeCodePoint(cp);
+        const std::vector<std::uint8_t> code = cp936::encodeCodePoint(cp);
         if (cp < 0x20 || cp == 0x7F)
             problem = problem.value_or(PhoneNumberProblem::ControlCharacter);
         else if (code.size() != 1)
             problem = problem.value_or(PhoneNumberProblem::NotSingleByte);
         else
-            field.append(code);
+            field.append(char(code[0]));
     });
     if (problem)
         return *problem;
