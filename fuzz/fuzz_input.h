@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "protocol/bytes.h"
+#include "protocol/text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 // Carves control states and texts out of a fuzzer's bytes. A text is a
 // header byte (length in the low 7 bits, UTF-16 when the top bit is set,
@@ -14,25 +17,32 @@ public:
 
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
 
-    QString text()
+    std::u16string text()
     {
         const uint8_t header = byte();
         const size_t wanted = header & 0x7F;
         const size_t length = std::min(wanted * ((header & 0x80) ? 2 : 1), m_size - m_pos);
-        const char *start = reinterpret_cast<const char *>(m_data + m_pos);
+        const uint8_t *start = m_data + m_pos;
         m_pos += length;
-        QString text = (header & 0x80)
-            ? QString::fromUtf16(reinterpret_cast<const char16_t *>(start), qsizetype(length / 2))
-            : QString::fromUtf8(start, qsizetype(length));
+        std::u16string text;
+        if (header & 0x80) {
+            for (size_t i = 0; i + 1 < length; i += 2)
+                text += char16_t(start[i] | start[i + 1] << 8);
+        } else {
+            text = smscfg::text::fromUtf8(std::string(reinterpret_cast<const char *>(start), length));
+        }
         // Now and then a pasted wall of text.
-        if (wanted == 0x7F && !text.isEmpty())
-            text = text.repeated(10000 / text.size() + 1);
+        if (wanted == 0x7F && !text.empty()) {
+            const std::u16string once = text;
+            for (size_t n = 10000 / once.size() + 1; n > 1; --n)
+                text += once;
+        }
         return text;
     }
 
-    QByteArray rest()
+    smscfg::Bytes rest()
     {
-        const QByteArray out(reinterpret_cast<const char *>(m_data + m_pos), qsizetype(m_size - m_pos));
+        const smscfg::Bytes out(m_data + m_pos, m_data + m_size);
         m_pos = m_size;
         return out;
     }

@@ -79,8 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 3: machine.bytesReceived(replyFrame(code, in.byte()), now); break;
         case 4: machine.bytesReceived(request, now); break;
         case 5: {
-            const QByteArray noise = in.text().toLatin1();
-            machine.bytesReceived(std::span(reinterpret_cast<const uint8_t *>(noise.data()), size_t(noise.size())), now);
+            // Each code unit as one byte, '?' past Latin-1.
+            std::vector<uint8_t> noise;
+            for (const char16_t unit : in.text())
+                noise.push_back(unit <= 0xFF ? uint8_t(unit) : uint8_t('?'));
+            machine.bytesReceived(noise, now);
             break;
         }
         case 6: advance(Millis(in.byte() * 20)); break;

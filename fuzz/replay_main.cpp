@@ -1,33 +1,35 @@
 // Runs a fuzz target over files, without libFuzzer: the seed corpus becomes a
 // regression test in every build.
-#include <QDirIterator>
-#include <QFile>
-
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 int main(int argc, char *argv[])
 {
+    namespace fs = std::filesystem;
     int count = 0;
     for (int i = 1; i < argc; ++i) {
-        QStringList files;
-        if (QFileInfo(QString::fromLocal8Bit(argv[i])).isDir()) {
-            QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext())
-                files << it.next();
+        std::vector<fs::path> files;
+        if (fs::is_directory(argv[i])) {
+            for (const fs::directory_entry &entry : fs::recursive_directory_iterator(argv[i]))
+                if (entry.is_regular_file())
+                    files.push_back(entry.path());
         } else {
-            files << QString::fromLocal8Bit(argv[i]);
+            files.emplace_back(argv[i]);
         }
-        for (const QString &name : files) {
-            QFile file(name);
-            if (!file.open(QIODevice::ReadOnly)) {
-                fprintf(stderr, "cannot read %s\n", qPrintable(name));
+        for (const fs::path &name : files) {
+            std::ifstream file(name, std::ios::binary);
+            if (!file) {
+                fprintf(stderr, "cannot read %s\n", name.c_str());
                 return 1;
             }
-            const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
             ++count;
         }
     }

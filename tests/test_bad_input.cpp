@@ -1,3 +1,4 @@
+#include "qt_boundary/core_types.h"
 #include "window_rig.h"
 
 #include <QCheckBox>
@@ -133,9 +134,9 @@ private slots:
         rig.click(button);
 
         if (outcome == F) {
-            const BuildResult expected = findCommandByButton(button)->build(before);
+            const BuildResult expected = findCommandByButton(toU16(button))->build(before);
             QVERIFY(expected.hasFrame());
-            QCOMPARE(rig.link.writes, QByteArrayList{expected.frame().bytes()});
+            QCOMPARE(rig.link.writes, QByteArrayList{toQByteArray(expected.frame().bytes())});
             QCOMPARE(rig.sink.messages, QStringList());
         } else {
             QCOMPARE(rig.sink.messages, QStringList{outcome});

@@ -1,3 +1,4 @@
+#include "qt_boundary/core_types.h"
 #include "resident_memory.h"
 #include "window_rig.h"
 
@@ -95,8 +96,8 @@ private slots:
         QByteArrayList expected;
         for (int i = 0; i < 200; ++i) {
             const CommandEntry *entry = entries[i % entries.size()];
-            expected << entry->build(rig.window.controlValues()).frame().bytes();
-            QTest::mouseClick(rig.button(entry->button), Qt::LeftButton);
+            expected << toQByteArray(entry->build(rig.window.controlValues()).frame().bytes());
+            QTest::mouseClick(rig.button(toQString(entry->button)), Qt::LeftButton);
         }
         QCOMPARE(rig.link.writes, expected);
         rig.wait(10000);

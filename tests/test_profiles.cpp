@@ -26,73 +26,11 @@ QString writeFile(const QTemporaryDir &dir, const QByteArray &text)
     return path;
 }
 
-QString outcomeOf(const QByteArray &json)
-{
-    const auto profile = parseProfile(json);
-    if (const auto *problem = std::get_if<QString>(&profile))
-        return *problem;
-    const auto steps = buildProfileSteps(std::get<Profile>(profile), SundayEvening);
-    if (const auto *problem = std::get_if<QString>(&steps))
-        return *problem;
-    QStringList frames;
-    for (const ProfileStep &step : std::get<QList<ProfileStep>>(steps))
-        frames << step.frame.toHex();
-    return frames.join(u'|');
-}
-
 }  // namespace
 
 class TestProfiles : public QObject {
     Q_OBJECT
 private slots:
-    void files_data()
-    {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QString>("outcome");  // frames joined by |, or the message
-        QTest::newRow("two steps") << QByteArray(R"({"smscfg-profile": 1, "name": "一号楼",
- "steps": [["device-count", "12"], ["clock", "now"]]})")
-                                   << "7E FE 08 00 46 0C 5A 16|7E FE 0D 00 52 26 12 06 20 38 07 FC 16";
-        QTest::newRow("options in a step") << QByteArray(R"({"smscfg-profile": 1, "steps": [["device-desc", "1", "温度", "01", "--codepage"]]})")
-                                           << "7E FE 19 00 49 01 CE C2 B6 C8 00 20 00 20 00 20 00 20 00 20 00 20 01 32 16";
-        QTest::newRow("no steps") << QByteArray(R"({"smscfg-profile": 1, "steps": []})") << "";
-        QTest::newRow("missing comma") << QByteArray("{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"]\n [\"init\"]]}")
-                                       << "配置文件第3行第2列：缺少逗号";
-        QTest::newRow("not JSON") << QByteArray("smscfg") << "配置文件第1行第1列：不是合法的值";
-        QTest::newRow("cut short") << QByteArray("{\"smscfg-profile\": 1, \"steps\": [[\"init\"]") << "配置文件第1行第40列：列表没有结束（缺少 ]）";
-        QTest::newRow("no version") << QByteArray(R"({"steps": []})") << "这不是 smscfg 配置文件：缺少 \"smscfg-profile\": 1";
-        QTest::newRow("a later version") << QByteArray(R"({"smscfg-profile": 2, "steps": []})")
-                                         << "配置文件的版本 2 不认识（只认识 1）";
-        QTest::newRow("steps not a list") << QByteArray(R"({"smscfg-profile": 1, "steps": {}})")
-                                          << "配置文件的 \"steps\" 必须是一个列表";
-        QTest::newRow("a step of numbers") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", 12]]})")
-                                           << "第2步：必须是由文字组成的列表，如 [\"phone\", \"1\", \"13912345678\"]";
-        QTest::newRow("unknown command") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["reboot"]]})")
-                                         << "第2步：unknown command reboot";
-        QTest::newRow("bad value") << QByteArray(R"({"smscfg-profile": 1, "steps": [["centre", "8613912345678"]]})")
-                                   << "第1步：短信中心号码太长，最多11个字符";
-        QTest::newRow("empty box") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["init"], ["centre", ""]]})")
-                                   << "第3步：请输入短信中心号码";
-        QTest::newRow("unknown option") << QByteArray(R"({"smscfg-profile": 1, "steps": [["device-count", "--x"]]})")
-                                        << "第1步：--x is not an option of device-count (use -- before a text that starts with -)";
-    }
-    void files()
-    {
-        QFETCH(QByteArray, json);
-        QFETCH(QString, outcome);
-        QCOMPARE(outcomeOf(json), outcome);
-    }
-
-    void savedFilesReadBack()
-    {
-        const Profile profile{"一号楼", {{"device-count", "12"}, {"centre", "--", "-x\"\\"}, {"clock", "now"}}};
-        const QByteArray json = profileToJson(profile);
-        QVERIFY2(json.count('\n') == 4, json.constData());  // a step to a line
-        const auto back = parseProfile(json);
-        QVERIFY(std::holds_alternative<Profile>(back));
-        QCOMPARE(std::get<Profile>(back).name, profile.name);
-        QCOMPARE(std::get<Profile>(back).steps, profile.steps);
-    }
-
     // The record keeps what the controller holds: a later request that sets
     // the same thing replaces the earlier one, and initialising forgets
     // everything before it.

@@ -1,3 +1,4 @@
+#include "qt_boundary/core_types.h"
 #include "line_end.h"
 #include "program_run.h"
 #include "protocol/frame.h"
@@ -346,7 +347,7 @@ private slots:
         QTest::newRow("a description") << QStringList{} << QStringList{"device-desc", "1", "\x1b[31mRED", "01"}
                                        << QByteArray() << "\\x1b[31mRED";
         QTest::newRow("a phone field") << QStringList{} << QStringList{}
-                                       << smscfg::CommandFrame::build(0x4C, QByteArray("\x03" "1\x1b[2J\x07\0\0\0\0\0\0", 12))->bytes()
+                                       << smscfg::toQByteArray(smscfg::CommandFrame::build(0x4C, smscfg::bytesOf(QByteArray("\x03" "1\x1b[2J\x07\0\0\0\0\0\0", 12)))->bytes())
                                        << "1\\x1b[2J\\x07";
         QTest::newRow("a refused link's path") << QStringList{"--link", "DIR/state.json\x1b]0;x\x07"} << QStringList{}
                                                << QByteArray() << "state.json\\x1b]0;x\\x07";

@@ -1,3 +1,4 @@
+#include "qt_boundary/core_types.h"
 #include "window_rig.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ private slots:
     {
         Rig rig;
         for (const CommandEntry &entry : commandTable())
-            QCOMPARE(rig.button(entry.button)->text(), entry.caption);
+            QCOMPARE(rig.button(toQString(entry.button))->text(), toQString(entry.caption));
         QCOMPARE(rig.button("Command7")->text(), QStringLiteral("串口设置"));
     }
 
@@ -242,7 +243,7 @@ private slots:
         rig.window.startUp(QStringLiteral("/dev/smscfg-missing"));
         QCOMPARE(rig.sink.messages, QStringList{"/dev/smscfg-missing" + PortMessageTail});
         for (const CommandEntry &entry : commandTable())
-            QCOMPARE(rig.button(entry.button)->isEnabled(), !entry.needsOpenPort && entry.button != u"Command14");
+            QCOMPARE(rig.button(toQString(entry.button))->isEnabled(), !entry.needsOpenPort && entry.button != u"Command14");
         QVERIFY(rig.button("Command7")->isEnabled());
         QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("/dev/smscfg-missing"));
         // The clock lists are there even though the port failed.

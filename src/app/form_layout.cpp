@@ -3,8 +3,10 @@
 #include "app/port_combo_box.h"
 #include "app/wrap_button.h"
 #include "commands/command_table.h"
+#include "commands/form_layout_table.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
+#include "qt_boundary/core_types.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,97 +24,6 @@
 
 namespace smscfg {
 namespace {
-
-enum class Kind { Title, Label, Hint, Button, Text, Combo, PortCombo, Check, Option, Frame };
-
-struct Control {
-    Kind kind;
-    const char *name;
-    const char *caption;  // nullptr for a command button: its caption is in the command table
-    int left, top, width, height;  // twips
-    const char *rowButton = nullptr;  // for a box: the button Enter presses
-};
-
-// Row by row from the top; the right-hand buttons start at 5520.
-const Control controls[] = {
-    {Kind::Title, "Label1", "GSM短信报警控制器设置", 120, 0, 6135, 480},
-    {Kind::Button, "Command2", nullptr, 5520, 120, 1890, 420},
-
-    {Kind::Label, "Label3", "设备总数", 120, 600, 1300, 360},
-    {Kind::Text, "Text3", "", 1440, 600, 1500, 360, "Command3"},
-    {Kind::Button, "Command3", nullptr, 5520, 600, 1890, 420},
-
-    {Kind::Label, "Label2_0", "地址数", 120, 1080, 1300, 360},
-    {Kind::Text, "Text2", "", 1440, 1080, 2400, 360, "Command4"},
-    {Kind::Hint, "Label4", "直接写16进制不要空格", 3900, 1200, 1560, 420},
-    {Kind::Button, "Command4", nullptr, 5520, 1080, 1890, 420},
-
-    {Kind::Label, "Label5", "设备端口数", 120, 1560, 1300, 360},
-    {Kind::Text, "Text4", "", 1440, 1560, 2400, 360, "Command5"},
-    {Kind::Button, "Command5", nullptr, 5520, 1560, 1890, 420},
-
-    {Kind::Label, "Label6_0", "设备描述", 120, 2280, 1500, 360},
-    {Kind::Label, "Label2_1", "地址", 120, 2640, 600, 360},
-    {Kind::Text, "Text1", "", 720, 2640, 900, 360, "Command6"},
-    {Kind::Label, "Label2_2", "描述", 1740, 2640, 600, 360},
-    {Kind::Text, "Text5", "", 2340, 2640, 3000, 360, "Command6"},
-    {Kind::Button, "Command6", nullptr, 5520, 2640, 1890, 420},
-    {Kind::Label, "Label2_6", "内容", 1740, 3120, 600, 360},
-    {Kind::Text, "Text9", "", 2340, 3120, 3000, 360, "Command6"},
-
-    {Kind::Label, "Label6_1", "端口描述", 120, 3480, 1500, 360},
-    {Kind::Check, "Check1", "Unicode", 1740, 3480, 1500, 360},
-    {Kind::Label, "Label2_3", "地址", 120, 3840, 600, 360},
-    {Kind::Text, "Text6", "", 720, 3840, 900, 360, "Command1"},
-    {Kind::Label, "Label2_4", "端口", 1740, 3840, 600, 360},
-    {Kind::Text, "Text7", "", 2340, 3840, 900, 360, "Command1"},
-    {Kind::Label, "Label2_5", "描述", 3360, 3840, 600, 360},
-    {Kind::Text, "Text8", "", 3960, 3840, 1380, 360, "Command1"},
-    {Kind::Button, "Command1", nullptr, 5520, 3840, 1890, 420},
-
-    {Kind::Text, "Text10", "", 120, 4440, 5220, 360, "Command8"},
-    {Kind::Button, "Command8", nullptr, 5520, 4440, 1890, 420},
-
-    {Kind::Label, "Label7_0", "设置第", 120, 5040, 900, 360},
-    {Kind::Text, "Text11", "", 1020, 5040, 600, 360, "Command9"},
-    {Kind::Label, "Label7_1", "个电话", 1680, 5040, 900, 360},
-    {Kind::Text, "Text12", "", 2640, 5040, 2700, 360, "Command9"},
-    {Kind::Button, "Command9", nullptr, 5520, 5040, 1890, 540},
-
-    {Kind::Frame, "Frame1", "", 120, 5520, 3360, 1680},
-    {Kind::Button, "Command10", nullptr, 5520, 5640, 1890, 600},
-    {Kind::Label, "Label7_2", "设备轮训号", 3540, 5760, 1200, 360},
-    {Kind::Text, "Text13", "", 4800, 5760, 660, 360},  // read by five buttons: Enter presses none
-    {Kind::Button, "Command11", nullptr, 5520, 6480, 1890, 600},
-    {Kind::Label, "Label7_3", "探头号", 3540, 6600, 1200, 360},
-    {Kind::Text, "Text14", "", 4800, 6600, 660, 360},  // read by four buttons: Enter presses none
-
-    {Kind::Frame, "Frame2", "", 120, 7200, 1500, 600},
-    {Kind::Check, "Check3", "开关量", 240, 7440, 1260, 300},
-    {Kind::Button, "Command12", nullptr, 2280, 7320, 1260, 480},
-    {Kind::Frame, "Frame3", "", 3600, 7200, 1860, 600},
-    {Kind::Option, "Option1_0", "低电平", 3690, 7440, 870, 300},
-    {Kind::Option, "Option1_1", "高电平", 4560, 7440, 870, 300},
-    {Kind::Button, "Command13", nullptr, 5520, 7320, 1890, 420},
-
-    {Kind::Combo, "Combo2", "", 120, 7920, 600, 360, "Command15"},
-    {Kind::Label, "Label8_0", "年", 720, 7920, 240, 360},
-    {Kind::Combo, "Combo3", "", 960, 7920, 600, 360, "Command15"},
-    {Kind::Label, "Label8_1", "月", 1560, 7920, 240, 360},
-    {Kind::Combo, "Combo4", "", 1800, 7920, 600, 360, "Command15"},
-    {Kind::Label, "Label8_2", "日", 2400, 7920, 240, 360},
-    {Kind::Combo, "Combo5", "", 2640, 7920, 600, 360, "Command15"},
-    {Kind::Label, "Label8_3", "时", 3240, 7920, 240, 360},
-    {Kind::Combo, "Combo6", "", 3480, 7920, 600, 360, "Command15"},
-    {Kind::Label, "Label8_4", "分", 4080, 7920, 240, 360},
-    {Kind::Combo, "Combo7", "", 4320, 7920, 1140, 360, "Command15"},
-    {Kind::Button, "Command15", nullptr, 5520, 7920, 1890, 420},
-
-    {Kind::Label, "Label2_7", "串口设置", 120, 8400, 1100, 360},
-    {Kind::PortCombo, "Combo1", "", 1260, 8400, 1800, 360, "Command7"},
-    {Kind::Button, "Command14", nullptr, 4680, 8400, 780, 420},
-    {Kind::Button, "Command7", "串口设置", 5520, 8400, 1890, 420},
-};
 
 // What a screen reader calls each box, and the label that stands for it.
 // Rows that repeat a word ("地址", "描述") are told apart by their heading.
@@ -215,10 +126,10 @@ QLabel *formLabel(const QString &caption, double points, QWidget *parent)
     return label;
 }
 
-QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *noCompletion)
+QWidget *create(const FormControl &c, QWidget *parent, QPoint origin, QCompleter *noCompletion)
 {
-    const QString caption = c.caption ? QString::fromUtf8(c.caption)
-                                      : findCommandByButton(QString::fromLatin1(c.name))->caption;
+    using Kind = ControlKind;
+    const QString caption = toQString(captionOf(c));
     QWidget *w = nullptr;
     switch (c.kind) {
     case Kind::Title:
@@ -274,16 +185,15 @@ QWidget *create(const Control &c, QWidget *parent, QPoint origin, QCompleter *no
         break;
     }
     }
-    w->setObjectName(QString::fromLatin1(c.name));
+    w->setObjectName(toQString(c.name));
     // Places are the form's; a control inside a frame is placed in it.
     w->setGeometry(pixels(c.left, c.top, c.width, c.height).translated(-origin));
     return w;
 }
 
-// 电话01..电话16 in four rows of four inside Frame1, numbered left to right.
-QRect phoneBoxPlace(int k)
+QRect pixels(const FormControl &c)
 {
-    return pixels(150 + (k % 4) * 810, 5760 + (k / 4) * 360, 810, 330);
+    return pixels(c.left, c.top, c.width, c.height);
 }
 
 // "电话01" and its box fit their 54 pixels only with less room between them.
@@ -303,10 +213,11 @@ void createPhoneBoxes(QWidget *frame)
     auto *compact = new CompactCheckStyle;
     compact->setParent(frame);
     for (int k = 0; k < wire::PhoneSlotCount; ++k) {
-        auto *box = new QCheckBox(QStringLiteral("电话%1").arg(k + 1, 2, 10, QLatin1Char('0')), frame);
-        box->setObjectName(phoneCheckName(k + 1));
+        const FormControl place = phoneBox(k);
+        auto *box = new QCheckBox(toQString(place.caption), frame);
+        box->setObjectName(toQString(place.name));
         box->setStyle(compact);
-        box->setGeometry(phoneBoxPlace(k).translated(-frame->pos()));
+        box->setGeometry(pixels(place).translated(-frame->pos()));
         box->setAccessibleName(box->text());
         box->setToolTip(QStringLiteral("%1：收到这台设备或探头的告警短信").arg(box->text()));
     }
@@ -317,8 +228,8 @@ void createPhoneBoxes(QWidget *frame)
 QString buttonDescription(const CommandEntry &entry, const QWidget *form)
 {
     QStringList read;
-    for (const QString &control : entry.textControls())
-        read << form->findChild<QWidget *>(control)->accessibleName();
+    for (const std::u16string &control : entry.textControls())
+        read << form->findChild<QWidget *>(toQString(control))->accessibleName();
     if (entry.hasOption(CliOption::CodePage))
         read << QStringLiteral("Unicode");
     if (entry.hasOption(CliOption::Phones))
@@ -327,7 +238,7 @@ QString buttonDescription(const CommandEntry &entry, const QWidget *form)
         read << QStringLiteral("开关量");
     if (entry.hasOption(CliOption::Level))
         read << QStringLiteral("低电平或高电平");
-    QString text = QStringLiteral("发送请求 %1（%2）").arg(codeText(entry.code), entry.caption);
+    QString text = QStringLiteral("发送请求 %1（%2）").arg(toQString(codeText(entry.code)), toQString(entry.caption));
     if (!read.isEmpty())
         text += QStringLiteral("，读取：") + read.join(QStringLiteral("、"));
     return text;
@@ -351,7 +262,7 @@ void describeControls(QWidget *form)
         box->setToolTip(QString::fromUtf8(c.hint));
     }
     for (const CommandEntry &entry : commandTable())
-        form->findChild<QWidget *>(entry.button)->setAccessibleDescription(buttonDescription(entry, form));
+        form->findChild<QWidget *>(toQString(entry.button))->setAccessibleDescription(buttonDescription(entry, form));
     form->findChild<QWidget *>(QStringLiteral("Command7"))
         ->setAccessibleDescription(QStringLiteral("关闭串口，再打开左边框里的串口；不发送请求"));
 }
@@ -376,21 +287,21 @@ void createFormControls(QWidget *form)
     // holds it, and takes the frame's font.
     QList<QWidget *> frames;
     auto *noCompletion = new QCompleter(form);
-    for (const Control &c : controls) {
-        const QRect place = pixels(c.left, c.top, c.width, c.height);
+    for (const FormControl &c : formControls()) {
+        const QRect place = pixels(c);
         QWidget *parent = form;
-        if (c.kind == Kind::Check || c.kind == Kind::Option) {
+        if (c.kind == ControlKind::Check || c.kind == ControlKind::Option) {
             for (QWidget *frame : std::as_const(frames))
                 if (frame->geometry().contains(place))
                     parent = frame;
         }
         QWidget *w = create(c, parent, parent == form ? QPoint() : parent->pos(), noCompletion);
-        if (c.kind != Kind::Frame)
+        if (c.kind != ControlKind::Frame)
             continue;
         frames << w;
-        if (qstrcmp(c.name, "Frame1") == 0 || qstrcmp(c.name, "Frame3") == 0)
+        if (isSmallFrame(c.name))
             w->setFont(fontOf(SmallPoints));
-        if (qstrcmp(c.name, "Frame1") == 0)
+        if (c.name == PhoneFrame)
             createPhoneBoxes(w);
     }
     auto *visible = new VisibleIndicatorStyle;
@@ -430,19 +341,16 @@ QFont formFont()
 QList<ControlPlace> formControlPlaces()
 {
     QList<ControlPlace> places;
-    for (const Control &c : controls)
-        places.append({QString::fromLatin1(c.name), pixels(c.left, c.top, c.width, c.height)});
+    for (const FormControl &c : formControls())
+        places.append({toQString(c.name), pixels(c)});
     for (int k = 0; k < wire::PhoneSlotCount; ++k)
-        places.append({phoneCheckName(k + 1), phoneBoxPlace(k)});
+        places.append({toQString(phoneBox(k).name), pixels(phoneBox(k))});
     return places;
 }
 
 QString rowButtonOf(const QString &control)
 {
-    for (const Control &c : controls)
-        if (c.rowButton && control == QLatin1String(c.name))
-            return QString::fromLatin1(c.rowButton);
-    return {};
+    return toQString(smscfg::rowButtonOf(toU16(control)));
 }
 
 }  // namespace smscfg

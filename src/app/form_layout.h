@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/form_layout_table.h"
+
 #include <QFont>
 #include <QList>
 #include <QRect>
@@ -9,9 +11,9 @@ class QWidget;
 
 namespace smscfg {
 
-// Creates every control of the main window as a child of `form`, at its
-// place, with its caption and objectName (its control name: "Text13",
-// "Check2_0"...). Positions are in twips, 15 to the pixel.
+// Creates every control of the main window (the core's form layout table)
+// as a child of `form`, at its place, with its caption and objectName (its
+// control name: "Text13", "Check2_0"...).
 void createFormControls(QWidget *form);
 
 // The title's and the hint's colours for `palette`: the set green and red on
@@ -34,13 +36,5 @@ QString rowButtonOf(const QString &control);
 // BodyPoints. Set on the window before its controls are made, so that they
 // inherit it.
 QFont formFont();
-inline constexpr double BodyPoints = 10.5;   // buttons, text boxes, check boxes
-inline constexpr double LabelPoints = 12;
-inline constexpr double TitlePoints = 15;
-inline constexpr double SmallPoints = 9;     // lists, option buttons, the hint, the phone boxes
-
-inline constexpr int TwipsPerPixel = 15;
-inline constexpr int FormWidthTwips = 7530;
-inline constexpr int FormHeightTwips = 8880;
 
 }  // namespace smscfg

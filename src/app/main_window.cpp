@@ -11,6 +11,8 @@
 #include "link/outcome_text.h"
 #include "process/version.h"
 #include "protocol/request_text.h"
+#include "qt_boundary/core_types.h"
+#include "qt_boundary/local_time.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -51,7 +53,7 @@ QString twoDigits(int value)
 // The clock row's boxes, in the order of the clock's words.
 const QStringList &clockBoxes()
 {
-    static const QStringList boxes = findCommandByButton(QStringLiteral("Command15"))->textControls();
+    static const QStringList boxes = toQStringList(findCommandByButton(u"Command15")->textControls());
     return boxes;
 }
 
@@ -104,14 +106,14 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_portBox = m_form->findChild<PortComboBox *>(QStringLiteral("Combo1"));
-    findChild<QCheckBox *>(UnicodeBox)->setChecked(true);
-    findChild<QCheckBox *>(SwitchBox)->setChecked(true);
+    findChild<QCheckBox *>(toQString(UnicodeBox))->setChecked(true);
+    findChild<QCheckBox *>(toQString(SwitchBox))->setChecked(true);
     auto *lowerLimit = findChild<QPushButton *>(QStringLiteral("Command14"));
     lowerLimit->hide();
     lowerLimit->setEnabled(false);
 
     for (const CommandEntry &entry : commandTable())
-        connect(findChild<QPushButton *>(entry.button), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
+        connect(findChild<QPushButton *>(toQString(entry.button)), &QPushButton::clicked, this, &MainWindow::onCommandClicked);
     connect(findChild<QPushButton *>(QStringLiteral("Command7")), &QPushButton::clicked, this,
             &MainWindow::onReopenClicked);
     // Enter in a box presses the button of its row (see eventFilter). A
@@ -269,7 +271,8 @@ void MainWindow::fillLists()
     fill(findChild<QComboBox *>(QStringLiteral("Combo4")), twoDigitRange(1, 31));
     fill(findChild<QComboBox *>(QStringLiteral("Combo5")), twoDigitRange(1, 24));
     fill(findChild<QComboBox *>(QStringLiteral("Combo6")), twoDigitRange(1, 60));
-    fill(findChild<QComboBox *>(QStringLiteral("Combo7")), weekdayNames());
+    fill(findChild<QComboBox *>(QStringLiteral("Combo7")),
+         toQStringList({weekdayNames().begin(), weekdayNames().end()}));
 }
 
 ControlValues MainWindow::controlValues() const
@@ -278,35 +281,35 @@ ControlValues MainWindow::controlValues() const
     for (const QLineEdit *edit : m_form->findChildren<QLineEdit *>()) {
         // A combo box's own line edit carries no control name.
         if (!edit->objectName().isEmpty())
-            values.texts.insert(edit->objectName(), edit->text());
+            values.texts.insert_or_assign(toU16(edit->objectName()), toU16(edit->text()));
     }
     for (const QComboBox *combo : m_form->findChildren<QComboBox *>())
-        values.texts.insert(combo->objectName(), combo->currentText());
+        values.texts.insert_or_assign(toU16(combo->objectName()), toU16(combo->currentText()));
     for (const QAbstractButton *box : m_form->findChildren<QAbstractButton *>()) {
         if (box->isCheckable() && box->isChecked())
-            values.ticked.insert(box->objectName());
+            values.ticked.insert(toU16(box->objectName()));
     }
     return values;
 }
 
 void MainWindow::onCommandClicked()
 {
-    const CommandEntry *entry = findCommandByButton(sender()->objectName());
+    const CommandEntry *entry = findCommandByButton(toU16(sender()->objectName()));
     if (!entry)
         return;
     const ControlValues controls = controlValues();
     const BuildResult result = entry->build(controls);
     if (!result.hasFrame()) {
-        m_trafficLog.inputRefused(entry->caption, result.text());
-        m_sink.show(result.text());
+        m_trafficLog.inputRefused(toQString(entry->caption), toQString(result.text()));
+        m_sink.show(toQString(result.text()));
         return;
     }
-    QStringList words = requestWords(*entry, controls);
+    QStringList words = toQStringList(requestWords(*entry, controls));
     // A clock row that shows the PC's time is saved as "now", to be the
     // time of the next controller too.
-    if (entry->code == code::Clock && words.mid(1) == clockWords(clockTextsOf(m_now())))
-        words = QStringList{entry->cliName, QStringLiteral("now")};
-    m_profiles->requestSent(m_exchange.send(result.frame().bytes()), words);
+    if (entry->code == code::Clock && words.mid(1) == toQStringList(clockWords(clockTextsOf(localTimeOf(m_now())))))
+        words = QStringList{toQString(entry->cliName), QStringLiteral("now")};
+    m_profiles->requestSent(m_exchange.send(toQByteArray(result.frame().bytes())), words);
 }
 
 void MainWindow::onReopenClicked()
@@ -361,7 +364,7 @@ void MainWindow::showAbout()
 
 void MainWindow::fillPcTime()
 {
-    const QStringList texts = clockWords(clockTextsOf(m_now()));
+    const QStringList texts = toQStringList(clockWords(clockTextsOf(localTimeOf(m_now()))));
     for (qsizetype i = 0; i < texts.size(); ++i)
         findChild<QComboBox *>(clockBoxes()[i])->setEditText(texts[i]);
 }
@@ -434,7 +437,7 @@ void MainWindow::setPortButtonsEnabled(bool enabled)
 {
     for (const CommandEntry &entry : commandTable())
         if (entry.needsOpenPort)
-            findChild<QPushButton *>(entry.button)->setEnabled(enabled);
+            findChild<QPushButton *>(toQString(entry.button))->setEnabled(enabled);
 }
 
 void MainWindow::setPortStatus(const QString &portText, const QString &state)

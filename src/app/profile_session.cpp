@@ -5,6 +5,8 @@
 #include "link/step_runner.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
+#include "qt_boundary/core_types.h"
+#include "qt_boundary/local_time.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -90,8 +92,11 @@ bool ProfileSession::save(const QString &path, QString *error) const
         *error = file.errorString();
         return false;
     }
-    const Profile profile{QFileInfo(path).completeBaseName(), recordedSteps()};
-    if (file.write(profileToJson(profile)) < 0 || !file.flush()) {
+    Profile profile{toU16(QFileInfo(path).completeBaseName()), {}};
+    for (const QStringList &words : recordedSteps())
+        profile.steps.push_back(toU16List(words));
+    const std::string json = profileToJson(profile);
+    if (file.write(json.data(), qint64(json.size())) < 0 || !file.flush()) {
         *error = file.errorString();
         return false;
     }
@@ -140,25 +145,26 @@ void ProfileSession::apply(const QString &path)
         m_sink.show(QStringLiteral("无法读取配置文件：%1").arg(file.errorString()));
         return;
     }
-    const auto profile = parseProfile(file.readAll());
-    if (const auto *problem = std::get_if<QString>(&profile)) {
-        m_sink.show(*problem);
+    const auto profile = parseProfile(file.readAll().toStdString());
+    if (const auto *problem = std::get_if<std::u16string>(&profile)) {
+        m_sink.show(toQString(*problem));
         return;
     }
-    const auto built = buildProfileSteps(std::get<Profile>(profile), m_now());
-    if (const auto *problem = std::get_if<QString>(&built)) {
-        m_sink.show(*problem);
+    const auto built = buildProfileSteps(std::get<Profile>(profile), localTimeOf(m_now()));
+    if (const auto *problem = std::get_if<std::u16string>(&built)) {
+        m_sink.show(toQString(*problem));
         return;
     }
-    const QList<ProfileStep> steps = std::get<QList<ProfileStep>>(built);
+    const std::vector<ProfileStep> &builtSteps = std::get<std::vector<ProfileStep>>(built);
+    const QList<ProfileStep> steps(builtSteps.begin(), builtSteps.end());
     if (steps.isEmpty()) {
         m_sink.show(QStringLiteral("配置文件里没有步骤"));
         return;
     }
     QStringList lines;
     for (qsizetype i = 0; i < steps.size(); ++i)
-        lines << QStringLiteral("%1. %2").arg(i + 1).arg(describeRequest(steps[i].frame.bytes()));
-    const QString name = std::get<Profile>(profile).name;
+        lines << QStringLiteral("%1. %2").arg(i + 1).arg(toQString(describeRequest(steps[i].frame.bytes())));
+    const QString name = toQString(std::get<Profile>(profile).name);
     bool keepGoing = false;
     if (!m_sink.askWithOption(QStringLiteral("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
                                   .arg(name.isEmpty() ? QFileInfo(path).fileName() : name)
@@ -176,7 +182,7 @@ void ProfileSession::run(const Run &run)
 {
     QList<QByteArray> frames;
     for (const ProfileStep &step : run.steps)
-        frames << step.frame.bytes();
+        frames << toQByteArray(step.frame.bytes());
     m_runner = std::make_unique<StepRunner>(m_exchange, frames, run.keepGoing);
     delete m_progress;
     m_progress = new QProgressDialog(m_dialogParent);
@@ -196,13 +202,13 @@ void ProfileSession::run(const Run &run)
         m_progress->setLabelText(QStringLiteral("第%1步，共%2步：%3")
                                      .arg(run.numbers[index])
                                      .arg(run.steps.size())
-                                     .arg(describeRequest(run.steps[index].frame.bytes())));
+                                     .arg(toQString(describeRequest(run.steps[index].frame.bytes()))));
     });
     connect(m_runner.get(), &StepRunner::stepFinished, this,
             [this, run, results](qsizetype index, const Exchange::Result &result) {
                 results->append(result);
                 if (result.outcome == Exchange::Outcome::Accepted)
-                    record(run.steps[index].words, result.request);
+                    record(toQStringList(run.steps[index].words), result.request);
             });
     connect(m_runner.get(), &StepRunner::done, this, [this, run, results](bool cancelled) {
         m_progress->hide();
@@ -221,7 +227,7 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const QString text = i < results.size() ? resultText(results[i])
                                                 : (cancelled ? QStringLiteral("已取消，未发送") : QStringLiteral("未发送"));
-        m_resultRows << QStringList{QString::number(run.numbers[i]), describeRequest(steps[i].frame.bytes()), text};
+        m_resultRows << QStringList{QString::number(run.numbers[i]), toQString(describeRequest(steps[i].frame.bytes())), text};
         if (i >= results.size() || results[i].outcome != Exchange::Outcome::Accepted) {
             retry.steps << steps[i];
             retry.numbers << run.numbers[i];

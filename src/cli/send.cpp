@@ -4,6 +4,7 @@
 #include "link/qt_serial_link.h"
 #include "link/step_runner.h"
 #include "link/traffic_log.h"
+#include "qt_boundary/core_types.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -30,7 +31,7 @@ int exitCodeOf(Exchange::Outcome outcome)
 // traffic on stderr.
 struct Session {
     Session(const QString &portText, const Invocation &inv, QTextStream &err, bool tagLines)
-        : port(portText), exchange(link, inv.timings)
+        : port(portText), exchange(link, timingsOf(inv))
     {
         if (!inv.trace)
             return;
@@ -72,7 +73,7 @@ struct Session {
 
 int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream &out, QTextStream &err)
 {
-    Session session(inv.ports.first(), inv, err, false);
+    Session session(toQString(inv.ports.front()), inv, err, false);
     if (!session.open(err))
         return PortUnusable;
     QEventLoop loop;
@@ -92,18 +93,18 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
         code = PortUnusable;
         loop.quit();
     });
-    session.exchange.send(frame.bytes());
+    session.exchange.send(toQByteArray(frame.bytes()));
     // The exchange always finishes: by a reply, the time-out or a failed write.
     if (session.exchange.awaitingReply())
         loop.exec();
     return code;
 }
 
-int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTextStream &out, QTextStream &err)
+int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps, QTextStream &out, QTextStream &err)
 {
     QList<QByteArray> frames;
     for (const ProfileStep &step : steps)
-        frames << step.frame.bytes();
+        frames << toQByteArray(step.frame.bytes());
     const bool several = inv.ports.size() > 1;
 
     struct Run {
@@ -116,7 +117,7 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
         qsizetype unanswered = 0;  // no response, or no verdict
         bool done = false;
     };
-    std::vector<Run> runs(size_t(inv.ports.size()));
+    std::vector<Run> runs(inv.ports.size());
     QEventLoop loop;
     auto finishIfAllDone = [&] {
         if (std::all_of(runs.cbegin(), runs.cend(), [](const Run &r) { return r.done; }))
@@ -124,7 +125,7 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
     };
     for (size_t p = 0; p < runs.size(); ++p) {
         Run &run = runs[p];
-        run.session = std::make_unique<Session>(inv.ports[qsizetype(p)], inv, err, several);
+        run.session = std::make_unique<Session>(toQString(inv.ports[p]), inv, err, several);
         if (!run.session->open(err)) {
             run.code = PortUnusable;
             run.done = true;
@@ -138,7 +139,7 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
                              out << QStringLiteral("%1  第%2步  %3  %4  %5 ms")
                                         .arg(port)
                                         .arg(index + 1)
-                                        .arg(steps[index].words.join(u' '), verdictText(result))
+                                        .arg(toQStringList(steps[size_t(index)].words).join(u' '), verdictText(result))
                                         .arg(result.roundTrip.count())
                                     << Qt::endl;
                              r.code = worseExitCode(r.code, exitCodeOf(result.outcome));
@@ -171,7 +172,8 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
         loop.exec();
 
     int code = Accepted;
-    out << QStringLiteral("汇总（%1步）：").arg(steps.size()) << Qt::endl;
+    const auto stepCount = qsizetype(steps.size());
+    out << QStringLiteral("汇总（%1步）：").arg(stepCount) << Qt::endl;
     for (const Run &run : runs) {
         const QString port = portDisplayName(run.session->port);
         if (!run.runner) {
@@ -182,7 +184,7 @@ int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTex
                        .arg(run.accepted)
                        .arg(run.refused)
                        .arg(run.unanswered)
-                       .arg(steps.size() - run.accepted - run.refused - run.unanswered)
+                       .arg(stepCount - run.accepted - run.refused - run.unanswered)
                        .arg(run.clock.elapsed())
                 << Qt::endl;
         }

@@ -13,6 +13,6 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
 // Applies the steps to every port of the invocation at the same time, one
 // exchange per port. Prints a line per step and a summary per port on `out`;
 // returns the worst exit code over all ports.
-int applyOverSerial(const Invocation &inv, const QList<ProfileStep> &steps, QTextStream &out, QTextStream &err);
+int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps, QTextStream &out, QTextStream &err);
 
 }  // namespace smscfg::cli

@@ -1,15 +1,18 @@
 #include "commands/build_result.h"
 
+#include "commands/command_texts.h"
+#include "protocol/text.h"
+
 namespace smscfg {
 
-QString numberRangeRefusal(const QString &boxName, int low, int high)
+std::u16string numberRangeRefusal(std::u16string_view boxName, int low, int high)
 {
-    return QStringLiteral("%1必须是%2到%3之间的数字").arg(boxName).arg(low).arg(high);
+    return commandText(CommandText::NumberRange, {boxName, text::number(low), text::number(high)});
 }
 
-QString hexPairsRefusal(const QString &boxName)
+std::u16string hexPairsRefusal(std::u16string_view boxName)
 {
-    return QStringLiteral("%1必须是成对的16进制数字（0-9、A-F），两个数字一个字节").arg(boxName);
+    return commandText(CommandText::HexPairs, {boxName});
 }
 
 }  // namespace smscfg

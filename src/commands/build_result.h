@@ -2,8 +2,9 @@
 
 #include "protocol/frame.h"
 
-#include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace smscfg {
 
@@ -15,29 +16,29 @@ public:
     enum class Kind { Frame, Message, Refusal };
 
     static BuildResult ofFrame(CommandFrame frame) { return BuildResult(Kind::Frame, std::move(frame), {}); }
-    static BuildResult message(const QString &text) { return BuildResult(Kind::Message, std::nullopt, text); }
-    static BuildResult refusal(const QString &text) { return BuildResult(Kind::Refusal, std::nullopt, text); }
+    static BuildResult message(std::u16string text) { return BuildResult(Kind::Message, std::nullopt, std::move(text)); }
+    static BuildResult refusal(std::u16string text) { return BuildResult(Kind::Refusal, std::nullopt, std::move(text)); }
 
     Kind kind() const { return m_kind; }
     bool hasFrame() const { return m_frame.has_value(); }
     // Precondition: hasFrame().
     const CommandFrame &frame() const { return *m_frame; }
     // The message or refusal text; empty with a frame.
-    const QString &text() const { return m_text; }
+    const std::u16string &text() const { return m_text; }
 
 private:
-    BuildResult(Kind kind, std::optional<CommandFrame> frame, QString text)
+    BuildResult(Kind kind, std::optional<CommandFrame> frame, std::u16string text)
         : m_kind(kind), m_frame(std::move(frame)), m_text(std::move(text)) {}
 
     Kind m_kind;
     std::optional<CommandFrame> m_frame;
-    QString m_text;
+    std::u16string m_text;
 };
 
 // Refusal text for a box that must hold a decimal number in [low, high].
-QString numberRangeRefusal(const QString &boxName, int low, int high);
+std::u16string numberRangeRefusal(std::u16string_view boxName, int low, int high);
 
 // Refusal text for a box that must hold whole pairs of hex digits.
-QString hexPairsRefusal(const QString &boxName);
+std::u16string hexPairsRefusal(std::u16string_view boxName);
 
 }  // namespace smscfg

@@ -1,72 +1,78 @@
 #include "commands/clock_request.h"
 
+#include "commands/command_texts.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
+
+#include <algorithm>
 
 namespace smscfg {
 namespace {
 
 struct ClockField {
-    const QString ClockTexts::*text;
-    const char16_t *name;
+    const std::u16string ClockTexts::*text;
+    CommandText name;
 };
 
 const ClockField clockFields[wire::ClockFieldCount] = {
-    {&ClockTexts::year, u"年"}, {&ClockTexts::month, u"月"}, {&ClockTexts::day, u"日"},
-    {&ClockTexts::hour, u"时"}, {&ClockTexts::minute, u"分"},
+    {&ClockTexts::year, CommandText::ClockYear},   {&ClockTexts::month, CommandText::ClockMonth},
+    {&ClockTexts::day, CommandText::ClockDay},     {&ClockTexts::hour, CommandText::ClockHour},
+    {&ClockTexts::minute, CommandText::ClockMinute},
 };
 
-bool isDigit(QChar c)
+bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
+std::u16string twoDigits(int value)
+{
+    return {char16_t(u'0' + value / 10 % 10), char16_t(u'0' + value % 10)};
+}
+
 // The weekday code 1..7 of a name; "星期日" is taken as "星期天". 0 for any
 // other text.
-int weekdayCode(const QString &name)
+int weekdayCode(std::u16string_view name)
 {
     if (name == u"星期日")
         return 7;
-    return int(weekdayNames().indexOf(name)) + 1;
+    const auto &names = weekdayNames();
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? 0 : int(found - names.begin()) + 1;
 }
 
 }  // namespace
 
-ClockTexts clockTextsOf(const QDateTime &moment)
+ClockTexts clockTextsOf(const LocalTime &moment)
 {
-    auto two = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    return {two(date.year() % 100), two(date.month()), two(date.day()), two(time.hour()), two(time.minute()),
-            weekdayNames().at(date.dayOfWeek() - 1)};
+    return {twoDigits(moment.year % 100), twoDigits(moment.month), twoDigits(moment.day), twoDigits(moment.hour),
+            twoDigits(moment.minute), weekdayNames()[std::size_t(moment.weekday - 1)]};
 }
 
-QStringList clockWords(const ClockTexts &texts)
+std::vector<std::u16string> clockWords(const ClockTexts &texts)
 {
     return {texts.year, texts.month, texts.day, texts.hour, texts.minute, texts.weekday};
 }
 
 BuildResult buildClock(const ClockTexts &texts)
 {
-    QByteArray payload;
-    for (int i = 0; i < wire::ClockFieldCount; ++i) {
+    Bytes payload;
+    for (std::size_t i = 0; i < std::size_t(wire::ClockFieldCount); ++i) {
         const ClockField &field = clockFields[i];
         const wire::ClockRange range = wire::ClockFieldRanges[i];
-        const QString &text = texts.*field.text;
-        const bool twoDigits = text.size() == 2 && isDigit(text[0]) && isDigit(text[1]);
-        const int value = twoDigits ? (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0') : -1;
+        const std::u16string &text = texts.*field.text;
+        const bool digits = text.size() == 2 && isDigit(text[0]) && isDigit(text[1]);
+        const int value = digits ? (text[0] - u'0') * 10 + (text[1] - u'0') : -1;
         if (value < range.low || value > range.high)
-            return BuildResult::refusal(QStringLiteral("%1必须是%2到%3之间的两位数字")
-                                            .arg(QString::fromUtf16(field.name))
-                                            .arg(range.low, 2, 10, QLatin1Char('0'))
-                                            .arg(range.high, 2, 10, QLatin1Char('0')));
+            return BuildResult::refusal(commandText(CommandText::ClockField,
+                                                    {commandText(field.name), twoDigits(range.low), twoDigits(range.high)}));
         // The two digits become the byte's two nibbles: "26" is 0x26.
-        payload += char((value / 10) << 4 | value % 10);
+        payload.push_back(std::uint8_t((value / 10) << 4 | value % 10));
     }
     const int weekday = weekdayCode(texts.weekday);
     if (weekday == 0)
-        return BuildResult::refusal(QStringLiteral("星期必须是星期一到星期天之一"));
-    payload += char(weekday);
+        return BuildResult::refusal(commandText(CommandText::ClockWeekday));
+    payload.push_back(std::uint8_t(weekday));
     return BuildResult::ofFrame(*CommandFrame::build(code::Clock, payload));
 }
 

@@ -5,6 +5,7 @@
 #include "commands/probe_requests.h"
 #include "commands/setup_requests.h"
 #include "commands/sms_requests.h"
+#include "protocol/text.h"
 #include "protocol/wire.h"
 
 namespace smscfg {
@@ -25,101 +26,101 @@ PhoneTicks phoneTicksOf(const ControlValues &v)
 
 BuildResult alarmLimit(AlarmLimit limit, const ControlValues &v)
 {
-    return buildAlarmLimit(limit, v.text(QStringLiteral("Text13")), v.text(QStringLiteral("Text14")),
-                           v.isTicked(LowLevelButton), v.isTicked(HighLevelButton));
+    return buildAlarmLimit(limit, v.text(u"Text13"), v.text(u"Text14"), v.isTicked(LowLevelButton),
+                           v.isTicked(HighLevelButton));
 }
 
-QString t(const ControlValues &v, const char *name)
+std::u16string t(const ControlValues &v, std::u16string_view name)
 {
-    return v.text(QLatin1String(name));
+    return v.text(name);
 }
 
 }  // namespace
 
-QString phoneCheckName(int phone)
+std::u16string phoneCheckName(int phone)
 {
-    return QStringLiteral("Check2_%1").arg(phone - 1);
+    return u"Check2_" + text::number(phone - 1);
 }
 
-QStringList CommandEntry::textControls() const
+std::vector<std::u16string> CommandEntry::textControls() const
 {
-    QStringList controls;
+    std::vector<std::u16string> controls;
     for (const CommandArgument &argument : arguments)
-        controls << argument.control;
+        controls.push_back(argument.control);
     return controls;
 }
 
 const std::vector<CommandEntry> &commandTable()
 {
     using enum CliOption;
-    const CommandArgument device{"Text13", "DEVICE"};
-    const CommandArgument probe{"Text14", "PROBE"};
+    const CommandArgument device{u"Text13", u"DEVICE"};
+    const CommandArgument probe{u"Text14", u"PROBE"};
     static const std::vector<CommandEntry> table = {
-        {code::Initialise, "Command2", "初始化", true, "init", {}, int(None), {},
-         "tell the controller to initialise itself",
+        {code::Initialise, u"Command2", u"初始化", true, u"init", {}, int(None), {},
+         u"tell the controller to initialise itself",
          [](const ControlValues &) { return buildInitialise(); }},
-        {code::DeviceCount, "Command3", "设置设备总数", true, "device-count", {{"Text3", "COUNT"}}, int(None), "12",
-         "COUNT: number of devices, 0..255",
-         [](const ControlValues &v) { return buildDeviceCount(t(v, "Text3")); }},
-        {code::AddressList, "Command4", "设置地址", true, "addresses", {{"Text2", "ADDRESSES"}}, int(None), "010203",
-         "ADDRESSES: device addresses as hex digit pairs, no spaces",
-         [](const ControlValues &v) { return buildAddressList(t(v, "Text2")); }},
-        {code::PortCountList, "Command5", "设置端口数", true, "port-counts", {{"Text4", "PORT-COUNTS"}}, int(None),
-         "0408", "PORT-COUNTS: port counts as hex digit pairs, no spaces",
-         [](const ControlValues &v) { return buildPortCountList(t(v, "Text4")); }},
-        {code::DeviceDescription, "Command6", "设置设备描述", true, "device-desc",
-         {{"Text1", "ADDRESS"}, {"Text5", "TEXT"}, {"Text9", "CONTENT"}}, int(CodePage), "1 温度 01 --codepage",
-         "ADDRESS 0..255, TEXT at most 8 characters, CONTENT hex digit pairs;\n"
-         "--codepage sends code page 936 instead of UTF-16",
+        {code::DeviceCount, u"Command3", u"设置设备总数", true, u"device-count", {{u"Text3", u"COUNT"}}, int(None), u"12",
+         u"COUNT: number of devices, 0..255",
+         [](const ControlValues &v) { return buildDeviceCount(t(v, u"Text3")); }},
+        {code::AddressList, u"Command4", u"设置地址", true, u"addresses", {{u"Text2", u"ADDRESSES"}}, int(None), u"010203",
+         u"ADDRESSES: device addresses as hex digit pairs, no spaces",
+         [](const ControlValues &v) { return buildAddressList(t(v, u"Text2")); }},
+        {code::PortCountList, u"Command5", u"设置端口数", true, u"port-counts", {{u"Text4", u"PORT-COUNTS"}}, int(None),
+         u"0408", u"PORT-COUNTS: port counts as hex digit pairs, no spaces",
+         [](const ControlValues &v) { return buildPortCountList(t(v, u"Text4")); }},
+        {code::DeviceDescription, u"Command6", u"设置设备描述", true, u"device-desc",
+         {{u"Text1", u"ADDRESS"}, {u"Text5", u"TEXT"}, {u"Text9", u"CONTENT"}}, int(CodePage), u"1 温度 01 --codepage",
+         u"ADDRESS 0..255, TEXT at most 8 characters, CONTENT hex digit pairs;\n"
+         u"--codepage sends code page 936 instead of UTF-16",
          [](const ControlValues &v) {
-             return buildDeviceDescription(t(v, "Text1"), t(v, "Text5"), t(v, "Text9"), encodingOf(v));
+             return buildDeviceDescription(t(v, u"Text1"), t(v, u"Text5"), t(v, u"Text9"), encodingOf(v));
          }},
-        {code::PortDescription, "Command1", "端口描述设置", true, "port-desc",
-         {{"Text6", "ADDRESS"}, {"Text7", "PORT"}, {"Text8", "TEXT"}}, int(CodePage), "1 2 AB12",
-         "ADDRESS and PORT 0..255, TEXT at most 5 characters; --codepage as above",
+        {code::PortDescription, u"Command1", u"端口描述设置", true, u"port-desc",
+         {{u"Text6", u"ADDRESS"}, {u"Text7", u"PORT"}, {u"Text8", u"TEXT"}}, int(CodePage), u"1 2 AB12",
+         u"ADDRESS and PORT 0..255, TEXT at most 5 characters; --codepage as above",
          [](const ControlValues &v) {
-             return buildPortDescription(t(v, "Text6"), t(v, "Text7"), t(v, "Text8"), encodingOf(v));
+             return buildPortDescription(t(v, u"Text6"), t(v, u"Text7"), t(v, u"Text8"), encodingOf(v));
          }},
-        {code::SmsCentre, "Command8", "设置短信中心号码", false, "centre", {{"Text10", "NUMBER"}}, int(None),
-         "13800138000", "NUMBER: the SMS centre's phone number, at most 11 characters",
-         [](const ControlValues &v) { return buildSmsCentre(t(v, "Text10")); }},
-        {code::RecipientPhone, "Command9", "设置短信接收电话号码", false, "phone",
-         {{"Text11", "SLOT"}, {"Text12", "NUMBER"}}, int(None), "3 13912345678",
-         "SLOT 0..16 (the phones are 1..16), NUMBER at most 11 characters",
-         [](const ControlValues &v) { return buildRecipientPhone(t(v, "Text11"), t(v, "Text12")); }},
-        {code::DeviceSwitches, "Command10", "设置轮巡设备短信发送开关", false, "device-switches", {device},
-         int(Phones), "1 --phones 1,16",
-         "DEVICE: polling number 0..255; --phones: the phones (1..16) that get its messages",
-         [](const ControlValues &v) { return buildDeviceSwitches(t(v, "Text13"), phoneTicksOf(v)); }},
-        {code::ProbeSwitches, "Command11", "设置探头短信发送开关", false, "probe-switches", {device, probe},
-         int(Phones), "1 2 --phones 1,2,3", "DEVICE and PROBE 0..255; --phones as above",
+        {code::SmsCentre, u"Command8", u"设置短信中心号码", false, u"centre", {{u"Text10", u"NUMBER"}}, int(None),
+         u"13800138000", u"NUMBER: the SMS centre's phone number, at most 11 characters",
+         [](const ControlValues &v) { return buildSmsCentre(t(v, u"Text10")); }},
+        {code::RecipientPhone, u"Command9", u"设置短信接收电话号码", false, u"phone",
+         {{u"Text11", u"SLOT"}, {u"Text12", u"NUMBER"}}, int(None), u"3 13912345678",
+         u"SLOT 0..16 (the phones are 1..16), NUMBER at most 11 characters",
+         [](const ControlValues &v) { return buildRecipientPhone(t(v, u"Text11"), t(v, u"Text12")); }},
+        {code::DeviceSwitches, u"Command10", u"设置轮巡设备短信发送开关", false, u"device-switches", {device},
+         int(Phones), u"1 --phones 1,16",
+         u"DEVICE: polling number 0..255; --phones: the phones (1..16) that get its messages",
+         [](const ControlValues &v) { return buildDeviceSwitches(t(v, u"Text13"), phoneTicksOf(v)); }},
+        {code::ProbeSwitches, u"Command11", u"设置探头短信发送开关", false, u"probe-switches", {device, probe},
+         int(Phones), u"1 2 --phones 1,2,3", u"DEVICE and PROBE 0..255; --phones as above",
          [](const ControlValues &v) {
-             return buildProbeSwitches(t(v, "Text13"), t(v, "Text14"), phoneTicksOf(v));
+             return buildProbeSwitches(t(v, u"Text13"), t(v, u"Text14"), phoneTicksOf(v));
          }},
-        {code::ProbeType, "Command12", "设置探头类型", false, "probe-type", {device, probe}, int(NoSwitch), "1 2",
-         "declare the probe a switch input; --no-switch as if 开关量 were cleared",
+        {code::ProbeType, u"Command12", u"设置探头类型", false, u"probe-type", {device, probe}, int(NoSwitch), u"1 2",
+         u"declare the probe a switch input; --no-switch as if 开关量 were cleared",
          [](const ControlValues &v) {
-             return buildProbeType(t(v, "Text13"), t(v, "Text14"), v.isTicked(SwitchBox));
+             return buildProbeType(t(v, u"Text13"), t(v, u"Text14"), v.isTicked(SwitchBox));
          }},
-        {code::AlarmUpperLimit, "Command13", "设置探头告警上限", false, "upper-limit", {device, probe}, int(Level),
-         "1 2 high", "LEVEL: high (高电平), low (低电平) or none (无); the Chinese words work too",
+        {code::AlarmUpperLimit, u"Command13", u"设置探头告警上限", false, u"upper-limit", {device, probe}, int(Level),
+         u"1 2 high", u"LEVEL: high (高电平), low (低电平) or none (无); the Chinese words work too",
          [](const ControlValues &v) { return alarmLimit(AlarmLimit::Upper, v); }},
-        {code::AlarmLowerLimit, "Command14", "设置探头告警下限", false, "lower-limit", {device, probe}, int(Level),
-         "1 2 low", "as upper-limit; the window keeps this button hidden",
+        {code::AlarmLowerLimit, u"Command14", u"设置探头告警下限", false, u"lower-limit", {device, probe}, int(Level),
+         u"1 2 low", u"as upper-limit; the window keeps this button hidden",
          [](const ControlValues &v) { return alarmLimit(AlarmLimit::Lower, v); }},
-        {code::Clock, "Command15", "设置设备时间", false, "clock",
-         {{"Combo2", "YEAR"}, {"Combo3", "MONTH"}, {"Combo4", "DAY"}, {"Combo5", "HOUR"}, {"Combo6", "MINUTE"},
-          {"Combo7", "WEEKDAY"}},
-         int(None), "26 12 05 23 42 星期六", "two digits each, then the weekday name (星期一..星期天)",
+        {code::Clock, u"Command15", u"设置设备时间", false, u"clock",
+         {{u"Combo2", u"YEAR"}, {u"Combo3", u"MONTH"}, {u"Combo4", u"DAY"}, {u"Combo5", u"HOUR"}, {u"Combo6", u"MINUTE"},
+          {u"Combo7", u"WEEKDAY"}},
+         int(None), u"26 12 05 23 42 星期六", u"two digits each, then the weekday name (星期一..星期天)",
          [](const ControlValues &v) {
-             return buildClock({t(v, "Combo2"), t(v, "Combo3"), t(v, "Combo4"), t(v, "Combo5"), t(v, "Combo6"),
-                                t(v, "Combo7")});
+             return buildClock({t(v, u"Combo2"), t(v, u"Combo3"), t(v, u"Combo4"), t(v, u"Combo5"), t(v, u"Combo6"),
+                                t(v, u"Combo7")});
          }},
     };
     return table;
 }
 
-const CommandEntry *findCommandByCliName(const QString &name)
+const CommandEntry *findCommandByCliName(std::u16string_view name)
 {
     for (const CommandEntry &entry : commandTable())
         if (entry.cliName == name)
@@ -127,7 +128,7 @@ const CommandEntry *findCommandByCliName(const QString &name)
     return nullptr;
 }
 
-const CommandEntry *findCommandByButton(const QString &button)
+const CommandEntry *findCommandByButton(std::u16string_view button)
 {
     for (const CommandEntry &entry : commandTable())
         if (entry.button == button)

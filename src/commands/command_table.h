@@ -2,10 +2,10 @@
 
 #include "commands/build_result.h"
 
-#include <QHash>
-#include <QList>
-#include <QSet>
-#include <QStringList>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace smscfg {
@@ -14,21 +14,25 @@ namespace smscfg {
 // combo boxes ("Text13", "Combo2"), and the names of the ticked check boxes
 // and selected option buttons ("Check1", "Check2_0", "Option1_1").
 struct ControlValues {
-    QHash<QString, QString> texts;
-    QSet<QString> ticked;
+    std::map<std::u16string, std::u16string, std::less<>> texts;
+    std::set<std::u16string, std::less<>> ticked;
 
-    QString text(const QString &name) const { return texts.value(name); }
-    bool isTicked(const QString &name) const { return ticked.contains(name); }
+    std::u16string text(std::u16string_view name) const
+    {
+        const auto found = texts.find(name);
+        return found == texts.end() ? std::u16string() : found->second;
+    }
+    bool isTicked(std::u16string_view name) const { return ticked.find(name) != ticked.end(); }
 };
 
 // Name of the check box for phone n (1..16): "Check2_0" .. "Check2_15".
-QString phoneCheckName(int phone);
+std::u16string phoneCheckName(int phone);
 
 // The options that several requests read.
-inline const QString UnicodeBox = QStringLiteral("Check1");  // descriptions in UTF-16
-inline const QString SwitchBox = QStringLiteral("Check3");   // probe type: switch input
-inline const QString LowLevelButton = QStringLiteral("Option1_0");
-inline const QString HighLevelButton = QStringLiteral("Option1_1");
+inline constexpr std::u16string_view UnicodeBox = u"Check1";  // descriptions in UTF-16
+inline constexpr std::u16string_view SwitchBox = u"Check3";   // probe type: switch input
+inline constexpr std::u16string_view LowLevelButton = u"Option1_0";
+inline constexpr std::u16string_view HighLevelButton = u"Option1_1";
 
 // What the command-line companion accepts besides the texts.
 enum class CliOption {
@@ -42,33 +46,33 @@ enum class CliOption {
 // One text a command reads: the control it comes from in the window and the
 // argument that carries it on the command line.
 struct CommandArgument {
-    QString control;  // "Text13"
-    QString name;     // "DEVICE"
+    std::u16string control;  // "Text13"
+    std::u16string name;     // "DEVICE"
 };
 
 // One command button: what it sends, which controls it reads, and how the
 // window and the command line present it.
 struct CommandEntry {
-    quint8 code;
-    QString button;         // objectName of the button, "Command2"
-    QString caption;        // its caption, "初始化"
-    bool needsOpenPort;     // disabled while no port is open
-    QString cliName;        // the command-line name, "init"
-    QList<CommandArgument> arguments;  // the texts it reads, in command-line order
-    int cliOptions;         // CliOption flags
-    QString example;        // arguments after the name, for --help
-    QString note;           // what the arguments mean, for --help
+    std::uint8_t code;
+    std::u16string button;   // objectName of the button, "Command2"
+    std::u16string caption;  // its caption, "初始化"
+    bool needsOpenPort;      // disabled while no port is open
+    std::u16string cliName;  // the command-line name, "init"
+    std::vector<CommandArgument> arguments;  // the texts it reads, in command-line order
+    int cliOptions;          // CliOption flags
+    std::u16string example;  // arguments after the name, for --help
+    std::u16string note;     // what the arguments mean, for --help
     BuildResult (*build)(const ControlValues &);
 
     bool hasOption(CliOption option) const { return (cliOptions & int(option)) != 0; }
     // The controls whose texts it reads, in command-line order.
-    QStringList textControls() const;
+    std::vector<std::u16string> textControls() const;
 };
 
 // The fourteen requests, in command-code order.
 const std::vector<CommandEntry> &commandTable();
 
-const CommandEntry *findCommandByCliName(const QString &name);
-const CommandEntry *findCommandByButton(const QString &button);
+const CommandEntry *findCommandByCliName(std::u16string_view name);
+const CommandEntry *findCommandByButton(std::u16string_view button);
 
 }  // namespace smscfg

@@ -1,57 +1,59 @@
 #include "commands/description_requests.h"
 
+#include "commands/command_texts.h"
 #include "protocol/decimal_text.h"
 #include "protocol/hex_text.h"
+#include "protocol/text.h"
 
 namespace smscfg {
 
-BuildResult buildDeviceDescription(const QString &address, const QString &description, const QString &content,
-                                   TextEncoding encoding)
+using T = CommandText;
+
+BuildResult buildDeviceDescription(std::u16string_view address, std::u16string_view description,
+                                   std::u16string_view content, TextEncoding encoding)
 {
-    if (address.isEmpty() || description.isEmpty() || content.isEmpty())
-        return BuildResult::message(QStringLiteral("地址或内容或描述"));
-    if (description.size() > wire::DeviceDescriptionMaxChars)
-        return BuildResult::message(QStringLiteral("描述的文字超过8个汉字"));
+    if (address.empty() || description.empty() || content.empty())
+        return BuildResult::message(commandText(T::MissingDeviceDescription));
+    if (description.size() > std::size_t(wire::DeviceDescriptionMaxChars))
+        return BuildResult::message(commandText(T::DeviceDescriptionTooLong));
 
-    const std::optional<QByteArray> contentBytes = hexListToBytes(content);
+    const std::optional<Bytes> contentBytes = hexListToBytes(content);
     if (!contentBytes)
-        return BuildResult::refusal(hexPairsRefusal(QStringLiteral("内容")));
-    if (contentBytes->isEmpty())
-        return BuildResult::refusal(QStringLiteral("内容至少要有一个字节（两个16进制数字）"));
-    if (contentBytes->size() > wire::DeviceContentMaxBytes)
-        return BuildResult::refusal(QStringLiteral("内容最多%1个字节（%2个16进制数字）")
-                                        .arg(wire::DeviceContentMaxBytes)
-                                        .arg(2 * wire::DeviceContentMaxBytes));
-    const std::optional<quint8> addressByte = decimalTextToByte(address);
+        return BuildResult::refusal(hexPairsRefusal(commandText(T::BoxContent)));
+    if (contentBytes->empty())
+        return BuildResult::refusal(commandText(T::ContentEmpty));
+    if (contentBytes->size() > std::size_t(wire::DeviceContentMaxBytes))
+        return BuildResult::refusal(commandText(T::ContentTooLong, {text::number(wire::DeviceContentMaxBytes),
+                                                                    text::number(2 * wire::DeviceContentMaxBytes)}));
+    const std::optional<std::uint8_t> addressByte = decimalTextToByte(address);
     if (!addressByte)
-        return BuildResult::refusal(numberRangeRefusal(QStringLiteral("设备描述的地址"), 0, 255));
+        return BuildResult::refusal(numberRangeRefusal(commandText(T::BoxDeviceDescriptionAddress), 0, 255));
 
-    QByteArray payload(1, char(*addressByte));
-    payload += descriptionField(description, wire::DeviceDescriptionWidth, encoding);
-    payload += *contentBytes;
+    Bytes payload{*addressByte};
+    const Bytes field = descriptionField(description, wire::DeviceDescriptionWidth, encoding);
+    payload.insert(payload.end(), field.begin(), field.end());
+    payload.insert(payload.end(), contentBytes->begin(), contentBytes->end());
     return BuildResult::ofFrame(*CommandFrame::build(code::DeviceDescription, payload));
 }
 
-BuildResult buildPortDescription(const QString &address, const QString &port, const QString &description,
-                                 TextEncoding encoding)
+BuildResult buildPortDescription(std::u16string_view address, std::u16string_view port,
+                                 std::u16string_view description, TextEncoding encoding)
 {
-    if (address.isEmpty() || port.isEmpty() || description.isEmpty())
-        return BuildResult::message(QStringLiteral("地址或端口或描述"));
-    if (trimSpaces(description).size() > wire::PortDescriptionMaxChars)
-        return BuildResult::message(QStringLiteral("描述的文字超过5个汉字"));
+    if (address.empty() || port.empty() || description.empty())
+        return BuildResult::message(commandText(T::MissingPortDescription));
+    if (trimSpaces(description).size() > std::size_t(wire::PortDescriptionMaxChars))
+        return BuildResult::message(commandText(T::PortDescriptionTooLong));
 
-    const std::optional<quint8> addressByte = decimalTextToByte(address);
+    const std::optional<std::uint8_t> addressByte = decimalTextToByte(address);
     if (!addressByte)
-        return BuildResult::refusal(numberRangeRefusal(QStringLiteral("端口描述的地址"), 0, 255));
-    const std::optional<quint8> portByte = decimalTextToByte(port);
+        return BuildResult::refusal(numberRangeRefusal(commandText(T::BoxPortDescriptionAddress), 0, 255));
+    const std::optional<std::uint8_t> portByte = decimalTextToByte(port);
     if (!portByte)
-        return BuildResult::refusal(numberRangeRefusal(QStringLiteral("端口"), 0, 255));
+        return BuildResult::refusal(numberRangeRefusal(commandText(T::BoxPort), 0, 255));
 
-    QByteArray payload;
-    payload += char(*addressByte);
-    payload += char(*portByte);
-    payload += char(wire::PortDescriptionMarker);
-    payload += descriptionField(description, wire::PortDescriptionWidth, encoding);
+    Bytes payload{*addressByte, *portByte, wire::PortDescriptionMarker};
+    const Bytes field = descriptionField(description, wire::PortDescriptionWidth, encoding);
+    payload.insert(payload.end(), field.begin(), field.end());
     return BuildResult::ofFrame(*CommandFrame::build(code::PortDescription, payload));
 }
 

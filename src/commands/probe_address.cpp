@@ -1,32 +1,35 @@
 #include "commands/probe_address.h"
 
 #include "commands/build_result.h"
+#include "commands/command_texts.h"
 #include "protocol/decimal_text.h"
 
 namespace smscfg {
 
-std::variant<QByteArray, QString> readPollingNumber(const QString &pollingNumber)
+std::variant<Bytes, std::u16string> readPollingNumber(std::u16string_view pollingNumber)
 {
-    const std::optional<quint8> device = decimalTextToByte(pollingNumber);
+    const std::optional<std::uint8_t> device = decimalTextToByte(pollingNumber);
     if (!device)
-        return numberRangeRefusal(QStringLiteral("设备轮训号"), 0, 255);
-    return QByteArray(1, char(*device));
+        return numberRangeRefusal(commandText(CommandText::BoxPollingNumber), 0, 255);
+    return Bytes{*device};
 }
 
-std::variant<QByteArray, QString> readProbeAddress(const QString &pollingNumber, const QString &probeNumber)
+std::variant<Bytes, std::u16string> readProbeAddress(std::u16string_view pollingNumber, std::u16string_view probeNumber)
 {
     auto device = readPollingNumber(pollingNumber);
-    if (std::holds_alternative<QString>(device))
+    if (std::holds_alternative<std::u16string>(device))
         return device;
-    const std::optional<quint8> probe = decimalTextToByte(probeNumber);
+    const std::optional<std::uint8_t> probe = decimalTextToByte(probeNumber);
     if (!probe)
-        return numberRangeRefusal(QStringLiteral("探头号"), 0, 255);
-    return std::get<QByteArray>(device) + char(*probe);
+        return numberRangeRefusal(commandText(CommandText::BoxProbeNumber), 0, 255);
+    Bytes address = std::get<Bytes>(device);
+    address.push_back(*probe);
+    return address;
 }
 
-QString probeAddressMissingMessage()
+std::u16string probeAddressMissingMessage()
 {
-    return QStringLiteral("请输入设备轮训号或探头号");
+    return commandText(CommandText::MissingProbeAddress);
 }
 
 }  // namespace smscfg

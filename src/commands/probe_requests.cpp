@@ -1,37 +1,40 @@
 #include "commands/probe_requests.h"
 
+#include "commands/command_texts.h"
 #include "commands/probe_address.h"
 #include "protocol/wire.h"
 
 namespace smscfg {
 
-BuildResult buildProbeType(const QString &pollingNumber, const QString &probeNumber, bool switchInput)
+BuildResult buildProbeType(std::u16string_view pollingNumber, std::u16string_view probeNumber, bool switchInput)
 {
-    if (pollingNumber.isEmpty() || probeNumber.isEmpty())
+    if (pollingNumber.empty() || probeNumber.empty())
         return BuildResult::message(probeAddressMissingMessage());
     auto address = readProbeAddress(pollingNumber, probeNumber);
-    if (auto *refusal = std::get_if<QString>(&address))
+    if (auto *refusal = std::get_if<std::u16string>(&address))
         return BuildResult::refusal(*refusal);
     if (!switchInput)
-        return BuildResult::message(QStringLiteral("请选择开关量"));
-    const QByteArray payload = std::get<QByteArray>(address) + char(wire::SwitchInputProbeType);
+        return BuildResult::message(commandText(CommandText::ChooseSwitchInput));
+    Bytes payload = std::get<Bytes>(address);
+    payload.push_back(wire::SwitchInputProbeType);
     return BuildResult::ofFrame(*CommandFrame::build(code::ProbeType, payload));
 }
 
-BuildResult buildAlarmLimit(AlarmLimit limit, const QString &pollingNumber, const QString &probeNumber,
+BuildResult buildAlarmLimit(AlarmLimit limit, std::u16string_view pollingNumber, std::u16string_view probeNumber,
                             bool lowLevel, bool highLevel)
 {
-    if (pollingNumber.isEmpty() || probeNumber.isEmpty())
+    if (pollingNumber.empty() || probeNumber.empty())
         return BuildResult::message(probeAddressMissingMessage());
     if (!lowLevel && !highLevel)
-        return BuildResult::message(QStringLiteral("请选择高低电平"));
+        return BuildResult::message(commandText(CommandText::ChooseLevel));
     auto address = readProbeAddress(pollingNumber, probeNumber);
-    if (auto *refusal = std::get_if<QString>(&address))
+    if (auto *refusal = std::get_if<std::u16string>(&address))
         return BuildResult::refusal(*refusal);
     // Should both ever be reported selected, the high level wins.
-    const quint8 level = highLevel ? wire::HighLevel : wire::LowLevel;
-    const QByteArray payload = std::get<QByteArray>(address) + char(level) + QByteArray(3, '\0');
-    const quint8 code = limit == AlarmLimit::Upper ? code::AlarmUpperLimit : code::AlarmLowerLimit;
+    Bytes payload = std::get<Bytes>(address);
+    payload.push_back(highLevel ? wire::HighLevel : wire::LowLevel);
+    payload.insert(payload.end(), 3, 0);
+    const std::uint8_t code = limit == AlarmLimit::Upper ? code::AlarmUpperLimit : code::AlarmLowerLimit;
     return BuildResult::ofFrame(*CommandFrame::build(code, payload));
 }
 

@@ -7,12 +7,12 @@
 namespace smscfg {
 
 // `switchInput`: "开关量" ticked.
-BuildResult buildProbeType(const QString &pollingNumber, const QString &probeNumber, bool switchInput);
+BuildResult buildProbeType(std::u16string_view pollingNumber, std::u16string_view probeNumber, bool switchInput);
 
 enum class AlarmLimit { Upper, Lower };
 
 // `lowLevel`/`highLevel`: "低电平" / "高电平" selected.
-BuildResult buildAlarmLimit(AlarmLimit limit, const QString &pollingNumber, const QString &probeNumber,
+BuildResult buildAlarmLimit(AlarmLimit limit, std::u16string_view pollingNumber, std::u16string_view probeNumber,
                             bool lowLevel, bool highLevel);
 
 }  // namespace smscfg

@@ -2,10 +2,10 @@
 
 #include "commands/request_words.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QStringList>
+#include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 // A profile: the settings of one controller, saved to apply to the next.
 // A file holds JSON:
@@ -21,25 +21,25 @@ namespace smscfg {
 inline constexpr int ProfileVersion = 1;
 
 struct Profile {
-    QString name;
-    QList<QStringList> steps;
+    std::u16string name;
+    std::vector<Words> steps;
 };
 
-// The profile in a file's text, or why there is none: where the JSON breaks
-// ("第3行第12列：缺少逗号"), or what is wrong with its form.
-std::variant<Profile, QString> parseProfile(const QByteArray &json);
+// The profile in a file's text (UTF-8), or why there is none: where the JSON
+// breaks ("配置文件第3行第12列：缺少逗号"), or what is wrong with its form.
+std::variant<Profile, std::u16string> parseProfile(std::string_view json);
 
-// The file's text: one step to a line, so that it reads and edits well.
-QByteArray profileToJson(const Profile &profile);
+// The file's text (UTF-8): one step to a line, so that it reads and edits well.
+std::string profileToJson(const Profile &profile);
 
 // One step ready to send.
 struct ProfileStep {
-    QStringList words;
+    Words words;
     CommandFrame frame;
 };
 
 // Every step read and built, `clock now` taken from `now`; or the first
 // step that cannot be, as "第N步：reason".
-std::variant<QList<ProfileStep>, QString> buildProfileSteps(const Profile &profile, const QDateTime &now);
+std::variant<std::vector<ProfileStep>, std::u16string> buildProfileSteps(const Profile &profile, const LocalTime &now);
 
 }  // namespace smscfg

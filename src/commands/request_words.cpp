@@ -1,152 +1,167 @@
 #include "commands/request_words.h"
 
-#include "commands/clock_request.h"
+#include "commands/command_texts.h"
+#include "protocol/text.h"
 #include "protocol/wire.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace smscfg {
 namespace {
 
 // "1,5,16" -> the names of those phone check boxes. "" ticks none.
-std::optional<QStringList> parsePhoneList(const QString &list)
+std::optional<Words> parsePhoneList(std::u16string_view list)
 {
-    QStringList names;
-    if (list.isEmpty())
+    Words names;
+    if (list.empty())
         return names;
-    for (const QString &item : list.split(u',')) {
-        bool ok = false;
-        const int phone = item.toInt(&ok);
-        if (!ok || phone < 1 || phone > wire::PhoneSlotCount || item.startsWith(u'+'))
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(u',', start);
+        const std::u16string_view item = list.substr(start, comma == std::u16string_view::npos ? comma : comma - start);
+        const std::optional<int> phone = text::toInt(item);
+        if (!phone || *phone < 1 || *phone > wire::PhoneSlotCount || (!item.empty() && item.front() == u'+'))
             return std::nullopt;
-        names << phoneCheckName(phone);
+        names.push_back(phoneCheckName(*phone));
+        if (comma == std::u16string_view::npos)
+            break;
+        start = comma + 1;
     }
     return names;
 }
 
 // A word that looks like an option: "--x", or "-" and a letter. "-1" and
 // "-0.5" are texts.
-bool looksLikeOption(const QString &word)
+bool looksLikeOption(std::u16string_view word)
 {
-    if (word.startsWith(QStringLiteral("--")))
+    if (word.starts_with(u"--"))
         return true;
     if (word.size() < 2 || word[0] != u'-')
         return false;
-    const char16_t c = word[1].unicode();
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const char16_t c = word[1];
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-WordsProblem problem(const QString &reason)
+WordsProblem problem(std::u16string reason)
 {
-    return {false, reason};
+    return {false, std::move(reason)};
 }
 
 }  // namespace
 
-QString requestSynopsis(const CommandEntry &entry)
+std::u16string requestSynopsis(const CommandEntry &entry)
 {
-    QStringList parts{entry.cliName};
+    std::u16string synopsis = entry.cliName;
     for (const CommandArgument &argument : entry.arguments)
-        parts << argument.name;
+        synopsis += u' ' + argument.name;
     if (entry.hasOption(CliOption::Level))
-        parts << QStringLiteral("LEVEL");
+        synopsis += u" LEVEL";
     if (entry.hasOption(CliOption::CodePage))
-        parts << QStringLiteral("[--codepage]");
+        synopsis += u" [--codepage]";
     if (entry.hasOption(CliOption::Phones))
-        parts << QStringLiteral("[--phones LIST]");
+        synopsis += u" [--phones LIST]";
     if (entry.hasOption(CliOption::NoSwitch))
-        parts << QStringLiteral("[--no-switch]");
-    return parts.join(u' ');
+        synopsis += u" [--no-switch]";
+    return synopsis;
 }
 
-std::variant<ParsedRequest, WordsProblem> parseRequestWords(const QStringList &words, const QDateTime &now)
+std::variant<ParsedRequest, WordsProblem> parseRequestWords(const Words &words, const LocalTime &now)
 {
-    if (words.isEmpty())
-        return problem(QStringLiteral("no command given"));
+    using T = CommandText;
+    if (words.empty())
+        return problem(commandText(T::NoCommand));
     ParsedRequest request;
     request.command = findCommandByCliName(words[0]);
     if (!request.command)
-        return problem(QStringLiteral("unknown command %1").arg(words[0]));
+        return problem(commandText(T::UnknownCommand, {words[0]}));
     const CommandEntry &entry = *request.command;
 
     // The window's defaults: "Unicode" and "开关量" ticked.
     ControlValues &controls = request.controls;
-    controls.ticked << UnicodeBox << SwitchBox;
-    QStringList texts;
+    controls.ticked.emplace(UnicodeBox);
+    controls.ticked.emplace(SwitchBox);
+    Words texts;
     bool optionsEnded = false;
-    for (qsizetype i = 1; i < words.size(); ++i) {
-        const QString &word = words[i];
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::u16string &word = words[i];
         if (optionsEnded || !looksLikeOption(word)) {
-            texts << word;
+            texts.push_back(word);
         } else if (word == u"--") {
             optionsEnded = true;
         } else if (word == u"--help" || word == u"-h") {
             return WordsProblem{true, {}};
         } else if (word == u"--codepage" && entry.hasOption(CliOption::CodePage)) {
-            controls.ticked.remove(UnicodeBox);
+            controls.ticked.erase(std::u16string(UnicodeBox));
         } else if (word == u"--no-switch" && entry.hasOption(CliOption::NoSwitch)) {
-            controls.ticked.remove(SwitchBox);
+            controls.ticked.erase(std::u16string(SwitchBox));
         } else if (word == u"--phones" && entry.hasOption(CliOption::Phones)) {
             if (i + 1 >= words.size())
-                return problem(QStringLiteral("--phones needs a list such as 1,5,16"));
-            const std::optional<QStringList> phones = parsePhoneList(words[++i]);
+                return problem(commandText(T::PhonesNeedList));
+            const std::optional<Words> phones = parsePhoneList(words[++i]);
             if (!phones)
-                return problem(QStringLiteral("--phones takes phone numbers 1 to 16 separated by commas"));
-            for (const QString &name : *phones)
-                controls.ticked.insert(name);
+                return problem(commandText(T::PhonesList));
+            controls.ticked.insert(phones->begin(), phones->end());
         } else {
-            return problem(QStringLiteral("%1 is not an option of %2 (use -- before a text that starts with -)")
-                               .arg(word, entry.cliName));
+            return problem(commandText(T::NotAnOption, {word, entry.cliName}));
         }
     }
 
-    if (entry.code == code::Clock && !optionsEnded && texts == QStringList{QStringLiteral("now")}) {
+    if (entry.code == code::Clock && !optionsEnded && texts == Words{u"now"})
         texts = clockWords(clockTextsOf(now));
-    }
-    const QStringList textControls = entry.textControls();
-    const qsizetype expected = textControls.size() + (entry.hasOption(CliOption::Level) ? 1 : 0);
+    const Words textControls = entry.textControls();
+    const std::size_t expected = textControls.size() + (entry.hasOption(CliOption::Level) ? 1 : 0);
     if (texts.size() != expected)
-        return problem(QStringLiteral("usage: %1").arg(requestSynopsis(entry)));
-    for (qsizetype k = 0; k < textControls.size(); ++k)
-        controls.texts.insert(textControls[k], texts[k]);
+        return problem(commandText(T::Usage, {requestSynopsis(entry)}));
+    for (std::size_t k = 0; k < textControls.size(); ++k)
+        controls.texts.insert_or_assign(textControls[k], texts[k]);
     if (entry.hasOption(CliOption::Level)) {
-        const QString &level = texts.last();
+        const std::u16string &level = texts.back();
         // The English words, or the captions of the window's option buttons.
         if (level == u"high" || level == u"高电平")
-            controls.ticked << HighLevelButton;
+            controls.ticked.emplace(HighLevelButton);
         else if (level == u"low" || level == u"低电平")
-            controls.ticked << LowLevelButton;
+            controls.ticked.emplace(LowLevelButton);
         else if (level != u"none" && level != u"无")
-            return problem(QStringLiteral("LEVEL must be high, low or none (高电平, 低电平, 无), not %1").arg(level));
+            return problem(commandText(T::BadLevel, {level}));
     }
     return request;
 }
 
-QStringList requestWords(const CommandEntry &entry, const ControlValues &controls)
+Words requestWords(const CommandEntry &entry, const ControlValues &controls)
 {
-    QStringList words{entry.cliName};
+    Words words{entry.cliName};
     if (entry.hasOption(CliOption::CodePage) && !controls.isTicked(UnicodeBox))
-        words << QStringLiteral("--codepage");
+        words.emplace_back(u"--codepage");
     if (entry.hasOption(CliOption::NoSwitch) && !controls.isTicked(SwitchBox))
-        words << QStringLiteral("--no-switch");
+        words.emplace_back(u"--no-switch");
     if (entry.hasOption(CliOption::Phones)) {
-        QStringList phones;
-        for (int phone = 1; phone <= wire::PhoneSlotCount; ++phone)
-            if (controls.isTicked(phoneCheckName(phone)))
-                phones << QString::number(phone);
-        if (!phones.isEmpty())
-            words << QStringLiteral("--phones") << phones.join(u',');
+        std::u16string phones;
+        for (int phone = 1; phone <= wire::PhoneSlotCount; ++phone) {
+            if (controls.isTicked(phoneCheckName(phone))) {
+                if (!phones.empty())
+                    phones += u',';
+                phones += text::number(phone);
+            }
+        }
+        if (!phones.empty()) {
+            words.emplace_back(u"--phones");
+            words.push_back(phones);
+        }
     }
-    QStringList texts;
-    for (const QString &control : entry.textControls())
-        texts << controls.text(control);
+    Words texts;
+    for (const std::u16string &control : entry.textControls())
+        texts.push_back(controls.text(control));
     if (entry.hasOption(CliOption::Level)) {
-        texts << (controls.isTicked(HighLevelButton) ? QStringLiteral("high")
-                  : controls.isTicked(LowLevelButton) ? QStringLiteral("low")
-                                                      : QStringLiteral("none"));
+        texts.emplace_back(controls.isTicked(HighLevelButton) ? u"high"
+                           : controls.isTicked(LowLevelButton) ? u"low"
+                                                               : u"none");
     }
     // Texts that would read as options are protected by "--".
-    if (std::any_of(texts.cbegin(), texts.cend(), [](const QString &t) { return t.startsWith(u'-'); }))
-        words << QStringLiteral("--");
-    return words + texts;
+    if (std::any_of(texts.cbegin(), texts.cend(), [](const std::u16string &t) { return t.starts_with(u'-'); }))
+        words.emplace_back(u"--");
+    words.insert(words.end(), texts.begin(), texts.end());
+    return words;
 }
 
 }  // namespace smscfg

@@ -1,24 +1,25 @@
 #include "commands/setup_requests.h"
 
+#include "commands/command_texts.h"
 #include "protocol/decimal_text.h"
 #include "protocol/hex_text.h"
+#include "protocol/text.h"
 #include "protocol/wire.h"
 
 namespace smscfg {
 namespace {
 
-BuildResult buildHexList(quint8 code, const QString &text, const QString &boxName)
+BuildResult buildHexList(std::uint8_t code, std::u16string_view text, CommandText box)
 {
-    if (text.isEmpty())
+    const std::u16string boxName = commandText(box);
+    if (text.empty())
         return BuildResult::message(boxName);
-    const std::optional<QByteArray> list = hexListToBytes(text);
+    const std::optional<Bytes> list = hexListToBytes(text);
     if (!list)
         return BuildResult::refusal(hexPairsRefusal(boxName));
-    if (list->size() > wire::MaxPayload)
-        return BuildResult::refusal(QStringLiteral("%1最多%2个字节（%3个16进制数字）")
-                                        .arg(boxName)
-                                        .arg(wire::MaxPayload)
-                                        .arg(2 * wire::MaxPayload));
+    if (list->size() > std::size_t(wire::MaxPayload))
+        return BuildResult::refusal(commandText(CommandText::HexListTooLong, {boxName, text::number(wire::MaxPayload),
+                                                                              text::number(2 * wire::MaxPayload)}));
     return BuildResult::ofFrame(*CommandFrame::build(code, *list));
 }
 
@@ -29,25 +30,26 @@ BuildResult buildInitialise()
     return BuildResult::ofFrame(*CommandFrame::build(code::Initialise, {}));
 }
 
-BuildResult buildDeviceCount(const QString &deviceCount)
+BuildResult buildDeviceCount(std::u16string_view deviceCount)
 {
-    const QString boxName = QStringLiteral("设备总数");
-    if (deviceCount.isEmpty())
+    const std::u16string boxName = commandText(CommandText::BoxDeviceCount);
+    if (deviceCount.empty())
         return BuildResult::message(boxName);
-    const std::optional<quint8> count = decimalTextToByte(deviceCount);
+    const std::optional<std::uint8_t> count = decimalTextToByte(deviceCount);
     if (!count)
         return BuildResult::refusal(numberRangeRefusal(boxName, 0, 255));
-    return BuildResult::ofFrame(*CommandFrame::build(code::DeviceCount, QByteArray(1, char(*count))));
+    const std::uint8_t payload[] = {*count};
+    return BuildResult::ofFrame(*CommandFrame::build(code::DeviceCount, payload));
 }
 
-BuildResult buildAddressList(const QString &addresses)
+BuildResult buildAddressList(std::u16string_view addresses)
 {
-    return buildHexList(code::AddressList, addresses, QStringLiteral("地址数"));
+    return buildHexList(code::AddressList, addresses, CommandText::BoxAddresses);
 }
 
-BuildResult buildPortCountList(const QString &portCounts)
+BuildResult buildPortCountList(std::u16string_view portCounts)
 {
-    return buildHexList(code::PortCountList, portCounts, QStringLiteral("设备端口数"));
+    return buildHexList(code::PortCountList, portCounts, CommandText::BoxPortCounts);
 }
 
 }  // namespace smscfg

@@ -10,12 +10,12 @@ namespace smscfg {
 BuildResult buildInitialise();
 
 // The total device count, decimal 0..255.
-BuildResult buildDeviceCount(const QString &deviceCount);
+BuildResult buildDeviceCount(std::u16string_view deviceCount);
 
 // The address list as hex digit pairs (at most 248 bytes).
-BuildResult buildAddressList(const QString &addresses);
+BuildResult buildAddressList(std::u16string_view addresses);
 
 // The port-count list as hex digit pairs (at most 248 bytes).
-BuildResult buildPortCountList(const QString &portCounts);
+BuildResult buildPortCountList(std::u16string_view portCounts);
 
 }  // namespace smscfg

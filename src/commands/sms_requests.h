@@ -8,13 +8,14 @@
 namespace smscfg {
 
 // The SMS centre's phone number.
-BuildResult buildSmsCentre(const QString &number);
+BuildResult buildSmsCentre(std::u16string_view number);
 
 // `slot`: phone slot, decimal 0..16; `number`: the phone number.
-BuildResult buildRecipientPhone(const QString &slot, const QString &number);
+BuildResult buildRecipientPhone(std::u16string_view slot, std::u16string_view number);
 
 // `ticked`: the "电话01".."电话16" boxes.
-BuildResult buildDeviceSwitches(const QString &pollingNumber, const PhoneTicks &ticked);
-BuildResult buildProbeSwitches(const QString &pollingNumber, const QString &probeNumber, const PhoneTicks &ticked);
+BuildResult buildDeviceSwitches(std::u16string_view pollingNumber, const PhoneTicks &ticked);
+BuildResult buildProbeSwitches(std::u16string_view pollingNumber, std::u16string_view probeNumber,
+                               const PhoneTicks &ticked);
 
 }  // namespace smscfg

@@ -3,6 +3,7 @@
 #include "link/port_name.h"
 #include "protocol/decimal_text.h"
 #include "protocol/frame.h"
+#include "qt_boundary/core_types.h"
 
 namespace smscfg {
 
@@ -22,7 +23,7 @@ QString outcomeMessage(Exchange::Outcome outcome)
 QString verdictText(const Exchange::Result &result)
 {
     if (result.outcome == Exchange::Outcome::NoVerdict)
-        return QStringLiteral("应答无法识别：") + hexText(result.reply);
+        return QStringLiteral("应答无法识别：") + toQString(hexText(bytesOf(result.reply)));
     return outcomeMessage(result.outcome);
 }
 
@@ -59,9 +60,9 @@ QString openErrorText(const OpenError &error)
 
 QString portDisplayName(const QString &portText)
 {
-    if (parseDecimalFloor(trimSpaces(portText)))
+    if (parseDecimalFloor(trimSpaces(toU16(portText))))
         return QStringLiteral("COM") + portText;
-    if (trimSpaces(portText).isEmpty())
+    if (trimSpaces(toU16(portText)).empty())
         return QStringLiteral("串口");
     return portText;
 }

@@ -3,6 +3,7 @@
 #include "link/outcome_text.h"
 #include "protocol/frame.h"
 #include "protocol/request_text.h"
+#include "qt_boundary/log_text.h"
 
 namespace smscfg {
 namespace {
@@ -25,9 +26,9 @@ QString ignoredText(const QByteArray &bytes, Exchange::Ignored why)
 {
     switch (why) {
     case Exchange::Ignored::OtherRequest:
-        return describeReply(bytes) + QStringLiteral("，不是在等的请求的应答");
+        return toQString(describeReply(bytesOf(bytes))) + QStringLiteral("，不是在等的请求的应答");
     case Exchange::Ignored::LateReply:
-        return describeReply(bytes) + QStringLiteral("，迟到的应答：它的请求已超时，之后又发了新请求");
+        return toQString(describeReply(bytesOf(bytes))) + QStringLiteral("，迟到的应答：它的请求已超时，之后又发了新请求");
     case Exchange::Ignored::Unrecognised: return QStringLiteral("无法识别的数据");
     case Exchange::Ignored::Echo: return QStringLiteral("发出的请求的回显");
     }
@@ -38,7 +39,7 @@ QString ignoredText(const QByteArray &bytes, Exchange::Ignored why)
 // "0x45 无应答（3000 ms）", "0x45 应答无法识别：7E FE 08".
 QString describeOutcome(const Exchange::Result &result)
 {
-    const QString code = result.request.size() > 4 ? codeText(quint8(result.request[4])) + u' ' : QString();
+    const QString code = result.request.size() > 4 ? toQString(codeText(quint8(result.request[4]))) + u' ' : QString();
     // The log says what happened on the line, not what the operator is told.
     if (result.outcome == Exchange::Outcome::NoResponse)
         return code + QStringLiteral("无应答（%1 ms）").arg(result.roundTrip.count());
@@ -52,16 +53,16 @@ QString formatTrafficEntry(const TrafficEntry &entry)
     if (entry.kind == TrafficEntry::Kind::Day) {
         // The clock row's weekday names, Monday first.
         const QDate date = entry.time.date();
-        return QStringLiteral("—— %1 %2 ——").arg(date.toString(Qt::ISODate), weekdayNames().at(date.dayOfWeek() - 1));
+        return QStringLiteral("—— %1 %2 ——").arg(date.toString(Qt::ISODate), toQString(weekdayNames().at(std::size_t(date.dayOfWeek() - 1))));
     }
     // A frame is at most 255 bytes; longer runs are noise, shown in part.
     constexpr qsizetype MaxBytesShown = 256;
     QString line = entry.time.toString(QStringLiteral("HH:mm:ss.zzz")) + u' ' + kindLabel(entry.kind);
     if (entry.bytes.size() > MaxBytesShown)
-        line += u' ' + hexText(entry.bytes.left(MaxBytesShown))
+        line += u' ' + toQString(hexText(bytesOf(entry.bytes).first(std::size_t(MaxBytesShown))))
             + QStringLiteral(" …（共%1字节）").arg(entry.bytes.size());
     else if (!entry.bytes.isEmpty())
-        line += u' ' + hexText(entry.bytes);
+        line += u' ' + toQString(hexText(bytesOf(entry.bytes)));
     if (!entry.meaning.isEmpty())
         line += QStringLiteral("  ") + entry.meaning;
     return line;
@@ -70,9 +71,9 @@ QString formatTrafficEntry(const TrafficEntry &entry)
 TrafficLog::TrafficLog(Exchange &exchange, QObject *parent) : QObject(parent)
 {
     connect(&exchange, &Exchange::sent, this,
-            [this](const QByteArray &frame) { add(TrafficEntry::Kind::Sent, frame, describeRequest(frame)); });
+            [this](const QByteArray &frame) { add(TrafficEntry::Kind::Sent, frame, toQString(describeRequest(bytesOf(frame)))); });
     connect(&exchange, &Exchange::received, this,
-            [this](const QByteArray &chunk) { add(TrafficEntry::Kind::Received, chunk, describeReply(chunk)); });
+            [this](const QByteArray &chunk) { add(TrafficEntry::Kind::Received, chunk, toQString(describeReply(bytesOf(chunk)))); });
     connect(&exchange, &Exchange::finished, this, [this](const Exchange::Result &result) {
         add(TrafficEntry::Kind::Outcome, {}, describeOutcome(result));
     });

@@ -5,21 +5,24 @@
 namespace smscfg {
 namespace {
 
-bool matchesFill(const QByteArray &field, qsizetype from)
+bool matchesFill(ByteView field, std::size_t from)
 {
-    for (qsizetype i = from; i < field.size(); ++i) {
-        const char expected = (i - from) % 2 == 0 ? '\0' : ' ';
+    for (std::size_t i = from; i < field.size(); ++i) {
+        const std::uint8_t expected = (i - from) % 2 == 0 ? 0x00 : 0x20;
         if (field[i] != expected)
             return false;
     }
     return true;
 }
 
-bool plausibleUtf16(const QString &text)
+bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+bool plausibleUtf16(const std::u16string &text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (isHighSurrogate(u) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
             ++i;
             continue;
         }
@@ -33,21 +36,20 @@ bool plausibleUtf16(const QString &text)
 
 }  // namespace
 
-DecodedDescription decodeDescriptionField(const QByteArray &field)
+DecodedDescription decodeDescriptionField(ByteView field)
 {
-    qsizetype length = 0;
+    std::size_t length = 0;
     while (length < field.size() && !matchesFill(field, length))
         ++length;
-    const QByteArray bytes = field.left(length);
+    const ByteView bytes = field.first(length);
     if (length % 2 == 0) {
-        QString utf16;
-        for (qsizetype i = 0; i < length; i += 2)
-            utf16 += QChar(char16_t(quint8(bytes[i]) << 8 | quint8(bytes[i + 1])));
+        std::u16string utf16;
+        for (std::size_t i = 0; i < length; i += 2)
+            utf16 += char16_t(bytes[i] << 8 | bytes[i + 1]);
         if (plausibleUtf16(utf16))
-            return {utf16, QStringLiteral("unicode"), bytes};
+            return {utf16, u"unicode", Bytes(bytes.begin(), bytes.end())};
     }
-    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
-    return {QString::fromStdU16String(cp936::decode({data, size_t(bytes.size())})), QStringLiteral("codepage"), bytes};
+    return {cp936::decode(bytes), u"codepage", Bytes(bytes.begin(), bytes.end())};
 }
 
 }  // namespace smscfg

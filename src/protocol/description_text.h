@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "protocol/bytes.h"
+
+#include <string>
 
 namespace smscfg {
 
@@ -12,11 +13,11 @@ namespace smscfg {
 // plausibly hold (ASCII, CJK, CJK punctuation, full-width forms), otherwise
 // as code page 936.
 struct DecodedDescription {
-    QString text;
-    QString encoding;  // "unicode" or "codepage"
-    QByteArray textBytes;
+    std::u16string text;
+    std::u16string encoding;  // "unicode" or "codepage"
+    Bytes textBytes;
 };
 
-DecodedDescription decodeDescriptionField(const QByteArray &field);
+DecodedDescription decodeDescriptionField(ByteView field);
 
 }  // namespace smscfg

@@ -1,62 +1,60 @@
 #include "protocol/frame.h"
 
+#include "protocol/text.h"
+
 namespace smscfg {
 
-std::optional<CommandFrame> CommandFrame::build(quint8 code, const QByteArray &payload)
+std::optional<CommandFrame> CommandFrame::build(std::uint8_t code, ByteView payload)
 {
-    if (payload.size() > MaxPayload)
+    if (payload.size() > std::size_t(MaxPayload))
         return std::nullopt;
-    const int n = MinSize + int(payload.size());
-    QByteArray bytes(n, '\0');
-    bytes[0] = char(Start1);
-    bytes[1] = char(Start2);
-    bytes[2] = char(n);
+    const std::size_t n = std::size_t(MinSize) + payload.size();
+    Bytes bytes(n, 0);
+    bytes[0] = Start1;
+    bytes[1] = Start2;
+    bytes[2] = std::uint8_t(n);
     bytes[3] = 0;
-    bytes[4] = char(code);
-    for (int i = 0; i < payload.size(); ++i)
+    bytes[4] = code;
+    for (std::size_t i = 0; i < payload.size(); ++i)
         bytes[5 + i] = payload[i];
-    bytes[n - 2] = char(frameChecksum(bytes));
-    bytes[n - 1] = char(End);
+    bytes[n - 2] = frameChecksum(bytes);
+    bytes[n - 1] = End;
     return CommandFrame(std::move(bytes));
 }
 
-QString CommandFrame::toHex() const
+std::u16string CommandFrame::toHex() const
 {
     return hexText(m_bytes);
 }
 
-quint8 frameChecksum(const QByteArray &frame)
+std::uint8_t frameChecksum(ByteView frame)
 {
-    const qsizetype n = frame.size();
-    if (n < CommandFrame::MinSize)
+    const std::size_t n = frame.size();
+    if (n < std::size_t(CommandFrame::MinSize))
         return 0;
     unsigned sum = 0;
-    for (qsizetype i = 2; i <= n - 3; ++i)
-        sum += quint8(frame[i]);
-    return quint8(sum & 0xFF);
+    for (std::size_t i = 2; i <= n - 3; ++i)
+        sum += frame[i];
+    return std::uint8_t(sum & 0xFF);
 }
 
-bool isWellFormedFrame(const QByteArray &bytes)
+bool isWellFormedFrame(ByteView bytes)
 {
-    const qsizetype n = bytes.size();
-    if (n < CommandFrame::MinSize || n > CommandFrame::MaxSize)
+    const std::size_t n = bytes.size();
+    if (n < std::size_t(CommandFrame::MinSize) || n > std::size_t(CommandFrame::MaxSize))
         return false;
-    return quint8(bytes[0]) == CommandFrame::Start1 && quint8(bytes[1]) == CommandFrame::Start2
-        && quint8(bytes[2]) == n && bytes[3] == 0 && quint8(bytes[n - 2]) == frameChecksum(bytes)
-        && quint8(bytes[n - 1]) == CommandFrame::End;
+    return bytes[0] == CommandFrame::Start1 && bytes[1] == CommandFrame::Start2 && bytes[2] == n && bytes[3] == 0
+        && bytes[n - 2] == frameChecksum(bytes) && bytes[n - 1] == CommandFrame::End;
 }
 
-QString hexText(const QByteArray &bytes, const QString &separator)
+std::u16string hexText(ByteView bytes, std::u16string_view separator)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    QString out;
+    std::u16string out;
     out.reserve(bytes.size() * (2 + separator.size()));
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i > 0)
             out += separator;
-        const quint8 b = quint8(bytes[i]);
-        out += QLatin1Char(digits[b >> 4]);
-        out += QLatin1Char(digits[b & 0x0F]);
+        out += text::hexByte(bytes[i]);
     }
     return out;
 }

@@ -2,33 +2,32 @@
 
 namespace smscfg {
 
-std::optional<quint8> hexDigitValue(QChar c)
+std::optional<std::uint8_t> hexDigitValue(char16_t u)
 {
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return quint8(u - '0');
-    if (u >= 'A' && u <= 'F')
-        return quint8(u - 'A' + 10);
-    if (u >= 'a' && u <= 'f')
-        return quint8(u - 'a' + 10);
+    if (u >= u'0' && u <= u'9')
+        return std::uint8_t(u - u'0');
+    if (u >= u'A' && u <= u'F')
+        return std::uint8_t(u - u'A' + 10);
+    if (u >= u'a' && u <= u'f')
+        return std::uint8_t(u - u'a' + 10);
     return std::nullopt;
 }
 
-std::optional<QByteArray> hexListToBytes(const QString &text)
+std::optional<Bytes> hexListToBytes(std::u16string_view text)
 {
-    QByteArray bytes;
+    Bytes bytes;
     bytes.reserve(text.size() / 2);
-    std::optional<quint8> high;
-    for (const QChar c : text) {
+    std::optional<std::uint8_t> high;
+    for (const char16_t c : text) {
         if (c == u' ')
             continue;
-        const std::optional<quint8> digit = hexDigitValue(c);
+        const std::optional<std::uint8_t> digit = hexDigitValue(c);
         if (!digit)
             return std::nullopt;
         if (!high) {
             high = digit;
         } else {
-            bytes.append(char(*high * 16 + *digit));
+            bytes.push_back(std::uint8_t(*high * 16 + *digit));
             high.reset();
         }
     }

@@ -2,158 +2,178 @@
 
 #include "protocol/description_text.h"
 #include "protocol/frame.h"
+#include "protocol/protocol_texts.h"
 #include "protocol/reply.h"
+#include "protocol/text.h"
 #include "protocol/text_fields.h"
+#include "protocol/unprintable_table.h"
 #include "protocol/wire.h"
 
-#include <QStringList>
+#include <algorithm>
 
 namespace smscfg {
 namespace {
 
-QString byteHex(quint8 byte)
+using text::hexByte;
+using text::number;
+using T = ProtocolText;
+
+std::u16string phones(std::uint8_t high, std::uint8_t low)
 {
-    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+    std::u16string names;
+    for (int phone : phonesOfMask(high, low)) {
+        if (!names.empty())
+            names += u',';
+        names += number(phone);
+    }
+    return names.empty() ? protocolText(T::NoSms) : protocolText(T::SmsToPhones, {names});
 }
 
-QString phones(quint8 high, quint8 low)
-{
-    QStringList names;
-    for (int phone : phonesOfMask(high, low))
-        names << QString::number(phone);
-    return names.isEmpty() ? QStringLiteral("不发送短信") : QStringLiteral("短信发给电话 ") + names.join(u',');
-}
-
-QString description(const QByteArray &field)
+std::u16string description(ByteView field)
 {
     const DecodedDescription d = decodeDescriptionField(field);
-    return QStringLiteral("“%1”（%2）")
-        .arg(escapeForLog(d.text), d.encoding == u"unicode" ? QStringLiteral("Unicode") : QStringLiteral("GBK"));
+    return protocolText(T::Description, {escapeForLog(d.text),
+                                         protocolText(d.encoding == u"unicode" ? T::DescriptionUnicode
+                                                                               : T::DescriptionCodePage)});
 }
 
-QString number(const QByteArray &field)
+std::u16string phoneNumber(ByteView field)
 {
-    const std::optional<QString> text = phoneNumberOfField(field);
-    return text ? escapeForLog(*text) : QStringLiteral("（号码后有多余字节：%1）").arg(hexText(field));
+    const std::optional<std::u16string> text = phoneNumberOfField(field);
+    return text ? escapeForLog(*text) : protocolText(T::BytesAfterNumber, {hexText(field)});
 }
 
-QString level(quint8 byte)
+std::u16string level(std::uint8_t byte)
 {
     if (byte == wire::HighLevel)
-        return QStringLiteral("高电平");
+        return protocolText(T::HighLevel);
     if (byte == wire::LowLevel)
-        return QStringLiteral("低电平");
-    return QStringLiteral("0x") + byteHex(byte);
+        return protocolText(T::LowLevel);
+    return u"0x" + hexByte(byte);
 }
 
-QString words(quint8 code, const QByteArray &p)
+std::u16string words(std::uint8_t code, ByteView p)
 {
-    const auto b = [&](int i) { return quint8(p[i]); };
+    const auto b = [&](std::size_t i) { return p[i]; };
+    const auto n = [&](std::size_t i) { return number(p[i]); };
     switch (code) {
-    case code::Initialise: return QStringLiteral("初始化");
-    case code::DeviceCount: return QStringLiteral("设备总数 = %1").arg(b(0));
-    case code::AddressList: return QStringLiteral("地址 = %1（%2个）").arg(hexText(p)).arg(p.size());
-    case code::PortCountList: return QStringLiteral("设备端口数 = %1（%2个）").arg(hexText(p)).arg(p.size());
+    case code::Initialise: return protocolText(T::Initialise);
+    case code::DeviceCount: return protocolText(T::DeviceCount, {n(0)});
+    case code::AddressList: return protocolText(T::AddressList, {hexText(p), number(long(p.size()))});
+    case code::PortCountList: return protocolText(T::PortCountList, {hexText(p), number(long(p.size()))});
     case code::DeviceDescription:
-        return QStringLiteral("设备%1描述 = %2，内容 %3")
-            .arg(b(0))
-            .arg(description(p.mid(1, wire::DeviceDescriptionWidth)), hexText(p.mid(1 + wire::DeviceDescriptionWidth)));
+        return protocolText(T::DeviceDescription,
+                            {n(0), description(p.subspan(1, wire::DeviceDescriptionWidth)),
+                             hexText(p.subspan(1 + wire::DeviceDescriptionWidth))});
     case code::PortDescription:
-        return QStringLiteral("设备%1端口%2描述 = %3%4")
-            .arg(b(0))
-            .arg(b(1))
-            .arg(description(p.mid(3, wire::PortDescriptionWidth)),
-                 b(2) == wire::PortDescriptionMarker ? QString() : QStringLiteral("（第7字节是%1，不是01）").arg(byteHex(b(2))));
-    case code::SmsCentre: return QStringLiteral("短信中心号码 = %1").arg(number(p));
-    case code::RecipientPhone: return QStringLiteral("第%1个电话 = %2").arg(b(0)).arg(number(p.mid(1)));
-    case code::DeviceSwitches: return QStringLiteral("设备%1 %2").arg(b(0)).arg(phones(b(1), b(2)));
-    case code::ProbeSwitches: return QStringLiteral("设备%1探头%2 %3").arg(b(0)).arg(b(1)).arg(phones(b(2), b(3)));
+        return protocolText(T::PortDescription,
+                            {n(0), n(1), description(p.subspan(3, wire::PortDescriptionWidth)),
+                             b(2) == wire::PortDescriptionMarker ? std::u16string()
+                                                                 : protocolText(T::PortDescriptionMarker, {hexByte(b(2))})});
+    case code::SmsCentre: return protocolText(T::SmsCentre, {phoneNumber(p)});
+    case code::RecipientPhone: return protocolText(T::RecipientPhone, {n(0), phoneNumber(p.subspan(1))});
+    case code::DeviceSwitches: return protocolText(T::DeviceSwitches, {n(0), phones(b(1), b(2))});
+    case code::ProbeSwitches: return protocolText(T::ProbeSwitches, {n(0), n(1), phones(b(2), b(3))});
     case code::ProbeType:
-        return QStringLiteral("设备%1探头%2类型 = %3")
-            .arg(b(0))
-            .arg(b(1))
-            .arg(b(2) == wire::SwitchInputProbeType ? QStringLiteral("开关量") : QStringLiteral("0x") + byteHex(b(2)));
+        return protocolText(T::ProbeType, {n(0), n(1),
+                                           b(2) == wire::SwitchInputProbeType ? protocolText(T::SwitchInput)
+                                                                              : u"0x" + hexByte(b(2))});
     case code::AlarmUpperLimit:
     case code::AlarmLowerLimit:
-        return QStringLiteral("设备%1探头%2告警%3 = %4")
-            .arg(b(0))
-            .arg(b(1))
-            .arg(code == code::AlarmUpperLimit ? QStringLiteral("上限") : QStringLiteral("下限"), level(b(2)));
+        return protocolText(T::AlarmLimit, {n(0), n(1),
+                                            protocolText(code == code::AlarmUpperLimit ? T::UpperLimit : T::LowerLimit),
+                                            level(b(2))});
     case code::Clock: {
         const int day = b(5);
-        const QString weekday = day >= wire::WeekdayRange.low && day <= wire::WeekdayRange.high
-            ? weekdayNames().at(day - 1)
-            : QStringLiteral("星期0x") + byteHex(quint8(day));
-        return QStringLiteral("时间 = %1-%2-%3 %4:%5 %6")
-            .arg(byteHex(b(0)), byteHex(b(1)), byteHex(b(2)), byteHex(b(3)), byteHex(b(4)), weekday);
+        const std::u16string weekday = day >= wire::WeekdayRange.low && day <= wire::WeekdayRange.high
+            ? weekdayNames()[std::size_t(day - 1)]
+            : protocolText(T::WeekdayOutOfRange, {hexByte(b(5))});
+        return protocolText(T::Clock,
+                            {hexByte(b(0)), hexByte(b(1)), hexByte(b(2)), hexByte(b(3)), hexByte(b(4)), weekday});
     }
     default: return {};
     }
 }
 
+std::u16string hexDigits(unsigned value, int width)
+{
+    static const char16_t digits[] = u"0123456789abcdef";
+    std::u16string out(std::size_t(width), u'0');
+    for (int i = width - 1; i >= 0 && value != 0; --i, value >>= 4)
+        out[std::size_t(i)] = digits[value & 0xF];
+    return out;
+}
+
 }  // namespace
 
-const QStringList &weekdayNames()
+const std::array<std::u16string, 7> &weekdayNames()
 {
-    static const QStringList names = {
-        QStringLiteral("星期一"), QStringLiteral("星期二"), QStringLiteral("星期三"), QStringLiteral("星期四"),
-        QStringLiteral("星期五"), QStringLiteral("星期六"), QStringLiteral("星期天"),
+    static const std::array<std::u16string, 7> names = {
+        protocolText(T::Monday), protocolText(T::Tuesday),  protocolText(T::Wednesday), protocolText(T::Thursday),
+        protocolText(T::Friday), protocolText(T::Saturday), protocolText(T::Sunday),
     };
     return names;
 }
 
-QString codeText(quint8 code)
+std::u16string codeText(std::uint8_t code)
 {
-    return QStringLiteral("0x") + byteHex(code);
+    return u"0x" + hexByte(code);
 }
 
-QString describeRequest(const QByteArray &frame)
+std::u16string describeRequest(ByteView frame)
 {
     if (!isWellFormedFrame(frame))
-        return QStringLiteral("不完整或损坏的帧");
-    const quint8 code = quint8(frame[4]);
-    const QByteArray payload = frame.mid(5, frame.size() - CommandFrame::MinSize);
+        return protocolText(T::BrokenFrame);
+    const std::uint8_t code = frame[4];
+    const ByteView payload = frame.subspan(5, frame.size() - std::size_t(CommandFrame::MinSize));
     if (!wire::isRequestCode(code))
-        return QStringLiteral("%1 未知命令").arg(codeText(code));
+        return protocolText(T::UnknownCommand, {codeText(code)});
     if (!wire::payloadSize(code).contains(payload.size()))
-        return QStringLiteral("%1 负载%2字节，长度不对").arg(codeText(code)).arg(payload.size());
+        return protocolText(T::WrongPayloadSize, {codeText(code), number(long(payload.size()))});
     return codeText(code) + u' ' + words(code, payload);
 }
 
-QString describeReply(const QByteArray &bytes)
+std::u16string describeReply(ByteView bytes)
 {
-    const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                             std::size_t(bytes.size()));
-    if (!isReplyFrame(view))
+    if (!isReplyFrame(bytes))
         return {};
-    const ReplyFrame reply{0, {view.begin(), view.end()}};
-    QString status;
-    switch (verdictOfStatus(reply.status())) {
-    case Verdict::Accepted: status = QStringLiteral("接受"); break;
-    case Verdict::Refused: status = QStringLiteral("拒绝"); break;
-    case Verdict::None: status = QStringLiteral("状态%1").arg(byteHex(reply.status())); break;
+    const std::uint8_t status = bytes[5];
+    std::u16string verdict;
+    switch (verdictOfStatus(status)) {
+    case Verdict::Accepted: verdict = protocolText(T::ReplyAccepted); break;
+    case Verdict::Refused: verdict = protocolText(T::ReplyRefused); break;
+    case Verdict::None: verdict = protocolText(T::ReplyStatus, {hexByte(status)}); break;
     }
-    return QStringLiteral("%1 的应答：%2").arg(codeText(reply.code()), status);
+    return protocolText(T::ReplyOf, {codeText(bytes[4]), verdict});
 }
 
-QString escapeForLog(const QString &text)
+bool isPrintable(char16_t unit)
 {
-    QString out;
+    if (unit >= 0xD800 && unit <= 0xDFFF)
+        return false;
+    const unprintable::Range *end = unprintable::ranges + unprintable::rangeCount;
+    const unprintable::Range *r = std::lower_bound(unprintable::ranges, end, unit,
+                                                   [](const unprintable::Range &range, char16_t u) { return range.last < u; });
+    return r == end || unit < r->first;
+}
+
+std::u16string escapeForLog(std::u16string_view text)
+{
+    std::u16string out;
     out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const char16_t u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            out += u;
             out += text[++i];
         } else if (u < 0x20 || u == 0x7F) {
-            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+            out += u"\\x" + hexDigits(u, 2);
         } else if (u == u'\\') {
-            out += QStringLiteral("\\\\");
-        } else if (!c.isPrint() || c.isSurrogate()) {
-            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+            out += u"\\\\";
+        } else if (!isPrintable(u)) {
+            out += u"\\u" + hexDigits(u, 4);
         } else {
-            out += c;
+            out += u;
         }
     }
     return out;

@@ -1,28 +1,34 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "protocol/bytes.h"
+
+#include <array>
+#include <string>
+#include <string_view>
 
 namespace smscfg {
 
 // A command code as the log shows it: "0x4C".
-QString codeText(quint8 code);
+std::u16string codeText(std::uint8_t code);
 
 // The seven weekday names, Monday first; their codes are 1..7.
-const QStringList &weekdayNames();
+const std::array<std::u16string, 7> &weekdayNames();
 
 // A request frame in words, for the communication log, the command line's
 // trace and the simulator: "0x4C 第3个电话 = 13912345678". A frame whose
 // payload does not fit its command says so.
-QString describeRequest(const QByteArray &frame);
+std::u16string describeRequest(ByteView frame);
 
 // Received bytes in words: a reply frame's command and status, or nothing
 // for bytes that are no reply frame.
-QString describeReply(const QByteArray &bytes);
+std::u16string describeReply(ByteView bytes);
 
 // Text that can go to a log or a terminal: control characters and other
 // characters that do not print become \xHH (or \uHHHH).
-QString escapeForLog(const QString &text);
+std::u16string escapeForLog(std::u16string_view text);
+
+// False for code units that do not print: controls, format characters,
+// private use, unassigned code points and lone surrogates.
+bool isPrintable(char16_t unit);
 
 }  // namespace smscfg

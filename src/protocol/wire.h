@@ -8,39 +8,39 @@
 
 namespace smscfg::code {
 
-inline constexpr quint8 Initialise = 0x45;
-inline constexpr quint8 DeviceCount = 0x46;
-inline constexpr quint8 AddressList = 0x47;
-inline constexpr quint8 PortCountList = 0x48;
-inline constexpr quint8 DeviceDescription = 0x49;
-inline constexpr quint8 PortDescription = 0x4A;
-inline constexpr quint8 SmsCentre = 0x4B;
-inline constexpr quint8 RecipientPhone = 0x4C;
-inline constexpr quint8 DeviceSwitches = 0x4D;
-inline constexpr quint8 ProbeSwitches = 0x4E;
-inline constexpr quint8 ProbeType = 0x4F;
-inline constexpr quint8 AlarmUpperLimit = 0x50;
-inline constexpr quint8 AlarmLowerLimit = 0x51;
-inline constexpr quint8 Clock = 0x52;
+inline constexpr std::uint8_t Initialise = 0x45;
+inline constexpr std::uint8_t DeviceCount = 0x46;
+inline constexpr std::uint8_t AddressList = 0x47;
+inline constexpr std::uint8_t PortCountList = 0x48;
+inline constexpr std::uint8_t DeviceDescription = 0x49;
+inline constexpr std::uint8_t PortDescription = 0x4A;
+inline constexpr std::uint8_t SmsCentre = 0x4B;
+inline constexpr std::uint8_t RecipientPhone = 0x4C;
+inline constexpr std::uint8_t DeviceSwitches = 0x4D;
+inline constexpr std::uint8_t ProbeSwitches = 0x4E;
+inline constexpr std::uint8_t ProbeType = 0x4F;
+inline constexpr std::uint8_t AlarmUpperLimit = 0x50;
+inline constexpr std::uint8_t AlarmLowerLimit = 0x51;
+inline constexpr std::uint8_t Clock = 0x52;
 
-inline constexpr quint8 First = Initialise;
-inline constexpr quint8 Last = Clock;
+inline constexpr std::uint8_t First = Initialise;
+inline constexpr std::uint8_t Last = Clock;
 
 }  // namespace smscfg::code
 
 namespace smscfg::wire {
 
 // Status byte of a reply.
-inline constexpr quint8 StatusAccepted = 0x06;
-inline constexpr quint8 StatusRefused = 0x09;
+inline constexpr std::uint8_t StatusAccepted = 0x06;
+inline constexpr std::uint8_t StatusRefused = 0x09;
 
 // Probe type byte: the only type the tool sets is a switch input.
-inline constexpr quint8 SwitchInputProbeType = 0x11;
+inline constexpr std::uint8_t SwitchInputProbeType = 0x11;
 // Alarm level bytes; each is the other's bit complement.
-inline constexpr quint8 HighLevel = 0x55;
-inline constexpr quint8 LowLevel = 0xAA;
+inline constexpr std::uint8_t HighLevel = 0x55;
+inline constexpr std::uint8_t LowLevel = 0xAA;
 // Byte 7 of every port description request.
-inline constexpr quint8 PortDescriptionMarker = 0x01;
+inline constexpr std::uint8_t PortDescriptionMarker = 0x01;
 
 inline constexpr int PhoneSlotCount = 16;
 inline constexpr int PhoneNumberFieldSize = 11;
@@ -68,10 +68,10 @@ inline constexpr int DeviceContentMaxBytes = MaxPayload - 1 - DeviceDescriptionW
 struct PayloadSize {
     int min;
     int max;
-    constexpr bool contains(qsizetype n) const { return n >= min && n <= max; }
+    constexpr bool contains(std::size_t n) const { return min >= 0 && n >= std::size_t(min) && n <= std::size_t(max); }
 };
 
-constexpr PayloadSize payloadSize(quint8 code)
+constexpr PayloadSize payloadSize(std::uint8_t code)
 {
     switch (code) {
     case code::Initialise: return {0, 0};
@@ -95,7 +95,7 @@ constexpr PayloadSize payloadSize(quint8 code)
 // How many payload bytes name what a request sets (a device, a probe, a
 // phone slot): two requests with the same code and the same leading bytes
 // set the same thing, and the later one replaces the earlier.
-constexpr int targetBytes(quint8 code)
+constexpr int targetBytes(std::uint8_t code)
 {
     switch (code) {
     case code::DeviceDescription:
@@ -110,7 +110,7 @@ constexpr int targetBytes(quint8 code)
     }
 }
 
-constexpr bool isRequestCode(quint8 code)
+constexpr bool isRequestCode(std::uint8_t code)
 {
     return code >= code::First && code <= code::Last;
 }

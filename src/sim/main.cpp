@@ -1,7 +1,7 @@
 #include "process/quit_on_signal.h"
 #include "process/standard_descriptors.h"
 #include "process/version.h"
-#include "protocol/request_text.h"
+#include "qt_boundary/log_text.h"
 #include "sim/sim_log.h"
 #include "sim/simulator.h"
 #include "sim/state_file.h"
@@ -68,7 +68,7 @@ QString helpText()
                "nobody reads never holds the simulator up: lines that cannot be written are\n"
                "dropped, and how many is logged when they can be again.\n"
                "\n")
-        + smscfg::sim::refusalRules();
+        + smscfg::toQString(smscfg::controller::refusalRules());
 }
 
 int usage(const QString &reason)

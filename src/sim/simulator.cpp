@@ -1,9 +1,8 @@
 #include "sim/simulator.h"
 
 #include "protocol/frame.h"
-#include "protocol/reply.h"
 #include "protocol/request_text.h"
-#include "protocol/wire.h"
+#include "qt_boundary/log_text.h"
 #include "sim/state_file.h"
 
 #include <QTime>
@@ -39,7 +38,7 @@ Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, L
 
 void Simulator::onReceived(const QByteArray &bytes)
 {
-    for (const auto &item : m_assembler.feed(bytes))
+    for (const auto &item : m_assembler.feed(bytesOf(bytes)))
         handle(item);
     if (m_assembler.pending() > 0)
         m_quietTimer.start();
@@ -49,30 +48,17 @@ void Simulator::onReceived(const QByteArray &bytes)
 
 void Simulator::handle(const FrameAssembler::Item &item)
 {
-    Decision decision{false, QStringLiteral("帧不完整或已损坏")};
-    const quint8 code = item.bytes.size() > 4 ? quint8(item.bytes[4]) : 0;
-    if (item.kind == FrameAssembler::Item::Frame) {
-        if (m_options.refuseAll)
-            decision = {false, QStringLiteral("--refuse")};
-        else
-            decision = applyRequest(m_state, item.bytes);
-    }
-    if (decision.accepted)
+    const controller::Answer answer = controller::answerRequest(m_state, item, m_options.refuseAll);
+    if (answer.decision.accepted)
         writeState();
-
-    const std::vector<std::uint8_t> frame = replyFrame(code, decision.accepted ? wire::StatusAccepted : wire::StatusRefused);
-    QByteArray reply(reinterpret_cast<const char *>(frame.data()), qsizetype(frame.size()));
+    QByteArray reply = toQByteArray(answer.reply);
     if (m_options.shortReply)
         reply.truncate(5);
     if (m_options.stray)
         reply.prepend(StrayByte);
-
-    QString meaning = describeRequest(item.bytes);
-    if (!decision.accepted)
-        meaning += QStringLiteral("，拒绝：") + escapeForLog(decision.refusal);
     m_log(QStringLiteral("%1  %2  %3  -> %4")
-              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), hexText(item.bytes), meaning,
-                   m_options.silent ? QStringLiteral("(silent)") : hexText(reply)));
+              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), toQString(hexText(item.bytes)),
+                   toQString(answer.meaning), m_options.silent ? QStringLiteral("(silent)") : toQString(hexText(bytesOf(reply)))));
     if (m_options.silent)
         return;
     if (m_options.delayMs > 0)
@@ -105,7 +91,8 @@ void Simulator::writeState()
 {
     QString error;
     if (!m_options.stateFile.isEmpty() && !writeStateFile(m_options.stateFile, m_state, &error))
-        m_log(QStringLiteral("无法写入状态文件 %1：%2").arg(escapeForLog(m_options.stateFile), escapeForLog(error)));
+        m_log(QStringLiteral("无法写入状态文件 %1：%2")
+                  .arg(escapeForLog(m_options.stateFile), escapeForLog(error)));
 }
 
 }  // namespace smscfg::sim

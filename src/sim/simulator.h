@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sim/controller_state.h"
-#include "sim/frame_assembler.h"
+#include "controller/controller_state.h"
+#include "controller/frame_assembler.h"
 #include "sim/line_pacer.h"
 #include "sim/sim_line.h"
 
@@ -11,6 +11,9 @@
 #include <memory>
 
 namespace smscfg::sim {
+
+using controller::ControllerState;
+using controller::FrameAssembler;
 
 // Fault modes, line speed and output of the virtual controller.
 struct SimOptions {

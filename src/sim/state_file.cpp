@@ -1,5 +1,6 @@
 #include "sim/state_file.h"
 
+#include "qt_boundary/core_types.h"
 #include "sim/system_io.h"
 
 #include <QDir>
@@ -44,7 +45,12 @@ std::optional<ControllerState> readStateFile(const QString &path, QString *error
         *error = QStringLiteral("not a JSON object");
         return std::nullopt;
     }
-    return ControllerState::fromJson(document.object(), error);
+    auto state = ControllerState::fromJson(document.toJson(QJsonDocument::Compact).toStdString());
+    if (const auto *problem = std::get_if<std::u16string>(&state)) {
+        *error = toQString(*problem);
+        return std::nullopt;
+    }
+    return std::get<ControllerState>(std::move(state));
 }
 
 bool writeStateFile(const QString &path, const ControllerState &state, QString *error)
@@ -61,7 +67,8 @@ bool writeStateFile(const QString &path, const ControllerState &state, QString *
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = ::stat(path.toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 07777 : 0666 & ~mask;
-    const QByteArray json = QJsonDocument(state.toJson()).toJson();
+    // Written as it always was: indented, one field to a line.
+    const QByteArray json = QJsonDocument::fromJson(QByteArray::fromStdString(state.toJson())).toJson();
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, json) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.constData(), path.toLocal8Bit().constData()) == 0;

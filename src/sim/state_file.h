@@ -1,11 +1,13 @@
 #pragma once
 
-#include "sim/controller_state.h"
+#include "controller/controller_state.h"
 
 #include <QString>
 #include <optional>
 
 namespace smscfg::sim {
+
+using controller::ControllerState;
 
 // The --state file: the controller's state as JSON, kept across restarts.
 

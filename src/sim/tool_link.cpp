@@ -1,6 +1,6 @@
 #include "sim/tool_link.h"
 
-#include "protocol/request_text.h"
+#include "qt_boundary/log_text.h"
 #include "sim/sim_line.h"
 #include "sim/system_io.h"
 

@@ -31,7 +31,7 @@ TEST_CASE("code page 936: one code point")
         {"beyond Unicode has none", 0x110000, ""},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(hexOf(cp936::encodeCodePoint(row.codePoint)) == hexOf(bytesOf(row.code)));
     }
 }
@@ -57,7 +57,7 @@ TEST_CASE("code page 936: decoding")
         {"trail 7F is no trail", "81 7F", u"\uFFFD\u007F"},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(utf8Of(cp936::decode(bytesOf(row.bytes))) == utf8Of(row.text));
     }
 }

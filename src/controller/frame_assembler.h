@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "protocol/bytes.h"
 
-namespace smscfg::sim {
+#include <vector>
+
+namespace smscfg::controller {
 
 // Finds request frames in a byte stream that may split them across reads,
 // join them, or put garbage between them.
@@ -17,19 +18,19 @@ class FrameAssembler {
 public:
     struct Item {
         enum Kind { Frame, Malformed } kind;
-        QByteArray bytes;
+        Bytes bytes;
     };
 
-    QList<Item> feed(const QByteArray &chunk);
+    std::vector<Item> feed(ByteView chunk);
     // Gives up on a partial frame after the line has been quiet (a stray
     // 7E FE with a large LEN would otherwise hold back the next request):
     // reports it as Malformed and hunts again in the bytes after its start.
-    QList<Item> expire();
+    std::vector<Item> expire();
     // Bytes held while waiting for the rest of a frame.
-    qsizetype pending() const { return m_buffer.size(); }
+    std::size_t pending() const { return m_buffer.size(); }
 
 private:
-    QByteArray m_buffer;
+    Bytes m_buffer;
 };
 
-}  // namespace smscfg::sim
+}  // namespace smscfg::controller

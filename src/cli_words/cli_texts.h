@@ -1,0 +1,44 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// Every text of the command line's words (help, usage errors, the dry run's
+// lines), by key, with its arguments (%1, %2...) filled in by position: the
+// one place to give them in another language.
+namespace smscfg::cli {
+
+enum class CliText {
+    GlobalOptions,
+    CommandHelpTitle,
+    CommandHelpNote,
+    CommandHelpExample,
+    PortsHelp,
+    PortsUsageHelp,
+    DidYouMean,
+    ApplyHelp,
+    ApplyUsageHelp,
+    CommandUsageHelp,
+    UsageLine,
+    HelpIntro,
+    ClockNowHelp,
+    ExitStatusHelp,
+    ErrorLine,
+    NeedsValue,
+    BadTimeout,
+    UnknownOption,
+    UsagePorts,
+    SeveralPorts,
+    NotApplyOption,
+    UsageApply,
+    Version,
+    NoPortsFound,
+    CannotReadProfile,
+    DryRunStep,
+    Count
+};
+
+std::u16string cliText(CliText key, std::initializer_list<std::u16string_view> arguments = {});
+
+}  // namespace smscfg::cli

@@ -1,0 +1,18 @@
+# Fails when a file under the core's folders includes a Qt header: the core
+# is standard C++ only. Run as cmake -DROOT=... -DDIRS="a;b" -P check_no_qt.cmake
+set(found "")
+foreach(dir ${DIRS})
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} lines REGEX "#[ \t]*include[ \t]*<Q")
+    if(lines)
+      list(APPEND found "${f}: ${lines}")
+    endif()
+  endforeach()
+endforeach()
+if(found)
+  list(JOIN found "\n" text)
+  message(FATAL_ERROR "Qt in the core:\n${text}")
+endif()
+list(LENGTH DIRS count)
+message(STATUS "${count} core folders hold no Qt include")
