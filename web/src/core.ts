@@ -1,0 +1,140 @@
+// The core in WebAssembly: the form's tables, the request builders, the
+// exchange's state machine, the log's lines, the demo controller's decisions
+// and profiles, all from the same C++ as the desktop programs. The module
+// exports one function that takes a JSON request and answers in JSON.
+
+export type ControlKind =
+  | 'Title' | 'Label' | 'Hint' | 'Button' | 'Text' | 'Combo' | 'PortCombo' | 'Check' | 'Option' | 'Frame';
+
+export interface FormControl {
+  kind: ControlKind;
+  name: string;     // the control name, also the element's id: "Text13", "Check2_0"
+  caption: string;
+  left: number; top: number; width: number; height: number;  // pixels on the form
+  points: number;   // font size
+  rowButton: string;  // for a box: the button Enter presses
+  frame: string;    // the frame that holds it, or ""
+}
+
+export interface CommandInfo {
+  button: string;
+  caption: string;
+  code: number;
+  needsOpenPort: boolean;
+  cliName: string;
+  controls: string[];  // the boxes it reads, in command-line order
+}
+
+export interface FormTable {
+  width: number; height: number;  // pixels
+  controls: FormControl[];
+  commands: CommandInfo[];
+  lists: Record<string, string[]>;  // the clock row's fixed lists
+  ticked: string[];   // ticked when the form opens
+  hidden: string[];   // hidden and disabled for good
+  clockControls: string[];  // the clock row's boxes, in the order of clockTexts()
+  version: string;
+}
+
+export interface ControlValues {
+  texts: Record<string, string>;
+  ticked: string[];
+}
+
+export type BuildOutcome =
+  // words: the request as a profile step ("clock now" where the clock row
+  // shows `now`); key: what it sets, the same for requests that replace
+  // each other.
+  | { kind: 'frame'; frame: number[]; words: string[]; key: number[] }
+  | { kind: 'message' | 'refusal'; text: string };
+
+export type Outcome = 'Accepted' | 'Refused' | 'NoVerdict' | 'NoResponse' | 'PortUnusable' | 'LinkLost';
+export type Ignored = 'Echo' | 'OtherRequest' | 'LateReply' | 'Unrecognised';
+
+export type ExchangeEvent =
+  | { type: 'sent'; id: number; log: string }
+  | { type: 'received'; log: string }
+  | { type: 'finished'; id: number; outcome: Outcome; message: string; status: string; log: string; frame: number[] }
+  | { type: 'dropped'; why: Ignored; log: string };
+
+export interface ExchangeState {
+  events: ExchangeEvent[];
+  expiry: number | null;  // when to call expire(), on the same clock as `now`
+  awaiting: boolean;
+}
+
+export interface DemoAnswer { reply: number[]; meaning: string }
+
+export interface ProfileStep { words: string[]; frame: number[]; key: number[]; description: string }
+export type ParsedProfile = { name: string; steps: ProfileStep[] } | { error: string };
+
+// The local time as the clock row reads it.
+export interface LocalTime { year: number; month: number; day: number; hour: number; minute: number; second: number; weekday: number }
+
+export function localTimeOf(d: Date): LocalTime {
+  return {
+    year: d.getFullYear(), month: d.getMonth() + 1, day: d.getDate(), hour: d.getHours(),
+    minute: d.getMinutes(), second: d.getSeconds(), weekday: d.getDay() === 0 ? 7 : d.getDay(),
+  };
+}
+
+// Milliseconds since local midnight, for the time at the start of a log line.
+export function clockOf(d: Date): number {
+  return ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000 + d.getMilliseconds();
+}
+
+export interface CoreModule {
+  _smscfg_call(request: number): number;
+  _malloc(size: number): number;
+  _free(pointer: number): void;
+  lengthBytesUTF8(text: string): number;
+  stringToUTF8(text: string, pointer: number, size: number): void;
+  UTF8ToString(pointer: number): string;
+}
+
+export class Core {
+  private constructor(private readonly module: CoreModule) {}
+
+  static async load(factory: () => Promise<CoreModule>): Promise<Core> {
+    return new Core(await factory());
+  }
+
+  private call<T>(request: object): T {
+    const json = JSON.stringify(request);
+    const size = this.module.lengthBytesUTF8(json) + 1;
+    const pointer = this.module._malloc(size);
+    try {
+      this.module.stringToUTF8(json, pointer, size);
+      const answer = JSON.parse(this.module.UTF8ToString(this.module._smscfg_call(pointer)));
+      if (answer && typeof answer === 'object' && 'fault' in answer) throw new Error(String(answer.fault));
+      return answer as T;
+    } finally {
+      this.module._free(pointer);
+    }
+  }
+
+  form(): FormTable { return this.call({ op: 'form' }); }
+  build(button: string, values: ControlValues, now: LocalTime): BuildOutcome {
+    return this.call({ op: 'build', button, values, now });
+  }
+  clockTexts(now: LocalTime): string[] { return this.call({ op: 'clockTexts', now }); }
+
+  // The exchange; `now` in ms on any steady clock, `clock` ms since midnight.
+  sent(frame: number[], now: number, clock: number): ExchangeState { return this.call({ op: 'sent', frame, now, clock }); }
+  notSent(frame: number[], now: number, clock: number): ExchangeState {
+    return this.call({ op: 'notSent', frame, now, clock });
+  }
+  received(bytes: number[], now: number, clock: number): ExchangeState {
+    return this.call({ op: 'received', bytes, now, clock });
+  }
+  lost(now: number, clock: number): ExchangeState { return this.call({ op: 'lost', now, clock }); }
+  expire(now: number, clock: number): ExchangeState { return this.call({ op: 'expire', now, clock }); }
+  nextRequestId(): number { return this.call({ op: 'nextRequestId' }); }
+  portLog(text: string, clock: number): string { return this.call({ op: 'portLog', text, clock }); }
+
+  // The demo controller: what it answers to the bytes it got.
+  demo(bytes: number[], refuseAll: boolean): DemoAnswer[] { return this.call({ op: 'demo', bytes, refuseAll }); }
+
+  parseProfile(text: string, now: LocalTime): ParsedProfile { return this.call({ op: 'parseProfile', text, now }); }
+  profileText(name: string, steps: string[][]): string { return this.call({ op: 'profileText', name, steps }); }
+}

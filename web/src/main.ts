@@ -1,0 +1,294 @@
+import createCoreModule from 'smscfg-core';
+import { clockOf, Core, type ExchangeEvent, localTimeOf } from './core.js';
+import { DemoLine, type DemoMode, demoModes } from './demo.js';
+import { element, MessageBox } from './dialog.js';
+import { ExchangeDriver } from './exchange.js';
+import { Form } from './form.js';
+import { type Line, type SerialLike, type SerialPortLike, webSerial, WebSerialLine } from './line.js';
+import { download, Profiles } from './profiles.js';
+import { texts } from './texts.js';
+
+const PortKey = 'smscfg.port';       // the last port that opened: "demo" or "serial:INDEX"
+const DemoModeKey = 'smscfg.demoMode';
+const ChooseValue = 'choose';
+const DemoValue = 'demo';
+const MaxLogLines = 20000;
+
+class Page {
+  private readonly form: Form;
+  private readonly exchange: ExchangeDriver;
+  private readonly messages: MessageBox;
+  private readonly profiles: Profiles;
+  private readonly serial: SerialLike | null = webSerial();
+  private readonly logText = element('pre', { id: 'logText' });
+  private readonly logPane: HTMLElement;
+  private readonly portStatus = element('span', { id: 'portStatus' });
+  private readonly exchangeStatus = element('span', { id: 'exchangeStatus' });
+  private readonly busy = element('span', { id: 'busy', hidden: true });
+  private ports: SerialPortLike[] = [];
+  private portText = texts.portNone;
+  private demo: DemoLine;
+
+  constructor(private readonly core: Core, app: HTMLElement) {
+    this.form = new Form(core.form());
+    this.exchange = new ExchangeDriver(core);
+    this.messages = new MessageBox(app);
+    this.profiles = new Profiles(core, this.exchange, app, (m) => this.messages.show(m));
+    this.demo = new DemoLine(core, (localStorage.getItem(DemoModeKey) as DemoMode | null) ?? 'normal');
+    this.logPane = element('section', { id: 'logPane', hidden: true },
+      element('div', { className: 'log-bar' }, element('span', { textContent: texts.logTitle }),
+        this.button('logSave', texts.save, () => download(texts.logFileName, this.logLines(), 'text/plain')),
+        this.button('logClear', texts.clear, () => { this.logText.textContent = ''; })),
+      this.logText);
+    app.append(this.menuBar(), this.notice(),
+      element('div', { id: 'Form1' }, this.form.root, this.logPane),
+      element('footer', { id: 'statusBar' }, this.exchangeStatus, this.busy, this.portStatus));
+
+    for (const command of this.form.table.commands)
+      this.form.buttons.get(command.button)!.addEventListener('click', () => this.onCommand(command.button));
+    this.form.onEnter = (button) => this.form.buttons.get(button)!.click();
+    const reopen = this.form.table.controls.find((c) => c.kind === 'Button' && !this.isCommand(c.name))!;
+    this.form.buttons.get(reopen.name)!.addEventListener('click', () => void this.onReopen());
+    this.exchange.onEvent = (e) => this.onExchangeEvent(e);
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F12') { e.preventDefault(); this.toggleLog(); }
+    });
+    this.setPortStatus(texts.portClosed);
+  }
+
+  private isCommand(button: string): boolean {
+    return this.form.table.commands.some((c) => c.button === button);
+  }
+
+  private button(id: string, caption: string, onClick: () => void): HTMLButtonElement {
+    const b = element('button', { id, type: 'button', textContent: caption });
+    b.addEventListener('click', onClick);
+    return b;
+  }
+
+  private menuBar(): HTMLElement {
+    const menu = (title: string, ...items: HTMLElement[]) => {
+      const list = element('div', { className: 'menu-items' }, ...items);
+      const head = element('button', { type: 'button', className: 'menu-title', textContent: title });
+      const m = element('div', { className: 'menu' }, head, list);
+      head.addEventListener('click', () => m.classList.toggle('open'));
+      list.addEventListener('click', () => m.classList.remove('open'));
+      document.addEventListener('click', (e) => { if (!m.contains(e.target as Node)) m.classList.remove('open'); });
+      return m;
+    };
+    const file = element('input', { type: 'file', accept: '.json,application/json', hidden: true, id: 'profileFile' });
+    file.addEventListener('change', () => {
+      if (file.files?.[0]) void this.profiles.apply(file.files[0], localTimeOf(new Date()));
+      file.value = '';
+    });
+    const modes = demoModes.map((mode) => {
+      const b = this.button(`demoMode-${mode}`, texts.demoModes[mode], () => {
+        this.demo.mode = mode;
+        localStorage.setItem(DemoModeKey, mode);
+        for (const other of modes) other.classList.toggle('checked', other === b);
+      });
+      b.classList.toggle('checked', mode === this.demo.mode);
+      return b;
+    });
+    return element('nav', { id: 'menuBar' },
+      menu(texts.menuFile,
+        this.button('actionApplyProfile', texts.menuApplyProfile, () => file.click()),
+        this.button('actionSaveProfile', texts.menuSaveProfile, () => this.profiles.save()),
+        this.button('actionClearRecord', texts.menuClearRecord, () => this.profiles.clearRecord()), file),
+      menu(texts.menuView, this.button('actionShowLog', texts.menuLog, () => this.toggleLog())),
+      menu(texts.menuTools, this.button('actionFillPcTime', texts.menuFillPcTime, () => this.fillPcTime()),
+        element('div', { className: 'menu-heading', textContent: texts.menuDemoMode }), ...modes),
+      menu(texts.menuHelp, this.button('actionAbout', texts.menuAbout,
+        () => this.messages.show(texts.about(this.form.table.version, this.portStatus.textContent ?? '')))));
+  }
+
+  // Where the page has no Web Serial: why, what to use, and the demo.
+  private notice(): HTMLElement {
+    if (this.serial) return element('div', { hidden: true });
+    const why = window.isSecureContext ? texts.noSerialFeature : texts.noSerialInsecure;
+    return element('div', { id: 'noSerialNotice', role: 'alert' },
+      element('strong', { textContent: texts.noSerialTitle }), element('p', { textContent: `${why}${texts.noSerialSuggest}` }),
+      this.button('useDemo', texts.useDemo, () => {
+        this.form.portList().value = DemoValue;
+        void this.onReopen();
+      }));
+  }
+
+  async startUp(): Promise<void> {
+    await this.refreshPorts();
+    const last = localStorage.getItem(PortKey);
+    const list = this.form.portList();
+    if (last && [...list.options].some((o) => o.value === last)) {
+      list.value = last;
+      await this.open(last);
+    } else {
+      this.setPortButtonsEnabled(false);
+    }
+  }
+
+  private async refreshPorts(): Promise<void> {
+    this.ports = this.serial ? await this.serial.getPorts() : [];
+    const list = this.form.portList();
+    const chosen = list.value;
+    const options = this.ports.map((p, i) => element('option', { value: `serial:${i}`, textContent: this.portName(p, i) }));
+    if (this.serial) options.push(element('option', { value: ChooseValue, textContent: texts.portChoose }));
+    options.push(element('option', { value: DemoValue, textContent: texts.portDemo }));
+    list.replaceChildren(...options);
+    if ([...list.options].some((o) => o.value === chosen)) list.value = chosen;
+  }
+
+  private portName(port: SerialPortLike, index: number): string {
+    const info = port.getInfo();
+    const hex = (n?: number) => (n ?? 0).toString(16).toUpperCase().padStart(4, '0');
+    return texts.portGranted(index + 1, info.usbVendorId !== undefined ? `USB ${hex(info.usbVendorId)}:${hex(info.usbProductId)}` : '');
+  }
+
+  // 串口设置: closes the line, then opens the port chosen in the list
+  // (asking the browser for one when so chosen).
+  private async onReopen(): Promise<void> {
+    let choice = this.form.portList().value;
+    if (choice === ChooseValue) {
+      let port: SerialPortLike;
+      try {
+        port = await this.serial!.requestPort();
+      } catch {
+        return;  // the operator chose none
+      }
+      await this.refreshPorts();
+      const index = this.ports.indexOf(port);
+      choice = `serial:${index >= 0 ? index : this.ports.length}`;
+      if (index < 0) this.ports.push(port);
+      this.form.portList().value = choice;
+    }
+    await this.open(choice);
+  }
+
+  private async open(choice: string): Promise<void> {
+    const old = this.exchange.line;
+    this.exchange.detach();
+    await old?.close();
+    let line: Line;
+    let name = choice === DemoValue ? texts.demoName : this.form.portList().selectedOptions[0]?.textContent ?? choice;
+    try {
+      if (choice === DemoValue) {
+        line = this.demo;
+      } else {
+        const port = this.ports[Number(choice.replace('serial:', ''))];
+        if (!port) throw new Error(texts.noPortChosen);
+        line = await WebSerialLine.open(port, name);
+      }
+    } catch (e) {
+      const why = e instanceof DOMException && e.name === 'InvalidStateError' ? texts.portInUse
+        : e instanceof DOMException && e.name === 'NetworkError' ? texts.portInUse
+          : e instanceof Error && e.message === texts.noPortChosen ? e.message : texts.portOpenFailed;
+      this.portText = name;
+      this.setPortStatus(texts.portClosed);
+      this.log(this.core.portLog(texts.portCannotOpen(name, why).replace('\n', '：'), clockOf(new Date())));
+      this.messages.show(texts.portCannotOpen(name, why));
+      this.setPortButtonsEnabled(false);
+      return;
+    }
+    name = line.name;
+    this.portText = name;
+    line.onLost = () => this.onLineLost(line);
+    this.exchange.attach(line);
+    localStorage.setItem(PortKey, choice);
+    this.setPortStatus(texts.portOpened);
+    this.log(this.core.portLog(texts.portOpenedLog(name), clockOf(new Date())));
+    this.setPortButtonsEnabled(true);
+  }
+
+  private onLineLost(line: Line): void {
+    if (this.exchange.line !== line) return;
+    this.exchange.lineLost();
+    this.setPortStatus(texts.portLost);
+    this.setExchangeStatus(texts.linkLostStatus);
+    this.log(this.core.portLog(texts.portLostLog(this.portText), clockOf(new Date())));
+  }
+
+  private onCommand(button: string): void {
+    const now = localTimeOf(new Date());
+    const built = this.core.build(button, this.form.values(), now);
+    if (built.kind !== 'frame') {
+      this.messages.show(built.text);
+      return;
+    }
+    this.profiles.requestSent(this.core.nextRequestId(), built.words, built.key);
+    this.exchange.send(built.frame);
+  }
+
+  private onExchangeEvent(e: ExchangeEvent): void {
+    this.log(e.log);
+    switch (e.type) {
+      case 'sent': this.setExchangeStatus(texts.awaitingReply); break;
+      case 'finished':
+        this.setExchangeStatus(e.status);
+        // While a profile is applied its results go to a table, not to boxes.
+        if (e.message && !this.profiles.applying) this.messages.show(e.message);
+        this.profiles.finished(e.id, e.outcome, e.status);
+        break;
+      case 'dropped':
+        // While a request waits, the status says so; the rest is in the log.
+        if (this.exchange.awaiting || e.why === 'Echo') break;
+        this.setExchangeStatus(e.why === 'Unrecognised' ? texts.unrecognisedStatus
+          : e.why === 'LateReply' ? texts.lateReplyStatus : texts.otherRequestStatus);
+        break;
+      default: break;
+    }
+  }
+
+  private fillPcTime(): void {
+    const boxes = this.form.table.clockControls;
+    this.core.clockTexts(localTimeOf(new Date())).forEach((text, i) => this.form.setText(boxes[i], text));
+  }
+
+  private toggleLog(): void {
+    this.logPane.hidden = !this.logPane.hidden;
+    document.getElementById('actionShowLog')!.classList.toggle('checked', !this.logPane.hidden);
+  }
+
+  private log(line: string): void {
+    if (!line) return;
+    const text = this.logText;
+    text.append(`${line}\n`);
+    while (text.childNodes.length > MaxLogLines) text.firstChild!.remove();
+    text.scrollTop = text.scrollHeight;
+  }
+
+  private logLines(): string { return this.logText.textContent ?? ''; }
+
+  private setPortButtonsEnabled(enabled: boolean): void {
+    for (const c of this.form.table.commands)
+      if (c.needsOpenPort) this.form.buttons.get(c.button)!.disabled = !enabled;
+  }
+
+  private setPortStatus(state: string): void {
+    this.portStatus.textContent = texts.portStatus(this.portText, state);
+  }
+
+  private setExchangeStatus(text: string): void {
+    this.exchangeStatus.textContent = text;
+    this.busy.hidden = !this.exchange.awaiting;
+  }
+}
+
+async function main(): Promise<void> {
+  const app = document.getElementById('app')!;
+  let core: Core;
+  try {
+    core = await Core.load(createCoreModule);
+  } catch (e) {
+    app.textContent = texts.coreFailed;
+    throw e;
+  }
+  const page = new Page(core, app);
+  // The form is usable from here; the port opens after.
+  document.documentElement.dataset.ready = 'form';
+  performance.mark('form-usable');
+  await page.startUp();
+  document.documentElement.dataset.ready = 'port';
+  if ('serviceWorker' in navigator && window.isSecureContext)
+    navigator.serviceWorker.register('sw.js').catch(() => { /* works without, online */ });
+}
+
+void main();
