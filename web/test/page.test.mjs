@@ -1,0 +1,311 @@
+// The page in headless Chromium: one browser for every row. Run by
+// `scripts/web test` (node --test) after `scripts/web build` and the normal
+// build, whose smscfg-cli and smscfg-sim it compares with and talks to.
+import assert from 'node:assert/strict';
+import { execFileSync, spawn } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { dirname, resolve } from 'node:path';
+import { createInterface } from 'node:readline';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { launch } from './browser.mjs';
+import { startRelay } from './relay.mjs';
+import { serve } from '../tools/serve.mjs';
+
+const repo = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+const site = process.env.SMSCFG_SITE ?? resolve(repo, 'dist/web');
+const programs = resolve(process.env.SMSCFG_BUILD ?? resolve(repo, 'build'), 'src');
+const standIn = readFileSync(resolve(repo, 'web/test/serial-stand-in.js'), 'utf8');
+
+let browser;
+let server;
+let url;
+before(async () => {
+  ({ server, url } = await serve(site, 0));
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A fresh page (own storage) with its clock paused, so that tests move time
+// themselves; `relayUrl` puts the stand-in for navigator.serial in place.
+async function openPage({ relayUrl = null, noSerial = false } = {}) {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  if (relayUrl) await page.addInitScript(`${standIn}\ninstallSerialStandIn(${JSON.stringify(relayUrl)});`);
+  if (noSerial) await page.addInitScript(() => { delete Navigator.prototype.serial; });
+  const start = new Date(2026, 11, 5, 23, 42, 7).getTime();
+  await page.clock.install({ time: start });
+  await page.clock.pauseAt(start + 1000);
+  await page.goto(url);
+  await page.waitForSelector('html[data-ready=port]');
+  page.errors = errors;
+  return page;
+}
+
+async function openDemo(page, mode = 'normal') {
+  await page.evaluate((m) => document.getElementById(`demoMode-${m}`).click(), mode);
+  await page.selectOption('#Combo1', 'demo');
+  await page.click('#Command7');
+}
+
+// Sets the controls: texts by name, check boxes and option buttons by true/false.
+async function setControls(page, controls) {
+  for (const [name, value] of Object.entries(controls)) {
+    if (typeof value === 'boolean') await page.setChecked(`#${name}`, value);
+    else await page.fill(`#${name}`, value);
+  }
+}
+
+// Every message box's text, closing each, until none is open.
+async function takeMessages(page) {
+  const texts = [];
+  while (await page.locator('#messageBox[open]').count()) {
+    texts.push(await page.textContent('#messageText'));
+    await page.click('#messageOk');
+  }
+  return texts;
+}
+
+const logText = (page) => page.textContent('#logText');
+const sentFrames = async (page) => [...(await logText(page)).matchAll(/ 发送 ([0-9A-F ]+?)  /g)].map((m) => m[1]);
+
+function dryRun(words) {
+  try {
+    return { out: execFileSync(resolve(programs, 'smscfg-cli'), ['--dry-run', ...words], { encoding: 'utf8', stdio: 'pipe' }).trim() };
+  } catch (e) {
+    return { err: e.stderr.trim() };
+  }
+}
+
+describe('the form', () => {
+  // Places in pixels on the form: twips / 15.
+  const places = [
+    ['Label1', 8, 0, 352, 32],
+    ['Command2', 368, 8, 126, 28],
+    ['Text3', 96, 40, 100, 24],
+    ['Check1', 116, 232, 100, 24],
+    ['Check2_0', 10, 384, 54, 22],
+    ['Check2_15', 172, 456, 54, 22],
+    ['Option1_1', 304, 492, 58, 24],
+    ['Combo7', 288, 528, 76, 24],
+    ['Combo1', 84, 560, 120, 24],
+    ['Command7', 368, 560, 126, 28],
+  ];
+  test('every control is at its place, its element id its control name', async () => {
+    const page = await openPage();
+    for (const [name, left, top, width, height] of places) {
+      const box = await page.evaluate((n) => {
+        const e = document.getElementById(n);
+        const placed = e.classList.contains('control') ? e : e.closest('.control');
+        const form = document.getElementById('form').getBoundingClientRect();
+        const r = placed.getBoundingClientRect();
+        return [r.left - form.left, r.top - form.top, r.width, r.height];
+      }, name);
+      assert.deepEqual(box, [left, top, width, height], name);
+    }
+    assert.equal(await page.isHidden('#Command14'), true);
+    assert.equal(await page.isChecked('#Check1'), true);
+    assert.equal(await page.inputValue('#Combo5'), '01');
+    assert.equal(await page.inputValue('#Combo7'), '星期一');
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  });
+});
+
+describe('frames and refusals are smscfg-cli --dry-run\'s', () => {
+  const rows = [
+    ['Command2', {}, ['init']],
+    ['Command3', { Text3: '12' }, ['device-count', '12']],
+    ['Command3', { Text3: ' 12.9 ' }, ['device-count', ' 12.9 ']],
+    ['Command3', { Text3: '256' }, ['device-count', '256']],
+    ['Command3', { Text3: '' }, ['device-count', '']],
+    ['Command4', { Text2: '010203' }, ['addresses', '010203']],
+    ['Command4', { Text2: '0102 3' }, ['addresses', '0102 3']],
+    ['Command5', { Text4: '0408' }, ['port-counts', '0408']],
+    ['Command6', { Text1: '1', Text5: '温度', Text9: '01', Check1: false }, ['device-desc', '1', '温度', '01', '--codepage']],
+    ['Command6', { Text1: '2', Text5: 'AB€', Text9: '', Check1: true }, ['device-desc', '2', 'AB€', '']],
+    ['Command1', { Text6: '1', Text7: '2', Text8: 'AB12', Check1: true }, ['port-desc', '1', '2', 'AB12']],
+    ['Command1', { Text6: '1', Text7: '2', Text8: '一二三四五六', Check1: true }, ['port-desc', '1', '2', '一二三四五六']],
+    ['Command8', { Text10: '13800138000' }, ['centre', '13800138000']],
+    ['Command9', { Text11: '3', Text12: '13912345678' }, ['phone', '3', '13912345678']],
+    ['Command9', { Text11: '17', Text12: '1' }, ['phone', '17', '1']],
+    ['Command10', { Text13: '1', Check2_0: true, Check2_15: true }, ['device-switches', '1', '--phones', '1,16']],
+    ['Command11', { Text13: '1', Text14: '2', Check2_1: true, Check2_2: true }, ['probe-switches', '1', '2', '--phones', '2,3']],
+    ['Command12', { Text13: '1', Text14: '2', Check3: false }, ['probe-type', '1', '2', '--no-switch']],
+    ['Command13', { Text13: '1', Text14: '2', Option1_1: true }, ['upper-limit', '1', '2', 'high']],
+    ['Command13', { Text13: '1', Text14: '' }, ['upper-limit', '1', '', 'none']],
+    ['Command15', { Combo2: '26', Combo3: '12', Combo4: '05', Combo5: '23', Combo6: '42', Combo7: '星期六' },
+      ['clock', '26', '12', '05', '23', '42', '星期六']],
+    ['Command15', { Combo2: '26', Combo3: '13', Combo4: '05', Combo5: '23', Combo6: '42', Combo7: '星期六' },
+      ['clock', '26', '13', '05', '23', '42', '星期六']],
+  ];
+  test('each row, one page', async () => {
+    const page = await openPage();
+    await openDemo(page);
+    const boxes = ['Check2_0', 'Check2_1', 'Check2_2', 'Check2_15'];
+    for (const [button, controls, words] of rows) {
+      // Each row starts from the phone boxes cleared and the options as the form opens.
+      await setControls(page, { ...Object.fromEntries(boxes.map((b) => [b, false])), Check1: true, Check3: true, ...controls });
+      const before = (await sentFrames(page)).length;
+      await page.click(`#${button}`);
+      const messages = (await takeMessages(page)).filter((m) => m !== '设置成功');
+      const frames = (await sentFrames(page)).slice(before);
+      const cli = dryRun(words);
+      const name = words.join(' ');
+      if (cli.out !== undefined) assert.deepEqual([frames, messages], [[cli.out], []], name);
+      else assert.deepEqual([frames, messages], [[], [cli.err]], name);
+      await page.clock.runFor(200);
+      await takeMessages(page);
+    }
+    await page.context().close();
+  });
+});
+
+describe('verdicts through the demo controller', () => {
+  // Mode, button and controls, the time to let pass, the boxes shown, and
+  // what the status bar says at the end.
+  const rows = [
+    ['accepted', 'normal', 'Command2', {}, 100, ['设置成功'], /^设置成功（\d+ ms）$/],
+    ['refused by its rules', 'normal', 'Command9', { Text11: '0', Text12: '139' }, 100, ['设置失败'], /^设置失败/],
+    ['refusing all', 'refuse', 'Command2', {}, 100, ['设置失败'], /^设置失败/],
+    ['silent', 'silent', 'Command2', {}, 3000, ['设备无响应'], /^设备无响应（3000 ms）$/],
+    ['late', 'late', 'Command2', {}, 4100, ['设备无响应', '设置成功'], /^设置成功（迟到 4\.0 秒）$/],
+    ['split reply', 'split', 'Command3', { Text3: '7' }, 200, ['设置成功'], /^设置成功/],
+    ['short reply', 'short', 'Command2', {}, 3200, [], /^应答无法识别：7E FE 08 00 45$/],
+    ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/],
+  ];
+  for (const [name, mode, button, controls, ms, messages, status] of rows) {
+    test(name, async () => {
+      const page = await openPage();
+      await openDemo(page, mode);
+      await setControls(page, controls);
+      await page.click(`#${button}`);
+      const shown = [];
+      for (let t = 0; t < ms; t += 100) {
+        await page.clock.runFor(100);
+        shown.push(...await takeMessages(page));
+      }
+      assert.deepEqual(shown, messages);
+      assert.match(await page.textContent('#exchangeStatus'), status);
+      await page.context().close();
+    });
+  }
+
+  test('no port open: the request is not sent, the six buttons are disabled', async () => {
+    const page = await openPage();
+    assert.equal(await page.isDisabled('#Command2'), true);
+    await page.fill('#Text10', '13800138000');
+    await page.click('#Command8');
+    await page.clock.runFor(3100);
+    assert.deepEqual(await takeMessages(page), ['串口不可用，请重新设置']);
+    await page.context().close();
+  });
+
+  test('Enter presses the row\'s button, but not in boxes several buttons read', async () => {
+    const page = await openPage();
+    await openDemo(page);
+    await page.fill('#Text13', '1');
+    await page.press('#Text13', 'Enter');
+    await page.fill('#Text3', '12');
+    await page.press('#Text3', 'Enter');
+    assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16']);
+    await page.context().close();
+  });
+});
+
+describe('around the form', () => {
+  test('the log holds each frame\'s hex and the verdict; a profile is saved and applied', async () => {
+    const page = await openPage();
+    await openDemo(page);
+    await setControls(page, { Text11: '3', Text12: '13912345678' });
+    await page.click('#Command9');
+    await page.clock.runFor(100);
+    await takeMessages(page);
+    const log = await logText(page);
+    assert.match(log, /发送 7E FE 13 00 4C 03 31 33 39 31 32 33 34 35 36 37 38 [0-9A-F]{2} 16  0x4C 第3个电话 = 13912345678/);
+    assert.match(log, /接收 7E FE 08 00 4C 06 5A 16 /);
+    assert.match(log, /结果  0x4C 设置成功（\d+ ms）/);
+
+    const [saved] = await Promise.all([page.waitForEvent('download'),
+      page.evaluate(() => document.getElementById('actionSaveProfile').click())]);
+    const profile = readFileSync(await saved.path(), 'utf8');
+    assert.deepEqual(JSON.parse(profile).steps, [['phone', '3', '13912345678']]);
+
+    await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
+      buffer: Buffer.from('{"smscfg-profile": 1, "name": "一号楼", "steps": [["init"], ["phone", "0", "1"], ["centre", "1"]]}') });
+    await page.click('#profileConfirm button:text("应用")');
+    for (let i = 0; i < 5; ++i) await page.clock.runFor(100);
+    assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
+    await page.context().close();
+  });
+
+  test('without Web Serial the page says so and offers the demo controller', async () => {
+    const page = await openPage({ noSerial: true });
+    assert.match(await page.textContent('#noSerialNotice'), /Chrome 或 Edge/);
+    await page.click('#useDemo');
+    await page.click('#Command2');
+    await page.clock.runFor(100);
+    assert.deepEqual(await takeMessages(page), ['设置成功']);
+    await page.context().close();
+  });
+});
+
+describe('through Web Serial to smscfg-sim', () => {
+  let sim;
+  let relay;
+  before(async () => {
+    sim = spawn(resolve(programs, 'smscfg-sim'), [], { stdio: ['ignore', 'pipe', 'ignore'] });
+    const path = await new Promise((ok) => createInterface({ input: sim.stdout }).once('line', ok));
+    relay = await startRelay(path);
+  });
+  after(async () => {
+    await relay?.close();
+    sim?.kill();
+  });
+
+  test('the port is asked for, opened at 9600 8N1, answers, and is reported lost at once', async () => {
+    const page = await openPage({ relayUrl: relay.url });
+    await page.click('#Command7');  // 选择串口… is chosen first
+    assert.deepEqual(await page.evaluate(() => window.serialStandIn.openOptions),
+      [{ baudRate: 9600, dataBits: 8, parity: 'none', stopBits: 1 }]);
+    // The simulator answers in real time.
+    const answer = async () => {
+      for (let i = 0; i < 40; ++i) {
+        await page.waitForTimeout(25);
+        await page.clock.runFor(100);
+        const shown = await takeMessages(page);
+        if (shown.length) return shown;
+      }
+      return [];
+    };
+    await page.click('#Command2');
+    assert.deepEqual(await answer(), ['设置成功']);
+    await setControls(page, { Text11: '0', Text12: '1' });
+    await page.click('#Command9');
+    assert.deepEqual(await answer(), ['设置失败']);
+    relay.unplug();
+    await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
+    assert.match(await logText(page), /连接已断开（设备被拔出，或另一端已关闭）/);
+    await page.context().close();
+  });
+});
+
+describe('offline', () => {
+  test('after one visit the page opens with the network cut', async () => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForSelector('html[data-ready=port]');
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('html[data-ready=port]');
+    assert.equal(await page.textContent('#Command2'), '初始化');
+    await context.close();
+  });
+});
