@@ -113,7 +113,6 @@ export class Core {
     }
   }
 
-  form(): FormTable { return this.call({ op: 'form' }); }
   build(button: string, values: ControlValues, now: LocalTime): BuildOutcome {
     return this.call({ op: 'build', button, values, now });
   }

@@ -1,5 +1,5 @@
 import createCoreModule from 'smscfg-core';
-import { clockOf, Core, type ExchangeEvent, localTimeOf } from './core.js';
+import { clockOf, Core, type ExchangeEvent, type FormTable, localTimeOf } from './core.js';
 import { DemoLine, type DemoMode, demoModes } from './demo.js';
 import { element, MessageBox } from './dialog.js';
 import { ExchangeDriver } from './exchange.js';
@@ -13,6 +13,10 @@ const DemoModeKey = 'smscfg.demoMode';
 const ChooseValue = 'choose';
 const DemoValue = 'demo';
 const MaxLogLines = 20000;
+
+// The core's layout and command tables, taken from the same WebAssembly when
+// the site is built, so that the form shows while the core loads.
+declare const FORM_TABLE: FormTable;
 
 class Page {
   private readonly form: Form;
@@ -29,8 +33,8 @@ class Page {
   private portText = texts.portNone;
   private demo: DemoLine;
 
-  constructor(private readonly core: Core, app: HTMLElement) {
-    this.form = new Form(core.form());
+  constructor(private readonly core: Core, form: Form, app: HTMLElement) {
+    this.form = form;
     this.exchange = new ExchangeDriver(core);
     this.messages = new MessageBox(app);
     this.profiles = new Profiles(core, this.exchange, app, (m) => this.messages.show(m));
@@ -274,14 +278,19 @@ class Page {
 
 async function main(): Promise<void> {
   const app = document.getElementById('app')!;
+  const loading = Core.load(createCoreModule);
+  const form = new Form(FORM_TABLE);
+  const placeholder = element('div', { id: 'Form1' }, form.root);
+  app.append(placeholder);
   let core: Core;
   try {
-    core = await Core.load(createCoreModule);
+    core = await loading;
   } catch (e) {
     app.textContent = texts.coreFailed;
     throw e;
   }
-  const page = new Page(core, app);
+  placeholder.remove();
+  const page = new Page(core, form, app);
   // The form is usable from here; the port opens after.
   document.documentElement.dataset.ready = 'form';
   performance.mark('form-usable');

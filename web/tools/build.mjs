@@ -20,9 +20,23 @@ execFileSync(join(web, 'node_modules/.bin/tsc'), ['--noEmit', '-p', web], { stdi
 
 rmSync(outDir, { recursive: true, force: true });
 mkdirSync(join(outDir, 'icons'), { recursive: true });
+// The form's tables, from the core itself, for the page to show the form
+// while the core loads.
+const formTable = await (async () => {
+  const { default: createCoreModule } = await import(join(coreDir, 'smscfg-core.mjs'));
+  const wasm = readFileSync(join(coreDir, 'smscfg-core.wasm'));
+  const core = await createCoreModule({
+    instantiateWasm: (imports, done) => { WebAssembly.instantiate(wasm, imports).then((r) => done(r.instance, r.module)); return {}; },
+  });
+  const request = JSON.stringify({ op: 'form' });
+  const size = core.lengthBytesUTF8(request) + 1;
+  const pointer = core._malloc(size);
+  core.stringToUTF8(request, pointer, size);
+  return core.UTF8ToString(core._smscfg_call(pointer));
+})();
 const common = { bundle: true, minify: true, format: 'esm', target: 'es2020', logLevel: 'warning', legalComments: 'none' };
 await esbuild.build({ ...common, entryPoints: [join(web, 'src/main.ts')], outfile: join(outDir, 'page.js'),
-  alias: { 'smscfg-core': join(coreDir, 'smscfg-core.mjs') } });
+  alias: { 'smscfg-core': join(coreDir, 'smscfg-core.mjs') }, define: { FORM_TABLE: formTable } });
 copyFileSync(join(coreDir, 'smscfg-core.wasm'), join(outDir, 'smscfg-core.wasm'));
 for (const f of readdirSync(join(web, 'static'))) copyFileSync(join(web, 'static', f), join(outDir, f));
 const icons = join(web, '../packaging/icons');

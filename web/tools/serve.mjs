@@ -6,7 +6,10 @@ import { readFile, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { brotliCompressSync, gzipSync } from 'node:zlib';
+import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
+
+// Quality 9: within a few per cent of the best, in a fraction of its time.
+const brotliOptions = { params: { [constants.BROTLI_PARAM_QUALITY]: 9 } };
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.mjs': 'text/javascript; charset=utf-8',
@@ -32,7 +35,7 @@ export async function serve(dir, port = 8080, host = '127.0.0.1') {
       let out = body;
       if (encoding && !file.endsWith('.png')) {
         const key = `${encoding}:${file}:${body.length}`;
-        if (!compressed.has(key)) compressed.set(key, encoding === 'br' ? brotliCompressSync(body) : gzipSync(body, { level: 9 }));
+        if (!compressed.has(key)) compressed.set(key, encoding === 'br' ? brotliCompressSync(body, brotliOptions) : gzipSync(body, { level: 9 }));
         out = compressed.get(key);
         headers['Content-Encoding'] = encoding;
       }
