@@ -231,10 +231,21 @@ describe('around the form', () => {
     assert.match(log, /接收 7E FE 08 00 4C 06 5A 16 /);
     assert.match(log, /结果  0x4C 设置成功（\d+ ms）/);
 
-    const [saved] = await Promise.all([page.waitForEvent('download'),
-      page.evaluate(() => document.getElementById('actionSaveProfile').click())]);
-    const profile = readFileSync(await saved.path(), 'utf8');
-    assert.deepEqual(JSON.parse(profile).steps, [['phone', '3', '13912345678']]);
+    const download = async (id) => {
+      const [saved] = await Promise.all([page.waitForEvent('download'),
+        page.evaluate((i) => document.getElementById(i).click(), id)]);
+      return readFileSync(await saved.path(), 'utf8');
+    };
+    assert.match(await download('logSave'), /发送 7E FE 13 00 4C 03 31 33 39/);
+
+    // The page's clock stands at Saturday 2026-12-05 23:42: saved as "now".
+    await page.evaluate(() => document.getElementById('actionFillPcTime').click());
+    assert.deepEqual(await Promise.all(['Combo2', 'Combo3', 'Combo4', 'Combo5', 'Combo6', 'Combo7'].map((c) => page.inputValue(`#${c}`))),
+      ['26', '12', '05', '23', '42', '星期六']);
+    await page.click('#Command15');
+    await page.clock.runFor(100);
+    await takeMessages(page);
+    assert.deepEqual(JSON.parse(await download('actionSaveProfile')).steps, [['phone', '3', '13912345678'], ['clock', 'now']]);
 
     await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
       buffer: Buffer.from('{"smscfg-profile": 1, "name": "一号楼", "steps": [["init"], ["phone", "0", "1"], ["centre", "1"]]}') });
