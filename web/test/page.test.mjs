@@ -252,6 +252,16 @@ describe('around the form', () => {
     await page.click('#profileConfirm button:text("应用")');
     for (let i = 0; i < 5; ++i) await page.clock.runFor(100);
     assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
+    await page.click('#profileResults button');
+
+    // A file that is not JSON: where it breaks, and the page goes on.
+    await page.setInputFiles('#profileFile', { name: 'bad.json', mimeType: 'application/json',
+      buffer: Buffer.from('{"smscfg-profile": 1,\n "steps": [["init"] ["centre", "1"]]}') });
+    await page.waitForSelector('#messageBox[open]');
+    assert.match((await takeMessages(page))[0], /^配置文件第2行第\d+列/);
+    await page.click('#Command2');
+    await page.clock.runFor(100);
+    assert.deepEqual(await takeMessages(page), ['设置成功']);
     await page.context().close();
   });
 
