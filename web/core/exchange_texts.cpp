@@ -15,6 +15,7 @@ std::u16string kindLabel(LogKind kind)
     case LogKind::Outcome: return u"结果";
     case LogKind::Ignored: return u"忽略";
     case LogKind::Port: return u"串口";
+    case LogKind::NotSent: return u"未发送";
     }
     return {};
 }
@@ -88,15 +89,24 @@ std::u16string resultText(const ExchangeMachine::Result &result)
     return verdictText(result);
 }
 
-std::u16string logLine(long long clock, LogKind kind, const ExchangeMachine::Bytes &bytes, std::u16string_view meaning)
+std::u16string TrafficLog::line(const LogTime &at, LogKind kind, const ExchangeMachine::Bytes &bytes,
+                                std::u16string_view meaning)
 {
+    std::u16string line;
+    const long long day = (at.year * 100LL + at.month) * 100 + at.day;
+    if (m_day != day) {
+        m_day = day;
+        line = u"—— " + padded(at.year, 4) + u'-' + padded(at.month, 2) + u'-' + padded(at.day, 2) + u' '
+            + weekdayNames().at(std::size_t(at.weekday - 1)) + u" ——\n";
+    }
+    const long long ms = at.msOfDay;
+    line += padded(ms / 3600000 % 24, 2) + u':' + padded(ms / 60000 % 60, 2) + u':' + padded(ms / 1000 % 60, 2) + u'.'
+        + padded(ms % 1000, 3) + u' ' + kindLabel(kind);
     // A frame is at most 255 bytes; longer runs are noise, shown in part.
     constexpr std::size_t MaxBytesShown = 256;
-    std::u16string line = padded(clock / 3600000 % 24, 2) + u':' + padded(clock / 60000 % 60, 2) + u':'
-        + padded(clock / 1000 % 60, 2) + u'.' + padded(clock % 1000, 3) + u' ' + kindLabel(kind);
     if (bytes.size() > MaxBytesShown)
-        line += u' ' + hexText(ByteView(bytes).first(MaxBytesShown)) + u" …（共" + text::number(static_cast<long long>(bytes.size()))
-            + u"字节）";
+        line += u' ' + hexText(ByteView(bytes).first(MaxBytesShown)) + u" …（共"
+            + text::number(static_cast<long long>(bytes.size())) + u"字节）";
     else if (!bytes.empty())
         line += u' ' + hexText(bytes);
     if (!meaning.empty())
@@ -104,16 +114,16 @@ std::u16string logLine(long long clock, LogKind kind, const ExchangeMachine::Byt
     return line;
 }
 
-std::u16string logLine(long long clock, const ExchangeMachine::Event &event)
+std::u16string TrafficLog::line(const LogTime &at, const ExchangeMachine::Event &event)
 {
     if (const auto *sent = std::get_if<ExchangeMachine::Sent>(&event))
-        return logLine(clock, LogKind::Sent, sent->frame, describeRequest(sent->frame));
+        return line(at, LogKind::Sent, sent->frame, describeRequest(sent->frame));
     if (const auto *received = std::get_if<ExchangeMachine::Received>(&event))
-        return logLine(clock, LogKind::Received, received->bytes, describeReply(received->bytes));
+        return line(at, LogKind::Received, received->bytes, describeReply(received->bytes));
     if (const auto *finished = std::get_if<ExchangeMachine::Finished>(&event))
-        return logLine(clock, LogKind::Outcome, {}, describeOutcome(finished->result));
+        return line(at, LogKind::Outcome, {}, describeOutcome(finished->result));
     const auto &dropped = std::get<ExchangeMachine::Dropped>(event);
-    return logLine(clock, LogKind::Ignored, dropped.bytes, ignoredText(dropped.bytes, dropped.why));
+    return line(at, LogKind::Ignored, dropped.bytes, ignoredText(dropped.bytes, dropped.why));
 }
 
 }  // namespace smscfg::web

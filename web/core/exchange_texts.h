@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_machine.h"
 
+#include <optional>
 #include <string>
 
 // The texts of the exchange's outcomes and of the communication log's lines,
@@ -17,13 +18,27 @@ std::u16string outcomeMessage(Outcome outcome);
 // "设置成功（28 ms）", "设置成功（迟到 3.6 秒）", "应答无法识别：<hex>".
 std::u16string resultText(const ExchangeMachine::Result &result);
 
-enum class LogKind { Sent, Received, Outcome, Ignored, Port };
+enum class LogKind { Sent, Received, Outcome, Ignored, Port, NotSent };
 
-// "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 = 13912345678";
-// `clock` is milliseconds since midnight.
-std::u16string logLine(long long clock, LogKind kind, const ExchangeMachine::Bytes &bytes, std::u16string_view meaning);
+// When a line was logged, on the PC's clock.
+struct LogTime {
+    int year, month, day, weekday;  // weekday 1..7 from Monday
+    long long msOfDay;
+};
 
-// The log line of an exchange event.
-std::u16string logLine(long long clock, const ExchangeMachine::Event &event);
+// The log's lines: "20:38:17.123 发送 7E FE 13 ... 16  0x4C 第3个电话 =
+// 13912345678", each day's first line after the day's date
+// ("—— 2026-12-06 星期天 ——", on a line of its own).
+class TrafficLog {
+public:
+    std::u16string line(const LogTime &at, LogKind kind, const ExchangeMachine::Bytes &bytes, std::u16string_view meaning);
+    // The line of an exchange event.
+    std::u16string line(const LogTime &at, const ExchangeMachine::Event &event);
+    // The next line is after the date again (the log was cleared).
+    void repeatDate() { m_day.reset(); }
+
+private:
+    std::optional<long long> m_day;  // of the last line
+};
 
 }  // namespace smscfg::web

@@ -242,11 +242,24 @@ const char *ignoredName(Ignored why)
 }
 
 // The events since the last call, and when to wake the machine next.
-json exchangeState(long long clock)
+// The page's one log.
+TrafficLog &trafficLog()
+{
+    static TrafficLog log;
+    return log;
+}
+
+LogTime logTimeOf(const json &j)
+{
+    return {j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>(), j.at("weekday").get<int>(),
+            j.at("ms").get<long long>()};
+}
+
+json exchangeState(const LogTime &at)
 {
     json events = json::array();
     for (const ExchangeMachine::Event &event : machine().takeEvents()) {
-        json e = {{"log", utf8(logLine(clock, event))}};
+        json e = {{"log", utf8(trafficLog().line(at, event))}};
         if (const auto *sent = std::get_if<ExchangeMachine::Sent>(&event)) {
             e["type"] = "sent";
             e["id"] = sent->id;
@@ -324,7 +337,7 @@ json dispatch(const json &request)
 {
     const std::string op = request.at("op").get<std::string>();
     const auto now = [&] { return Millis(request.at("now").get<long long>()); };
-    const auto clock = [&] { return request.at("clock").get<long long>(); };
+    const auto at = [&] { return logTimeOf(request.at("at")); };
     if (op == "form")
         return formTable();
     if (op == "build")
@@ -333,28 +346,34 @@ json dispatch(const json &request)
         return clockTexts(request);
     if (op == "sent") {
         machine().requestSent(bytesOf(request.at("frame")), now());
-        return exchangeState(clock());
+        return exchangeState(at());
     }
     if (op == "notSent") {
         machine().requestNotSent(bytesOf(request.at("frame")), now());
-        return exchangeState(clock());
+        return exchangeState(at());
     }
     if (op == "received") {
         machine().bytesReceived(bytesOf(request.at("bytes")), now());
-        return exchangeState(clock());
+        return exchangeState(at());
     }
     if (op == "lost") {
         machine().linkLost(now());
-        return exchangeState(clock());
+        return exchangeState(at());
     }
     if (op == "expire") {
         machine().handleExpiry(now());
-        return exchangeState(clock());
+        return exchangeState(at());
     }
     if (op == "nextRequestId")
         return machine().nextRequestId();
-    if (op == "portLog")
-        return utf8(logLine(clock(), LogKind::Port, {}, escapeForLog(utf16(request.at("text")))));
+    if (op == "logLine") {
+        const LogKind kind = request.at("kind").get<std::string>() == "NotSent" ? LogKind::NotSent : LogKind::Port;
+        return utf8(trafficLog().line(at(), kind, {}, escapeForLog(utf16(request.at("text")))));
+    }
+    if (op == "logCleared") {
+        trafficLog().repeatDate();
+        return nullptr;
+    }
     if (op == "demo")
         return demo(request);
     if (op == "parseProfile")

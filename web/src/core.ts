@@ -78,9 +78,12 @@ export function localTimeOf(d: Date): LocalTime {
   };
 }
 
-// Milliseconds since local midnight, for the time at the start of a log line.
-export function clockOf(d: Date): number {
-  return ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000 + d.getMilliseconds();
+// When a log line is written: the date, and milliseconds since midnight.
+export interface LogTime { year: number; month: number; day: number; weekday: number; ms: number }
+
+export function logTimeOf(d: Date): LogTime {
+  return { year: d.getFullYear(), month: d.getMonth() + 1, day: d.getDate(), weekday: d.getDay() === 0 ? 7 : d.getDay(),
+    ms: ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000 + d.getMilliseconds() };
 }
 
 export interface CoreModule {
@@ -118,18 +121,17 @@ export class Core {
   }
   clockTexts(now: LocalTime): string[] { return this.call({ op: 'clockTexts', now }); }
 
-  // The exchange; `now` in ms on any steady clock, `clock` ms since midnight.
-  sent(frame: number[], now: number, clock: number): ExchangeState { return this.call({ op: 'sent', frame, now, clock }); }
-  notSent(frame: number[], now: number, clock: number): ExchangeState {
-    return this.call({ op: 'notSent', frame, now, clock });
-  }
-  received(bytes: number[], now: number, clock: number): ExchangeState {
-    return this.call({ op: 'received', bytes, now, clock });
-  }
-  lost(now: number, clock: number): ExchangeState { return this.call({ op: 'lost', now, clock }); }
-  expire(now: number, clock: number): ExchangeState { return this.call({ op: 'expire', now, clock }); }
+  // The exchange; `now` in ms on any steady clock, `at` for the log's lines.
+  sent(frame: number[], now: number, at: LogTime): ExchangeState { return this.call({ op: 'sent', frame, now, at }); }
+  notSent(frame: number[], now: number, at: LogTime): ExchangeState { return this.call({ op: 'notSent', frame, now, at }); }
+  received(bytes: number[], now: number, at: LogTime): ExchangeState { return this.call({ op: 'received', bytes, now, at }); }
+  lost(now: number, at: LogTime): ExchangeState { return this.call({ op: 'lost', now, at }); }
+  expire(now: number, at: LogTime): ExchangeState { return this.call({ op: 'expire', now, at }); }
   nextRequestId(): number { return this.call({ op: 'nextRequestId' }); }
-  portLog(text: string, clock: number): string { return this.call({ op: 'portLog', text, clock }); }
+  // A log line of the port's ("Port") or of a request not sent ("NotSent").
+  logLine(kind: 'Port' | 'NotSent', text: string, at: LogTime): string { return this.call({ op: 'logLine', kind, text, at }); }
+  // The log was cleared: its next line starts with the date again.
+  logCleared(): void { this.call({ op: 'logCleared' }); }
 
   // The demo controller: what it answers to the bytes it got.
   demo(bytes: number[], refuseAll: boolean): DemoAnswer[] { return this.call({ op: 'demo', bytes, refuseAll }); }

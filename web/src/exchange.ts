@@ -1,4 +1,4 @@
-import { clockOf, type Core, type ExchangeEvent, type ExchangeState } from './core.js';
+import { type Core, type ExchangeEvent, type ExchangeState, type LogTime, logTimeOf } from './core.js';
 import type { Line } from './line.js';
 
 // Drives the core's exchange machine with the page's line and one timer:
@@ -13,8 +13,8 @@ export class ExchangeDriver {
 
   constructor(private readonly core: Core, private readonly now: () => number = () => performance.now()) {}
 
-  private stamp(): [number, number] {
-    return [Math.round(this.now()), clockOf(new Date())];
+  private stamp(): [number, LogTime] {
+    return [Math.round(this.now()), logTimeOf(new Date())];
   }
 
   // Sends `frame` on the line; its outcome comes as a 'finished' event with

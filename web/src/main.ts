@@ -1,5 +1,5 @@
 import createCoreModule from 'smscfg-core';
-import { clockOf, Core, type ExchangeEvent, type FormTable, localTimeOf } from './core.js';
+import { Core, type ExchangeEvent, type FormTable, localTimeOf, logTimeOf } from './core.js';
 import { DemoLine, type DemoMode, demoModes } from './demo.js';
 import { element, MessageBox } from './dialog.js';
 import { ExchangeDriver } from './exchange.js';
@@ -10,6 +10,7 @@ import { texts } from './texts.js';
 
 const PortKey = 'smscfg.port';       // the last port that opened: "demo" or "serial:INDEX"
 const DemoModeKey = 'smscfg.demoMode';
+const SuccessBoxKey = 'smscfg.showSuccessBox';
 const ChooseValue = 'choose';
 const DemoValue = 'demo';
 const MaxLogLines = 20000;
@@ -32,6 +33,7 @@ class Page {
   private ports: SerialPortLike[] = [];
   private portText = texts.portNone;
   private demo: DemoLine;
+  private showsSuccessBox = localStorage.getItem(SuccessBoxKey) !== 'false';
 
   constructor(private readonly core: Core, form: Form, app: HTMLElement) {
     this.form = form;
@@ -41,8 +43,12 @@ class Page {
     this.demo = new DemoLine(core, (localStorage.getItem(DemoModeKey) as DemoMode | null) ?? 'normal');
     this.logPane = element('section', { id: 'logPane', hidden: true },
       element('div', { className: 'log-bar' }, element('span', { textContent: texts.logTitle }),
-        this.button('logSave', texts.save, () => download(texts.logFileName, this.logLines(), 'text/plain')),
-        this.button('logClear', texts.clear, () => { this.logText.textContent = ''; })),
+        this.button('logSave', texts.save, () => download(texts.logFileName, this.savedLog(), 'text/plain')),
+        this.button('logClear', texts.clear, () => {
+          this.logText.textContent = '';
+          // Cleared, the log starts again with the day's date.
+          this.core.logCleared();
+        })),
       this.logText);
     app.append(this.menuBar(), this.notice(),
       element('div', { id: 'Form1' }, this.form.root, this.logPane),
@@ -94,12 +100,19 @@ class Page {
       b.classList.toggle('checked', mode === this.demo.mode);
       return b;
     });
+    // Ticked as the page first opens: each verdict in a box.
+    const successBox = this.button('actionSuccessBox', texts.menuSuccessBox, () => {
+      this.showsSuccessBox = !this.showsSuccessBox;
+      localStorage.setItem(SuccessBoxKey, String(this.showsSuccessBox));
+      successBox.classList.toggle('checked', this.showsSuccessBox);
+    });
+    successBox.classList.toggle('checked', this.showsSuccessBox);
     return element('nav', { id: 'menuBar' },
       menu(texts.menuFile,
         this.button('actionApplyProfile', texts.menuApplyProfile, () => file.click()),
         this.button('actionSaveProfile', texts.menuSaveProfile, () => this.profiles.save()),
         this.button('actionClearRecord', texts.menuClearRecord, () => this.profiles.clearRecord()), file),
-      menu(texts.menuView, this.button('actionShowLog', texts.menuLog, () => this.toggleLog())),
+      menu(texts.menuView, this.button('actionShowLog', texts.menuLog, () => this.toggleLog()), successBox),
       menu(texts.menuTools, this.button('actionFillPcTime', texts.menuFillPcTime, () => this.fillPcTime()),
         element('div', { className: 'menu-heading', textContent: texts.menuDemoMode }), ...modes),
       menu(texts.menuHelp, this.button('actionAbout', texts.menuAbout,
@@ -187,7 +200,7 @@ class Page {
           : e instanceof Error && e.message === texts.noPortChosen ? e.message : texts.portOpenFailed;
       this.portText = name;
       this.setPortStatus(texts.portClosed);
-      this.log(this.core.portLog(texts.portCannotOpen(name, why).replace('\n', '：'), clockOf(new Date())));
+      this.log(this.core.logLine('Port', texts.portCannotOpen(name, why).replace('\n', '：'), logTimeOf(new Date())));
       this.messages.show(texts.portCannotOpen(name, why));
       this.setPortButtonsEnabled(false);
       return;
@@ -198,7 +211,7 @@ class Page {
     this.exchange.attach(line);
     localStorage.setItem(PortKey, choice);
     this.setPortStatus(texts.portOpened);
-    this.log(this.core.portLog(texts.portOpenedLog(name), clockOf(new Date())));
+    this.log(this.core.logLine('Port', texts.portOpenedLog(name), logTimeOf(new Date())));
     this.setPortButtonsEnabled(true);
   }
 
@@ -207,13 +220,15 @@ class Page {
     this.exchange.lineLost();
     this.setPortStatus(texts.portLost);
     this.setExchangeStatus(texts.linkLostStatus);
-    this.log(this.core.portLog(texts.portLostLog(this.portText), clockOf(new Date())));
+    this.log(this.core.logLine('Port', texts.portLostLog(this.portText), logTimeOf(new Date())));
   }
 
   private onCommand(button: string): void {
     const now = localTimeOf(new Date());
     const built = this.core.build(button, this.form.values(), now);
     if (built.kind !== 'frame') {
+      const caption = this.form.table.commands.find((c) => c.button === button)!.caption;
+      this.log(this.core.logLine('NotSent', `${caption}：${built.text}`, logTimeOf(new Date())));
       this.messages.show(built.text);
       return;
     }
@@ -228,7 +243,8 @@ class Page {
       case 'finished':
         this.setExchangeStatus(e.status);
         // While a profile is applied its results go to a table, not to boxes.
-        if (e.message && !this.profiles.applying) this.messages.show(e.message);
+        if (e.message && !this.profiles.applying && (e.outcome !== 'Accepted' || this.showsSuccessBox))
+          this.messages.show(e.message);
         this.profiles.finished(e.id, e.outcome, e.status);
         break;
       case 'dropped':
@@ -259,7 +275,11 @@ class Page {
     text.scrollTop = text.scrollHeight;
   }
 
-  private logLines(): string { return this.logText.textContent ?? ''; }
+  // A saved log starts with when, by what and on which port.
+  private savedLog(): string {
+    const header = texts.logHeader(new Date().toLocaleString('sv-SE'), this.form.table.version, this.portStatus.textContent ?? '');
+    return `${header.join('\n')}\n\n${this.logText.textContent ?? ''}`;
+  }
 
   private setPortButtonsEnabled(enabled: boolean): void {
     for (const c of this.form.table.commands)

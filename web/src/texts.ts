@@ -16,6 +16,7 @@ export const texts = {
   menuClearRecord: '清空记录',
   menuView: '查看',
   menuLog: '通信记录',
+  menuSuccessBox: '成功时弹出提示',
   menuTools: '工具',
   menuFillPcTime: '填入电脑时间',
   menuDemoMode: '演示控制器的行为',
@@ -70,6 +71,8 @@ export const texts = {
   // The log pane.
   logTitle: '通信记录',
   logFileName: '通信记录.txt',
+  logHeader: (savedAt: string, version: string, portStatus: string) =>
+    ['短信报警控制器设置 通信记录', `保存时间：${savedAt}`, `程序版本：smscfg ${version}（网页版）`, portStatus],
 
   // Profiles.
   profileFileName: '配置.json',

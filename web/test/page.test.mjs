@@ -85,13 +85,13 @@ function dryRun(words) {
 describe('the form', () => {
   // Places in pixels on the form: twips / 15.
   const places = [
-    ['Label1', 8, 0, 352, 32],
+    ['Label1', 8, 0, 409, 32],
     ['Command2', 368, 8, 126, 28],
     ['Text3', 96, 40, 100, 24],
     ['Check1', 116, 232, 100, 24],
     ['Check2_0', 10, 384, 54, 22],
     ['Check2_15', 172, 456, 54, 22],
-    ['Option1_1', 304, 492, 58, 24],
+    ['Option1_1', 304, 496, 58, 20],
     ['Combo7', 288, 528, 76, 24],
     ['Combo1', 84, 560, 120, 24],
     ['Command7', 368, 560, 126, 28],
@@ -226,7 +226,12 @@ describe('around the form', () => {
     await page.click('#Command9');
     await page.clock.runFor(100);
     await takeMessages(page);
+    await setControls(page, { Text3: '256' });
+    await page.click('#Command3');
+    await takeMessages(page);
     const log = await logText(page);
+    assert.match(log, /^—— 2026-12-05 星期六 ——\n23:42:08\.\d{3} 串口  演示控制器 已打开/);
+    assert.match(log, / 未发送  设置设备总数：设备总数必须是0到255之间的数字\n/);
     assert.match(log, /发送 7E FE 13 00 4C 03 31 33 39 31 32 33 34 35 36 37 38 [0-9A-F]{2} 16  0x4C 第3个电话 = 13912345678/);
     assert.match(log, /接收 7E FE 08 00 4C 06 5A 16 /);
     assert.match(log, /结果  0x4C 设置成功（\d+ ms）/);
@@ -236,7 +241,7 @@ describe('around the form', () => {
         page.evaluate((i) => document.getElementById(i).click(), id)]);
       return readFileSync(await saved.path(), 'utf8');
     };
-    assert.match(await download('logSave'), /发送 7E FE 13 00 4C 03 31 33 39/);
+    assert.match(await download('logSave'), /^短信报警控制器设置 通信记录\n保存时间：2026-12-05 23:42:\d\d\n[^]*发送 7E FE 13 00 4C 03 31 33 39/);
 
     // The page's clock stands at Saturday 2026-12-05 23:42: saved as "now".
     await page.evaluate(() => document.getElementById('actionFillPcTime').click());
