@@ -133,8 +133,10 @@ class Page {
 
   async startUp(): Promise<void> {
     await this.refreshPorts();
-    const last = localStorage.getItem(PortKey);
     const list = this.form.portList();
+    // The port that opened last; on a first visit, the one port this site
+    // may use, if there is just one.
+    const last = localStorage.getItem(PortKey) ?? (this.ports.length === 1 ? 'serial:0' : null);
     if (last && [...list.options].some((o) => o.value === last)) {
       list.value = last;
       await this.open(last);
