@@ -300,13 +300,21 @@ class Page {
 
 async function main(): Promise<void> {
   const app = document.getElementById('app')!;
-  const loading = Core.load(createCoreModule);
+  // Compiled from the page's head as soon as it was read (see index.html).
+  const compiled = (self as { smscfgCore?: Promise<WebAssembly.Module> }).smscfgCore
+    ?? WebAssembly.compileStreaming(fetch('smscfg-core.wasm'));
+  const loading = Core.load(() => createCoreModule({
+    instantiateWasm: (imports, done) => {
+      compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => done(instance, module)));
+      return {};
+    },
+  }));
   const form = new Form(FORM_TABLE);
   const placeholder = element('div', { id: 'Form1' }, form.root);
   app.append(placeholder);
   let core: Core;
   try {
-    core = await loading;
+    [, core] = await Promise.all([compiled, loading]);
   } catch (e) {
     app.textContent = texts.coreFailed;
     throw e;
