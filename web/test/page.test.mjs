@@ -259,6 +259,18 @@ describe('around the form', () => {
     assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
     await page.click('#profileResults button');
 
+    // 取消 stops between steps: the step under way still gets its verdict.
+    await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
+      buffer: Buffer.from('{"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"]]}') });
+    await page.click('#profileConfirm button:text("应用")');
+    await page.click('#profileProgress button:text("取消")');
+    await page.clock.runFor(100);
+    const results = await page.locator('#profileResultTable td:nth-child(3)').allTextContents();
+    assert.match(results[0], /^设置成功（\d+ ms）$/);
+    assert.deepEqual(results.slice(1), ['已取消，未发送', '已取消，未发送']);
+    assert.match(await page.textContent('#profileSummary'), /^共 3 步：成功 1，未成功 0，未发送 2$/);
+    await page.click('#profileResults button');
+
     // A file that is not JSON: where it breaks, and the page goes on.
     await page.setInputFiles('#profileFile', { name: 'bad.json', mimeType: 'application/json',
       buffer: Buffer.from('{"smscfg-profile": 1,\n "steps": [["init"] ["centre", "1"]]}') });
