@@ -61,8 +61,7 @@ export class Form {
         return placed(element('span', {}, input, list));
       }
       case 'PortCombo': {
-        const select = element('select', { id: c.name });
-        this.inputs.set(c.name, select);
+        const select = this.box(element('select', { id: c.name }), c);
         return placed(select);
       }
       case 'Check': case 'Option': {
@@ -74,9 +73,9 @@ export class Form {
     }
   }
 
-  private box(input: HTMLInputElement, c: FormControl): HTMLInputElement {
+  private box<T extends HTMLInputElement | HTMLSelectElement>(input: T, c: FormControl): T {
     this.inputs.set(c.name, input);
-    input.addEventListener('keydown', (event) => {
+    (input as HTMLElement).addEventListener('keydown', (event) => {
       if (event.key !== 'Enter' || event.isComposing) return;
       event.preventDefault();
       if (c.rowButton && !this.buttons.get(c.rowButton)?.disabled) this.onEnter(c.rowButton);

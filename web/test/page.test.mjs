@@ -213,7 +213,10 @@ describe('verdicts through the demo controller', () => {
     await page.press('#Text13', 'Enter');
     await page.fill('#Text3', '12');
     await page.press('#Text3', 'Enter');
-    assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16']);
+    await page.press('#Combo2', 'Enter');
+    assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16', '7E FE 0D 00 52 00 01 01 01 01 01 64 16']);
+    await page.press('#Combo1', 'Enter');
+    assert.equal((await logText(page)).match(/演示控制器 已打开/g).length, 2);
     await page.context().close();
   });
 });
