@@ -16,7 +16,6 @@ export class MessageBox {
   private readonly text: HTMLElement;
   private readonly queue: string[] = [];
   private showing = false;
-  onClosed: () => void = () => {};
 
   constructor(parent: HTMLElement) {
     this.text = element('p', { id: 'messageText' });
@@ -33,15 +32,10 @@ export class MessageBox {
     if (!this.showing) this.next();
   }
 
-  get isOpen(): boolean { return this.showing; }
-
   private next(): void {
     const message = this.queue.shift();
     this.showing = message !== undefined;
-    if (message === undefined) {
-      this.onClosed();
-      return;
-    }
+    if (message === undefined) return;
     this.text.textContent = message;
     this.dialog.showModal();
   }
