@@ -312,6 +312,8 @@ async function main(): Promise<void> {
   const form = new Form(FORM_TABLE);
   const placeholder = element('div', { id: 'Form1' }, form.root);
   app.append(placeholder);
+  // Shown: it can be read and filled in; its buttons wait for the core.
+  performance.mark('form-shown');
   let core: Core;
   try {
     [, core] = await Promise.all([compiled, loading]);

@@ -1,7 +1,9 @@
-// Times the page to its first usable form (the form built from the core and
-// its buttons wired) against a static copy of the same form without
+// Times the page to its first usable form (the core compiled and the form's
+// buttons wired to it) against a static copy of the same form without
 // WebAssembly or script, each in a fresh browser context (cold cache), and
-// counts the bytes transferred. Usage: node web/tools/load-bench.mjs SITE RUNS
+// counts the bytes transferred. Also prints when the page's form is first
+// shown (built from the tables, buttons waiting for the core).
+// Usage: node web/tools/load-bench.mjs SITE RUNS
 import { mkdtempSync, readdirSync, copyFileSync, writeFileSync, mkdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -27,7 +29,7 @@ const work = mkdtempSync(join(tmpdir(), 'smscfg-bench-'));
   copyFileSync(join(site, 'page.css'), join(work, 'static/page.css'));
   writeFileSync(join(work, 'static/index.html'), `<!doctype html><html lang="zh-CN"><head><meta charset="utf-8">
 <title>短信报警控制器设置</title><link rel="stylesheet" href="page.css"></head><body>${app}
-<script>performance.mark('form-usable')</script></body></html>`);
+<script>performance.mark('form-shown');performance.mark('form-usable')</script></body></html>`);
 }
 const staticSite = await serve(join(work, 'static'), 0);
 
@@ -41,6 +43,7 @@ async function load(pageUrl) {
   const result = await page.evaluate(() => {
     const entries = [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')];
     return { ms: performance.getEntriesByName('form-usable')[0].startTime,
+      shown: performance.getEntriesByName('form-shown')[0].startTime,
       bytes: entries.reduce((sum, e) => sum + e.transferSize, 0) };
   });
   await context.close();
@@ -48,11 +51,13 @@ async function load(pageUrl) {
 }
 
 const timings = { page: [], static: [] };
+const shown = { page: [], static: [] };
 let bytes = {};
 for (let i = 0; i < runs; ++i) {
   for (const [name, u] of [['page', url], ['static', staticSite.url]]) {
     const r = await load(u);
     timings[name].push(r.ms);
+    shown[name].push(r.shown);
     bytes[name] = r.bytes;
   }
 }
@@ -62,6 +67,7 @@ const s = median(timings.static);
 console.log(`page:   ${p.toFixed(1)} ms to the first usable form, ${(bytes.page / 1024).toFixed(1)} KiB transferred`);
 console.log(`static: ${s.toFixed(1)} ms to the first usable form, ${(bytes.static / 1024).toFixed(1)} KiB transferred`);
 console.log(`ratio:  ${(p / s).toFixed(2)} x time (${runs} runs each)`);
+console.log(`shown:  the page's form in ${median(shown.page).toFixed(1)} ms, ${(median(shown.page) / median(shown.static)).toFixed(2)} x the static page's`);
 const files = readdirSync(site, { recursive: true }).length;
 console.log(`site:   ${files} files in ${site}`);
 await browser.close();
