@@ -17,12 +17,26 @@ struct SimLog::Queue {
     std::deque<QByteArray> lines;
     qsizetype bytes = 0;
     qint64 dropped = 0;
+    qint64 written = 0;  // lines, so that a writer that keeps going is told from one that is stuck
     bool writing = false;
     bool stopping = false;
     int fd = -1;
     bool owned = false;
 
     bool idle() const { return lines.empty() && !writing; }
+
+    // Says how many lines were dropped since the last one queued; allowed
+    // past the bound, so that the count is never lost.
+    void pushDropNote()
+    {
+        if (dropped == 0)
+            return;
+        const QByteArray note = QStringLiteral("（日志写不出去，丢掉了%1行）\n").arg(dropped).toUtf8();
+        lines.push_back(note);
+        bytes += note.size();
+        dropped = 0;
+        changed.notify_all();
+    }
 
     void run()
     {
@@ -51,6 +65,7 @@ struct SimLog::Queue {
             }
             lock.lock();
             writing = false;
+            ++written;
             changed.notify_all();
         }
         if (owned)
@@ -69,9 +84,20 @@ SimLog::SimLog(int fd, bool owned) : m_queue(std::make_shared<Queue>())
 SimLog::~SimLog()
 {
     std::unique_lock lock(m_queue->mutex);
+    // Lines dropped since the last one written are told too.
+    m_queue->pushDropNote();
     m_queue->stopping = true;
     m_queue->changed.notify_all();
-    m_queue->changed.wait_for(lock, std::chrono::milliseconds(300), [this] { return m_queue->idle(); });
+    // Everything is written while the writer keeps going, however busy the
+    // machine; one that makes no progress for a moment is stuck.
+    for (;;) {
+        const qint64 before = m_queue->written;
+        if (m_queue->changed.wait_for(lock, std::chrono::milliseconds(300),
+                                      [&] { return m_queue->idle() || m_queue->written != before; })
+            && !m_queue->idle())
+            continue;
+        break;
+    }
 }
 
 void SimLog::line(const QString &text)
@@ -82,12 +108,7 @@ void SimLog::line(const QString &text)
         ++m_queue->dropped;
         return;
     }
-    if (m_queue->dropped > 0) {
-        const QByteArray note = QStringLiteral("（日志写不出去，丢掉了%1行）\n").arg(m_queue->dropped).toUtf8();
-        m_queue->lines.push_back(note);
-        m_queue->bytes += note.size();
-        m_queue->dropped = 0;
-    }
+    m_queue->pushDropNote();
     m_queue->bytes += bytes.size();
     m_queue->lines.push_back(std::move(bytes));
     m_queue->changed.notify_all();

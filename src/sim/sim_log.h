@@ -15,8 +15,9 @@ class SimLog {
 public:
     // Writes to `fd`, and closes it at the end when `owned`.
     SimLog(int fd, bool owned);
-    // Waits a moment for the queue to be written; a writer still blocked
-    // then is left behind, to end with the process.
+    // Waits for the queue to be written, and the count of lines dropped at
+    // the end told; a writer that stays blocked for a moment is left behind,
+    // to end with the process.
     ~SimLog();
     SimLog(const SimLog &) = delete;
     SimLog &operator=(const SimLog &) = delete;
