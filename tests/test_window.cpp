@@ -210,6 +210,23 @@ private slots:
         QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("设置成功（40 ms）"));
     }
 
+    // A press on the wrong port, then 串口设置 to the right one and a press
+    // there: the reply on the new port is not the first request's.
+    void pressAfterReopeningOnAnotherPort()
+    {
+        Rig rig;
+        rig.click("Command2");
+        rig.wait(500);
+        rig.setText("Combo1", "2");
+        rig.click("Command7");
+        rig.click("Command2");
+        rig.wait(40);
+        rig.link.deliver(hexBytes("7E FE 08 00 45 06 53 16"));
+        rig.wait(10000);
+        QCOMPARE(rig.sink.messages, QStringList{"设置成功"});
+        QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("设置成功（40 ms）"));
+    }
+
     // Typing into a clock box replaces what it shows, so that it never shows
     // one value while holding another.
     void typingIntoAClockBoxReplacesIt()

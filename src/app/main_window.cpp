@@ -314,6 +314,11 @@ void MainWindow::onCommandClicked()
 
 void MainWindow::onReopenClicked()
 {
+    // The operator closes the port: a request cut off by it says so in the
+    // status bar and the log, not in a box.
+    m_closingPort = true;
+    m_exchange.lineClosing();
+    m_closingPort = false;
     m_link.close();
     setPortButtonsEnabled(openPort(m_portBox->currentText()));
 }
@@ -329,7 +334,7 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
     // While a profile is applied its results go to a table, not to boxes.
     const QString message = outcomeMessage(result.outcome);
     const bool wanted = result.outcome != Exchange::Outcome::Accepted || showsSuccessBox();
-    if (!message.isEmpty() && !m_profiles->isApplying() && wanted)
+    if (!message.isEmpty() && !m_profiles->isApplying() && wanted && !m_closingPort)
         m_sink.show(message);
 }
 

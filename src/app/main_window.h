@@ -110,6 +110,7 @@ private:
     QProgressBar *m_busy;
     QString m_portText;  // the port opened last, as typed
     bool m_centred = false;
+    bool m_closingPort = false;  // while 串口设置 closes the port
 };
 
 }  // namespace smscfg

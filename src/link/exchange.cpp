@@ -29,6 +29,15 @@ Exchange::Exchange(SerialLink &link, ExchangeTimings timings, TimeSource &time, 
     });
 }
 
+void Exchange::lineClosing()
+{
+    // What was already read is still judged.
+    if (m_link.isOpen())
+        onDataReceived();
+    m_machine.linkLost(now());
+    dispatch();
+}
+
 Millis Exchange::now() const
 {
     return std::chrono::duration_cast<Millis>(m_time.now().time_since_epoch());

@@ -43,6 +43,11 @@ public:
     // True while a request waits for its reply within the time-out.
     bool awaitingReply() const { return m_machine.awaitingReply(); }
 
+    // The line is about to be closed on purpose (to open another port): no
+    // reply can reach the requests waiting on it, and one that comes on the
+    // next port answers a request sent there. They end as on a lost line.
+    void lineClosing();
+
 signals:
     void sent(const QByteArray &frame);
     // Bytes read and judged together: one reply that came in pieces is one.
