@@ -227,10 +227,14 @@ void ExchangeMachine::judge(Millis now)
 
 void ExchangeMachine::timeOut(Millis now)
 {
+    // Bytes kept without a verdict were read for the oldest request waiting.
+    const Request *oldest = nullptr;
     const Request *latest = nullptr;
     for (Request &request : m_waiting) {
         if (!request.timedOut) {
             request.timedOut = true;
+            if (!oldest)
+                oldest = &request;
             latest = &request;
         }
     }
@@ -238,8 +242,13 @@ void ExchangeMachine::timeOut(Millis now)
         return;
     // Bytes came but gave no verdict: a reply without one, not silence.
     Bytes reply = std::exchange(m_unjudged, {});
-    const Outcome outcome = reply.empty() ? Outcome::NoResponse : Outcome::NoVerdict;
-    m_events.push_back(Finished{{latest->id, outcome, latest->frame, std::move(reply), now - latest->sentAt, false}});
+    const bool answered = !reply.empty();
+    if (answered) {
+        m_events.push_back(
+            Finished{{oldest->id, Outcome::NoVerdict, oldest->frame, std::move(reply), now - oldest->sentAt, false}});
+    }
+    if (!answered || latest != oldest)
+        m_events.push_back(Finished{{latest->id, Outcome::NoResponse, latest->frame, {}, now - latest->sentAt, false}});
 }
 
 void ExchangeMachine::finish(std::size_t index, Outcome outcome, Bytes reply, Millis now)

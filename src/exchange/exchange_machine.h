@@ -57,7 +57,8 @@ enum class Ignored {
 //   a request within its time-out; otherwise they are Unrecognised. When
 //   that gives no verdict (a stray byte, the first part of a reply) the
 //   request waits on and the bytes are read again with what follows; if
-//   its time-out passes first it ends NoVerdict with them, not NoResponse.
+//   its time-out passes first it ends NoVerdict with them (no NoResponse
+//   for it; a newer request waiting still gets its NoResponse).
 //   Bytes that end in the first part of a waiting request (its echo still
 //   coming in) are never judged by their sixth byte.
 // One time-out covers the requests waiting: each send restarts it, bytes

@@ -133,6 +133,8 @@ TEST_CASE("exchange: the verdict of each request")
          {"#1 NoVerdict@3000"}, {}},
         {"a stray byte long before the reply does not end the wait", {send, "40 recv 00", "300 recv " + InitAccepted},
          {"#1 Accepted@300"}, {}},
+        {"a stray byte for the first of two requests is not the second's reply",
+         {send, "40 recv 00", "1000 send " + ClockRequest}, {"#1 NoVerdict@4000", "#2 NoResponse@4000"}, {}},
         {"a byte after one reply is not the next request's verdict",
          {send, "40 recv " + InitAccepted, "40 send " + ClockRequest, "60 recv 0D", "300 recv " + ClockRefused},
          {"#1 Accepted@40", "#2 Refused@300"}, {}},
