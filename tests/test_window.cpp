@@ -297,6 +297,21 @@ private slots:
         QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("COM3"));
     }
 
+    // Like the time-out, a lost line gives one box for the requests it ends.
+    void lostLineWithSeveralWaitingGivesOneBox()
+    {
+        Rig rig;
+        for (int i = 0; i < 3; ++i)
+            rig.click("Command2");
+        rig.link.lose();
+        rig.wait(10000);
+        QCOMPARE(rig.sink.messages, QStringList{"串口连接已断开"});
+        rig.click("Command7");
+        rig.click("Command2");
+        rig.link.lose();
+        QCOMPARE(rig.sink.messages, (QStringList{"串口连接已断开", "串口连接已断开"}));
+    }
+
     void portVanishesWhileOpen()
     {
         Rig rig;

@@ -325,6 +325,7 @@ void MainWindow::onReopenClicked()
 
 void MainWindow::onSent()
 {
+    m_lossShown = false;
     setExchangeStatus(QStringLiteral("等待应答…"));
 }
 
@@ -333,7 +334,11 @@ void MainWindow::onExchangeFinished(const Exchange::Result &result)
     setExchangeStatus(resultText(result));
     // While a profile is applied its results go to a table, not to boxes.
     const QString message = outcomeMessage(result.outcome);
-    const bool wanted = result.outcome != Exchange::Outcome::Accepted || showsSuccessBox();
+    bool wanted = result.outcome != Exchange::Outcome::Accepted || showsSuccessBox();
+    // A lost line ends every request waiting on it: one box says so, as one
+    // time-out box does for the requests it ends.
+    if (result.outcome == Exchange::Outcome::LinkLost)
+        wanted = !std::exchange(m_lossShown, true);
     if (!message.isEmpty() && !m_profiles->isApplying() && wanted && !m_closingPort)
         m_sink.show(message);
 }

@@ -111,6 +111,7 @@ private:
     QString m_portText;  // the port opened last, as typed
     bool m_centred = false;
     bool m_closingPort = false;  // while 串口设置 closes the port
+    bool m_lossShown = false;    // the lost line's box was shown since the last send
 };
 
 }  // namespace smscfg
