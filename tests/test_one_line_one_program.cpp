@@ -1,4 +1,4 @@
-#include "link/outcome_text.h"
+#include "link/port_text.h"
 #include "link/qt_serial_link.h"
 #include "pty.h"
 

@@ -2,7 +2,7 @@
 #include "app/message_box_sink.h"
 #include "app/main_window.h"
 #include "hex.h"
-#include "link/outcome_text.h"
+#include "link/port_text.h"
 #include "link/qt_serial_link.h"
 #include "pty.h"
 #include "recording_sink.h"

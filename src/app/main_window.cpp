@@ -8,7 +8,8 @@
 #include "commands/clock_request.h"
 #include "commands/request_words.h"
 #include "protocol/wire.h"
-#include "link/outcome_text.h"
+#include "exchange/traffic_text.h"
+#include "link/port_text.h"
 #include "process/version.h"
 #include "protocol/request_text.h"
 #include "qt_boundary/core_types.h"
@@ -331,9 +332,9 @@ void MainWindow::onSent()
 
 void MainWindow::onExchangeFinished(const Exchange::Result &result)
 {
-    setExchangeStatus(resultText(result));
+    setExchangeStatus(toQString(resultText(result)));
     // While a profile is applied its results go to a table, not to boxes.
-    const QString message = outcomeMessage(result.outcome);
+    const QString message = toQString(outcomeMessage(result.outcome));
     bool wanted = result.outcome != Exchange::Outcome::Accepted || showsSuccessBox();
     // A lost line ends every request waiting on it: one box says so, as one
     // time-out box does for the requests it ends.

@@ -1,7 +1,8 @@
 #include "app/profile_session.h"
 
 #include "app/app_title.h"
-#include "link/outcome_text.h"
+#include "exchange/traffic_text.h"
+#include "link/port_text.h"
 #include "link/step_runner.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
@@ -59,7 +60,7 @@ void ProfileSession::onFinished(const Exchange::Result &result)
 {
     const QStringList words = m_sentWords.take(result.id);
     if (!words.isEmpty() && result.outcome == Exchange::Outcome::Accepted)
-        record(words, result.request);
+        record(words, toQByteArray(result.request));
 }
 
 void ProfileSession::record(const QStringList &words, const QByteArray &frame)
@@ -208,7 +209,7 @@ void ProfileSession::run(const Run &run)
             [this, run, results](qsizetype index, const Exchange::Result &result) {
                 results->append(result);
                 if (result.outcome == Exchange::Outcome::Accepted)
-                    record(toQStringList(run.steps[index].words), result.request);
+                    record(toQStringList(run.steps[index].words), toQByteArray(result.request));
             });
     connect(m_runner.get(), &StepRunner::done, this, [this, run, results](bool cancelled) {
         m_progress->hide();
@@ -225,7 +226,7 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     Run retry{{}, {}, run.keepGoing};
     m_resultRows = {{QStringLiteral("步骤"), QStringLiteral("请求"), QStringLiteral("结果")}};
     for (qsizetype i = 0; i < steps.size(); ++i) {
-        const QString text = i < results.size() ? resultText(results[i])
+        const QString text = i < results.size() ? toQString(resultText(results[i]))
                                                 : (cancelled ? QStringLiteral("已取消，未发送") : QStringLiteral("未发送"));
         m_resultRows << QStringList{QString::number(run.numbers[i]), toQString(describeRequest(steps[i].frame.bytes())), text};
         if (i >= results.size() || results[i].outcome != Exchange::Outcome::Accepted) {

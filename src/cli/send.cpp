@@ -1,6 +1,7 @@
 #include "cli/send.h"
 
-#include "link/outcome_text.h"
+#include "exchange/traffic_text.h"
+#include "link/port_text.h"
 #include "link/qt_serial_link.h"
 #include "link/step_runner.h"
 #include "link/traffic_log.h"
@@ -79,11 +80,11 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
     QEventLoop loop;
     int code = NoVerdict;
     QObject::connect(&session.exchange, &Exchange::finished, &loop, [&](const Exchange::Result &result) {
-        const QString message = outcomeMessage(result.outcome);
+        const QString message = toQString(outcomeMessage(result.outcome));
         if (!message.isEmpty())
             out << message << Qt::endl;
         if (result.outcome == Exchange::Outcome::NoVerdict && !inv.trace)
-            err << verdictText(result) << '\n';
+            err << toQString(verdictText(result)) << '\n';
         code = exitCodeOf(result.outcome);
         loop.quit();
     });
@@ -139,7 +140,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
                              out << QStringLiteral("%1  第%2步  %3  %4  %5 ms")
                                         .arg(port)
                                         .arg(index + 1)
-                                        .arg(toQStringList(steps[size_t(index)].words).join(u' '), verdictText(result))
+                                        .arg(toQStringList(steps[size_t(index)].words).join(u' '), toQString(verdictText(result)))
                                         .arg(result.roundTrip.count())
                                     << Qt::endl;
                              r.code = worseExitCode(r.code, exitCodeOf(result.outcome));

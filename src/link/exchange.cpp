@@ -73,14 +73,13 @@ void Exchange::dispatch()
     while (!m_pending.empty()) {
         const ExchangeMachine::Event event = std::move(m_pending.front());
         m_pending.pop_front();
+        emit happened(event);
         if (const auto *s = std::get_if<ExchangeMachine::Sent>(&event)) {
             emit sent(toQt(s->frame));
         } else if (const auto *r = std::get_if<ExchangeMachine::Received>(&event)) {
             emit received(toQt(r->bytes));
         } else if (const auto *f = std::get_if<ExchangeMachine::Finished>(&event)) {
-            const ExchangeMachine::Result &result = f->result;
-            emit finished(
-                {result.id, result.outcome, toQt(result.request), toQt(result.reply), result.roundTrip, result.late});
+            emit finished(f->result);
         } else if (const auto *d = std::get_if<ExchangeMachine::Dropped>(&event)) {
             emit ignored(toQt(d->bytes), d->why);
         }

@@ -19,15 +19,7 @@ public:
     using Outcome = smscfg::Outcome;
     using Ignored = smscfg::Ignored;
 
-    // What became of one request.
-    struct Result {
-        quint64 id;  // what send() returned for it
-        Outcome outcome;
-        QByteArray request;  // the frame sent
-        QByteArray reply;    // the bytes judged; empty without a reply
-        std::chrono::milliseconds roundTrip{0};  // from the send to the outcome
-        bool late = false;  // a verdict that came after the time-out
-    };
+    using Result = ExchangeMachine::Result;
 
     Exchange(SerialLink &link, ExchangeTimings timings = {}, TimeSource &time = TimeSource::system(),
              QObject *parent = nullptr);
@@ -49,6 +41,8 @@ public:
     void lineClosing();
 
 signals:
+    // Each event as the machine said it, before its own signal below.
+    void happened(const smscfg::ExchangeMachine::Event &event);
     void sent(const QByteArray &frame);
     // Bytes read and judged together: one reply that came in pieces is one.
     void received(const QByteArray &bytes);

@@ -1,25 +1,20 @@
 #pragma once
 
+#include "exchange/traffic_text.h"
 #include "link/exchange.h"
 
 #include <QDateTime>
 #include <functional>
+#include <optional>
 
 namespace smscfg {
 
 // One line of the communication log.
 struct TrafficEntry {
-    enum class Kind {
-        Sent,      // a frame written
-        Received,  // bytes read and judged together
-        Outcome,   // what became of a request
-        Ignored,   // bytes that gave no verdict
-        Port,      // the port opened, closed or lost
-        NotSent,   // input refused before anything was sent
-        Day,       // a new day starts: the first entry, and after midnight
-    };
     QDateTime time;
-    Kind kind;
+    // What it is about; none: a new day starts (the first entry, and after
+    // midnight).
+    std::optional<TrafficKind> kind;
     QByteArray bytes;
     QString meaning;  // in words: "0x4C 第3个电话 = 13912345678", "0x4C 设置成功（57 ms）"
 };
@@ -51,7 +46,7 @@ signals:
     void entry(const smscfg::TrafficEntry &entry);
 
 private:
-    void add(TrafficEntry::Kind kind, const QByteArray &bytes, const QString &meaning);
+    void add(TrafficKind kind, const QByteArray &bytes, const QString &meaning);
 
     std::function<QDateTime()> m_now = &QDateTime::currentDateTime;
     QDate m_day;  // of the last entry

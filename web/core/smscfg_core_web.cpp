@@ -1,8 +1,6 @@
 // The page's door to the core: one exported function, smscfg_call, takes a
 // JSON request {"op": ..., ...} and answers in JSON (UTF-8 both ways). The
 // page keeps one exchange and one demo controller; they live here.
-#include "exchange_texts.h"
-
 #include "commands/clock_request.h"
 #include "commands/command_table.h"
 #include "commands/form_layout_table.h"
@@ -11,6 +9,7 @@
 #include "controller/controller_state.h"
 #include "controller/frame_assembler.h"
 #include "exchange/exchange_machine.h"
+#include "exchange/traffic_text.h"
 #include "protocol/request_text.h"
 #include "protocol/text.h"
 #include "protocol/wire.h"
@@ -242,7 +241,37 @@ const char *ignoredName(Ignored why)
 }
 
 // The events since the last call, and when to wake the machine next.
-// The page's one log.
+// When a line is logged, on the PC's clock.
+struct LogTime {
+    CalendarDay day;
+    TimeOfDay time;
+};
+
+// The page's one log: each line, after the day's date when a new day starts.
+class TrafficLog {
+public:
+    std::u16string line(const LogTime &at, TrafficKind kind, ByteView bytes, std::u16string_view meaning)
+    {
+        std::u16string out;
+        const long long day = (at.day.year * 100LL + at.day.month) * 100 + at.day.day;
+        if (m_day != day) {
+            m_day = day;
+            out = dayLine(at.day) + u'\n';
+        }
+        return out + trafficLine(at.time, kind, bytes, meaning);
+    }
+    std::u16string line(const LogTime &at, const ExchangeMachine::Event &event)
+    {
+        const TrafficEntryText entry = trafficEntryOf(event);
+        return line(at, entry.kind, entry.bytes, entry.meaning);
+    }
+    // The next line is after the date again (the log was cleared).
+    void repeatDate() { m_day.reset(); }
+
+private:
+    std::optional<long long> m_day;  // of the last line
+};
+
 TrafficLog &trafficLog()
 {
     static TrafficLog log;
@@ -251,8 +280,9 @@ TrafficLog &trafficLog()
 
 LogTime logTimeOf(const json &j)
 {
-    return {j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>(), j.at("weekday").get<int>(),
-            j.at("ms").get<long long>()};
+    const long long ms = j.at("ms").get<long long>();
+    return {{j.at("year").get<int>(), j.at("month").get<int>(), j.at("day").get<int>(), j.at("weekday").get<int>()},
+            {int(ms / 3600000 % 24), int(ms / 60000 % 60), int(ms / 1000 % 60), int(ms % 1000)}};
 }
 
 json exchangeState(const LogTime &at)
@@ -367,7 +397,7 @@ json dispatch(const json &request)
     if (op == "nextRequestId")
         return machine().nextRequestId();
     if (op == "logLine") {
-        const LogKind kind = request.at("kind").get<std::string>() == "NotSent" ? LogKind::NotSent : LogKind::Port;
+        const TrafficKind kind = request.at("kind").get<std::string>() == "NotSent" ? TrafficKind::NotSent : TrafficKind::Port;
         return utf8(trafficLog().line(at(), kind, {}, escapeForLog(utf16(request.at("text")))));
     }
     if (op == "logCleared") {

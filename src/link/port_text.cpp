@@ -1,4 +1,4 @@
-#include "link/outcome_text.h"
+#include "link/port_text.h"
 
 #include "link/port_name.h"
 #include "protocol/decimal_text.h"
@@ -6,42 +6,6 @@
 #include "qt_boundary/core_types.h"
 
 namespace smscfg {
-
-QString outcomeMessage(Exchange::Outcome outcome)
-{
-    switch (outcome) {
-    case Exchange::Outcome::Accepted: return QStringLiteral("设置成功");
-    case Exchange::Outcome::Refused: return QStringLiteral("设置失败");
-    case Exchange::Outcome::NoResponse: return QStringLiteral("设备无响应");
-    case Exchange::Outcome::PortUnusable: return QStringLiteral("串口不可用，请重新设置");
-    case Exchange::Outcome::LinkLost: return QStringLiteral("串口连接已断开");
-    case Exchange::Outcome::NoVerdict: return {};
-    }
-    return {};
-}
-
-QString verdictText(const Exchange::Result &result)
-{
-    if (result.outcome == Exchange::Outcome::NoVerdict)
-        return QStringLiteral("应答无法识别：") + toQString(hexText(bytesOf(result.reply)));
-    return outcomeMessage(result.outcome);
-}
-
-QString resultText(const Exchange::Result &result)
-{
-    switch (result.outcome) {
-    case Exchange::Outcome::Accepted:
-    case Exchange::Outcome::Refused:
-    case Exchange::Outcome::NoResponse:
-        if (result.late)
-            return verdictText(result) + QStringLiteral("（迟到 %1 秒）").arg(double(result.roundTrip.count()) / 1000.0, 0, 'f', 1);
-        return verdictText(result) + QStringLiteral("（%1 ms）").arg(result.roundTrip.count());
-    case Exchange::Outcome::NoVerdict:
-    case Exchange::Outcome::PortUnusable:
-    case Exchange::Outcome::LinkLost: break;
-    }
-    return verdictText(result);
-}
 
 QString openErrorText(const OpenError &error)
 {

@@ -1,24 +1,12 @@
 #pragma once
 
-#include "link/exchange.h"
+#include "link/serial_link.h"
 
 #include <QString>
 
-// The texts the operator reads about the line, the same in the window and
-// on the command line.
+// The texts the operator reads about the serial port, the same in the
+// window and on the command line (the verdicts' are the core's).
 namespace smscfg {
-
-// "设置成功", "设置失败", "设备无响应", "串口不可用，请重新设置", "串口连接已断开";
-// empty for a reply without a verdict, which shows nothing.
-QString outcomeMessage(Exchange::Outcome outcome);
-
-// A finished request in a few words: the outcome message, or
-// "应答无法识别：<hex>" for a reply without a verdict.
-QString verdictText(const Exchange::Result &result);
-
-// verdictText with the round-trip time where there was a round trip:
-// "设置成功（28 ms）", or for a verdict after the time-out "设置成功（迟到 3.6 秒）".
-QString resultText(const Exchange::Result &result);
 
 // The port named by `portText` cannot be opened: "COM3不能用,请换到另一个串口。"
 // ("COM" only before a port number; a path is shown as typed), then on a
