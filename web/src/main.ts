@@ -312,8 +312,17 @@ async function main(): Promise<void> {
   const form = new Form(FORM_TABLE);
   const placeholder = element('div', { id: 'Form1' }, form.root);
   app.append(placeholder);
-  // Shown: it can be read and filled in; its buttons wait for the core.
+  // Shown, the form is usable: it can be filled in, and a button pressed
+  // (or Enter) before the core is ready is pressed again once it is.
+  const early: string[] = [];
+  const keep = (e: Event): void => {
+    const button = (e.target as HTMLElement).closest('button');
+    if (button && form.root.contains(button)) early.push(button.id);
+  };
+  placeholder.addEventListener('click', keep);
+  form.onEnter = (button) => early.push(button);
   performance.mark('form-shown');
+  performance.mark('form-usable');
   let core: Core;
   try {
     [, core] = await Promise.all([compiled, loading]);
@@ -321,12 +330,14 @@ async function main(): Promise<void> {
     app.textContent = texts.coreFailed;
     throw e;
   }
+  placeholder.removeEventListener('click', keep);
   placeholder.remove();
   const page = new Page(core, form, app);
-  // The form is usable from here; the port opens after.
+  // The core is wired to the form from here; the port opens after.
   document.documentElement.dataset.ready = 'form';
-  performance.mark('form-usable');
+  performance.mark('core-ready');
   await page.startUp();
+  for (const button of early) form.buttons.get(button)?.click();
   document.documentElement.dataset.ready = 'port';
   if ('serviceWorker' in navigator && window.isSecureContext)
     navigator.serviceWorker.register('sw.js').catch(() => { /* works without, online */ });

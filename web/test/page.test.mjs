@@ -196,6 +196,23 @@ describe('verdicts through the demo controller', () => {
     });
   }
 
+  test('a press before the core is ready is made once it is', async () => {
+    const page = await openPage();
+    await openDemo(page);
+    // The core arrives late: the form shows first and is pressed at once.
+    await page.route('**/smscfg-core.wasm', async (route) => {
+      await new Promise((ok) => setTimeout(ok, 300));
+      await route.continue();
+    });
+    await page.reload({ waitUntil: 'commit' });
+    await page.click('#Command2');
+    assert.equal(await page.evaluate(() => document.documentElement.dataset.ready ?? ''), '');
+    await page.waitForSelector('html[data-ready=port]');
+    await page.clock.runFor(100);
+    assert.deepEqual(await takeMessages(page), ['设置成功']);
+    await page.context().close();
+  });
+
   test('no port open: the request is not sent, the six buttons are disabled', async () => {
     const page = await openPage();
     assert.equal(await page.isDisabled('#Command2'), true);
