@@ -41,14 +41,11 @@ export class ExchangeDriver {
     };
   }
 
-  // The line went away: what was read is judged, waiting requests end.
+  // The line went away, or is being closed: what was read is judged,
+  // waiting requests end.
   lineLost(): void {
     this.line = null;
     this.apply(this.core.lost(...this.stamp()));
-  }
-
-  detach(): void {
-    this.line = null;
   }
 
   private apply(state: ExchangeState): void {

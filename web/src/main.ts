@@ -34,6 +34,7 @@ class Page {
   private portText = texts.portNone;
   private demo: DemoLine;
   private showsSuccessBox = localStorage.getItem(SuccessBoxKey) !== 'false';
+  private closingLine = false;  // while 串口设置 closes the line
 
   constructor(private readonly core: Core, form: Form, app: HTMLElement) {
     this.form = form;
@@ -184,7 +185,13 @@ class Page {
 
   private async open(choice: string): Promise<void> {
     const old = this.exchange.line;
-    this.exchange.detach();
+    // No reply can reach the requests waiting on the line being closed, and
+    // one that comes on the next line answers a request sent there: they end
+    // as on a lost line, in the status bar and the log (the operator closed
+    // it, so no box).
+    this.closingLine = true;
+    this.exchange.lineLost();
+    this.closingLine = false;
     await old?.close();
     let line: Line;
     let name = choice === DemoValue ? texts.demoName : this.form.portList().selectedOptions[0]?.textContent ?? choice;
@@ -245,7 +252,7 @@ class Page {
       case 'finished':
         this.setExchangeStatus(e.status);
         // While a profile is applied its results go to a table, not to boxes.
-        if (e.message && !this.profiles.applying && (e.outcome !== 'Accepted' || this.showsSuccessBox))
+        if (e.message && !this.profiles.applying && !this.closingLine && (e.outcome !== 'Accepted' || this.showsSuccessBox))
           this.messages.show(e.message);
         this.profiles.finished(e.id, e.outcome, e.status);
         break;

@@ -213,6 +213,23 @@ describe('verdicts through the demo controller', () => {
     await page.context().close();
   });
 
+  test('a press, then 串口设置 and a press on the new line: the reply there is not the first press\'s', async () => {
+    const page = await openPage();
+    await openDemo(page, 'silent');
+    await page.click('#Command2');
+    await page.clock.runFor(500);
+    await openDemo(page, 'normal');
+    await page.click('#Command2');
+    const shown = [];
+    for (let t = 0; t < 4000; t += 100) {
+      await page.clock.runFor(100);
+      shown.push(...await takeMessages(page));
+    }
+    assert.deepEqual(shown, ['设置成功']);
+    assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
+    await page.context().close();
+  });
+
   test('no port open: the request is not sent, the six buttons are disabled', async () => {
     const page = await openPage();
     assert.equal(await page.isDisabled('#Command2'), true);
