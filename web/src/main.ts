@@ -35,6 +35,7 @@ class Page {
   private demo: DemoLine;
   private showsSuccessBox = localStorage.getItem(SuccessBoxKey) !== 'false';
   private closingLine = false;  // while 串口设置 closes the line
+  private lossShown = false;  // the lost line's box was shown since the last send
 
   constructor(private readonly core: Core, form: Form, app: HTMLElement) {
     this.form = form;
@@ -248,14 +249,22 @@ class Page {
   private onExchangeEvent(e: ExchangeEvent): void {
     this.log(e.log);
     switch (e.type) {
-      case 'sent': this.setExchangeStatus(texts.awaitingReply); break;
-      case 'finished':
+      case 'sent':
+        this.lossShown = false;
+        this.setExchangeStatus(texts.awaitingReply);
+        break;
+      case 'finished': {
         this.setExchangeStatus(e.status);
+        // A lost line ends every request waiting on it: one box says so, as
+        // one time-out box does for the requests it ends.
+        const wanted = e.outcome === 'LinkLost' ? !this.lossShown : e.outcome !== 'Accepted' || this.showsSuccessBox;
+        if (e.outcome === 'LinkLost') this.lossShown = true;
         // While a profile is applied its results go to a table, not to boxes.
-        if (e.message && !this.profiles.applying && !this.closingLine && (e.outcome !== 'Accepted' || this.showsSuccessBox))
+        if (e.message && !this.profiles.applying && !this.closingLine && wanted)
           this.messages.show(e.message);
         this.profiles.finished(e.id, e.outcome, e.status);
         break;
+      }
       case 'dropped':
         // While a request waits, the status says so; the rest is in the log.
         if (this.exchange.awaiting || e.why === 'Echo') break;

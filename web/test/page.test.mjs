@@ -366,6 +366,32 @@ describe('through Web Serial to smscfg-sim', () => {
   });
 });
 
+describe('through Web Serial to a silent smscfg-sim', () => {
+  let sim;
+  let relay;
+  before(async () => {
+    sim = spawn(resolve(programs, 'smscfg-sim'), ['--silent'], { stdio: ['ignore', 'pipe', 'ignore'] });
+    const path = await new Promise((ok) => createInterface({ input: sim.stdout }).once('line', ok));
+    relay = await startRelay(path);
+  });
+  after(async () => {
+    await relay?.close();
+    sim?.kill();
+  });
+
+  // Like the time-out, a lost line gives one box for the requests it ends.
+  test('a line lost under three waiting requests gives one box', async () => {
+    const page = await openPage({ relayUrl: relay.url });
+    await page.click('#Command7');
+    for (let i = 0; i < 3; ++i) await page.click('#Command2');
+    relay.unplug();
+    await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
+    await page.clock.runFor(4000);
+    assert.deepEqual(await takeMessages(page), ['串口连接已断开']);
+    await page.context().close();
+  });
+});
+
 describe('offline', () => {
   test('after one visit the page opens with the network cut', async () => {
     const context = await browser.newContext();
