@@ -16,9 +16,15 @@ struct ProgramRun {
 
 // A program that does not end within `waitMs` (or does not start) gives -1
 // and says so on err, so that it cannot pass for one that exited 0.
-inline ProgramRun run(const QString &program, const QStringList &args, int waitMs = 10000)
+// `environment`: NAME=VALUE settings over the test's own.
+inline ProgramRun run(const QString &program, const QStringList &args, int waitMs = 10000,
+                      const QStringList &environment = {})
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : environment)
+        env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(waitMs))
         return {-1, {}, QStringLiteral("did not finish")};

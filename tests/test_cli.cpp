@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "commands/command_table.h"
 #include "program_run.h"
 #include "qt_boundary/core_types.h"
 
@@ -8,9 +9,22 @@ using namespace smscfg;
 
 namespace {
 
-ProgramRun runCli(const QStringList &args)
+ProgramRun runCli(const QStringList &args, const QStringList &environment = {})
 {
-    return run(QStringLiteral(SMSCFG_CLI_PATH), args, 20000);
+    return run(QStringLiteral(SMSCFG_CLI_PATH), args, 20000, environment);
+}
+
+// The locale variables, all set: none is left to the test's own.
+QStringList locale(const char *lcAll, const char *lcMessages, const char *lang)
+{
+    return {QStringLiteral("LC_ALL=") + lcAll, QStringLiteral("LC_MESSAGES=") + lcMessages,
+            QStringLiteral("LANG=") + lang};
+}
+
+bool isChinese(QChar c)
+{
+    return (c.unicode() >= 0x2E80 && c.unicode() <= 0x9FFF) || (c.unicode() >= 0xF900 && c.unicode() <= 0xFAFF)
+        || (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
 }
 
 // Sunday 6 December 2026, 20:38.
@@ -35,7 +49,7 @@ private slots:
                                        << "";
         QTest::newRow("refused") << QStringList{"--dry-run", "centre", "8613912345678"} << 2 << ""
                                  << "短信中心号码太长，最多11个字符\n";
-        QTest::newRow("unknown command") << QStringList{"nope"} << 64 << "" << "smscfg-cli: unknown command nope\n";
+        QTest::newRow("unknown command") << QStringList{"nope"} << 64 << "" << "smscfg-cli: 未知命令 nope\n";
     }
     void endToEnd()
     {
@@ -47,6 +61,82 @@ private slots:
         QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.startsWith(err), qPrintable(r.err));
         QCOMPARE(r.exitCode, exitCode);
+    }
+
+    // --lang, else the messages locale (LC_ALL, LC_MESSAGES, LANG); Chinese
+    // where it names no language.
+    void speaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("start");  // of stdout, else of stderr
+        const QStringList english = locale("", "", "en_US.UTF-8");
+        QTest::newRow("LANG English") << english << QStringList{"--help"} << "smscfg-cli: send settings to";
+        QTest::newRow("LANG Chinese") << locale("", "", "zh_CN.UTF-8") << QStringList{"--help"}
+                                      << "smscfg-cli：把设置发送到";
+        QTest::newRow("C locale") << locale("", "", "C.UTF-8") << QStringList{"--help"} << "smscfg-cli：把设置发送到";
+        QTest::newRow("no locale") << locale("", "", "") << QStringList{"--help"} << "smscfg-cli：把设置发送到";
+        QTest::newRow("LC_ALL before LANG") << locale("en_GB.UTF-8", "", "zh_CN.UTF-8") << QStringList{"--help"}
+                                            << "smscfg-cli: send settings to";
+        QTest::newRow("LC_MESSAGES before LANG") << locale("", "zh_TW.UTF-8", "de_DE.UTF-8") << QStringList{"--help"}
+                                                 << "smscfg-cli：把设置发送到";
+        QTest::newRow("another language: English") << locale("", "", "fr_FR.UTF-8") << QStringList{"--help"}
+                                                    << "smscfg-cli: send settings to";
+        QTest::newRow("--lang zh over the locale") << english << QStringList{"--lang", "zh", "--help"}
+                                                   << "smscfg-cli：把设置发送到";
+        QTest::newRow("--lang en over the locale") << locale("", "", "zh_CN.UTF-8")
+                                                   << QStringList{"--dry-run", "--lang", "en", "nope"}
+                                                   << "smscfg-cli: unknown command nope\n";
+        QTest::newRow("usage error") << english << QStringList{"device-count", "--x"}
+                                     << "smscfg-cli: --x is not an option of device-count";
+        QTest::newRow("refusal") << english << QStringList{"--dry-run", "centre", "8613912345678"}
+                                 << "SMS centre number is too long: at most 11 characters\n";
+        QTest::newRow("message") << english << QStringList{"--dry-run", "phone", "17", "1"}
+                                 << "At most 16 phone numbers can be set\n";
+        QTest::newRow("English weekday") << english << QStringList{"--dry-run", "clock", "26", "12", "05", "23", "42", "Saturday"}
+                                         << "7E FE 0D 00 52 26 12 05 23 42 06 07 16\n";
+        QTest::newRow("bad --lang, in the locale's language") << english << QStringList{"--lang", "fr", "init"}
+                                                              << "smscfg-cli: --lang takes zh (Chinese) or en (English)\n";
+    }
+    void speaksTheUsersLanguage()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, args);
+        QFETCH(QString, start);
+        const ProgramRun r = runCli(args, environment);
+        const QString shown = r.out.isEmpty() ? r.err : r.out;
+        QVERIFY2(shown.startsWith(start), qPrintable(shown));
+    }
+
+    // In English nothing the program says is Chinese: what Chinese it
+    // prints is what the user gave it.
+    void englishHasNoChinese_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("help") << QStringList{"--help"};
+        for (const CommandEntry &entry : commandTable())
+            QTest::addRow("%s --help", qPrintable(toQString(entry.cliName))) << QStringList{toQString(entry.cliName), "-h"};
+        QTest::newRow("ports --help") << QStringList{"ports", "--help"};
+        QTest::newRow("apply --help") << QStringList{"apply", "--help"};
+        QTest::newRow("a near miss") << QStringList{"devicecount", "12"};
+        QTest::newRow("an unknown command in Chinese") << QStringList{"设置"};
+        QTest::newRow("a bad level in Chinese") << QStringList{"upper-limit", "1", "2", "中等"};
+        QTest::newRow("a description too long") << QStringList{"--dry-run", "device-desc", "1", "一二三四五六七八九", "01"};
+        QTest::newRow("no description") << QStringList{"--dry-run", "port-desc", "1", "2", ""};
+        QTest::newRow("a level not chosen") << QStringList{"--dry-run", "upper-limit", "1", "2", "none"};
+        QTest::newRow("a Chinese weekday") << QStringList{"--dry-run", "clock", "26", "12", "05", "23", "42", "星期八"};
+        QTest::newRow("a profile missing") << QStringList{"--dry-run", "apply", "一号楼.json"};
+        QTest::newRow("no serial port") << QStringList{"--port", "/dev/smscfg-missing", "init"};
+    }
+    void englishHasNoChinese()
+    {
+        QFETCH(QStringList, args);
+        const ProgramRun r = runCli(args, locale("", "", "en_US.UTF-8"));
+        QString said = r.out + r.err;
+        for (const QString &arg : args)
+            said.replace(arg, QString());
+        const auto chinese = std::find_if(said.cbegin(), said.cend(), isChinese);
+        QVERIFY2(chinese == said.cend(), qPrintable(said.mid(std::max<qsizetype>(0, chinese - said.cbegin() - 20), 40)));
     }
 
     void clockNowTakesThePcTime()

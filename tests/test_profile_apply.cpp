@@ -128,7 +128,7 @@ private slots:
         QTest::newRow("malformed") << QByteArray("{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"] [\"init\"]]}")
                                    << "配置文件第2行第21列：缺少逗号\n";
         QTest::newRow("unknown command") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["reset"]]})")
-                                         << "第2步：unknown command reset\n";
+                                         << "第2步：未知命令 reset\n";
         QTest::newRow("bad value") << QByteArray(R"({"smscfg-profile": 1, "steps": [["init"], ["clock", "2026", "12", "06", "20", "38", "星期天"]]})")
                                    << "第2步：年必须是00到99之间的两位数字\n";
     }

@@ -1,4 +1,4 @@
-#include "app/qt_translations.h"
+#include "process/language.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -87,7 +87,7 @@ private slots:
 
     void standardButtonsSpeakChinese()
     {
-        if (!smscfg::installQtChineseTranslations(*qApp))
+        if (!smscfg::installLanguage(smscfg::Language::Chinese))
             QSKIP("Qt's Chinese translations (qt6-translations-l10n) are not installed");
         QMessageBox box(QMessageBox::NoIcon, "t", "x", QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));

@@ -272,8 +272,7 @@ void MainWindow::fillLists()
     fill(findChild<QComboBox *>(QStringLiteral("Combo4")), twoDigitRange(1, 31));
     fill(findChild<QComboBox *>(QStringLiteral("Combo5")), twoDigitRange(1, 24));
     fill(findChild<QComboBox *>(QStringLiteral("Combo6")), twoDigitRange(1, 60));
-    fill(findChild<QComboBox *>(QStringLiteral("Combo7")),
-         toQStringList({weekdayNames().begin(), weekdayNames().end()}));
+    fill(findChild<QComboBox *>(QStringLiteral("Combo7")), toQStringList(weekdayNames()));
 }
 
 ControlValues MainWindow::controlValues() const

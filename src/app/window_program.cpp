@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 #include "app/message_box_sink.h"
-#include "app/qt_translations.h"
 #include "link/qt_serial_link.h"
+#include "process/language.h"
 #include "process/quit_on_signal.h"
 #include "process/version.h"
 
@@ -119,7 +119,7 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
     if (args.size() > 1)
         port = args.at(1);
 
-    installQtChineseTranslations(app);
+    installLanguage(Language::Chinese);
 
     quitOnTerminationSignals(app);
     QtSerialLink link;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "protocol/text_table.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text of the command line's words (help, usage errors, the dry run's
 // lines), by key, with its arguments (%1, %2...) filled in by position: the
@@ -10,9 +13,7 @@
 namespace smscfg::cli {
 
 enum class CliText {
-    GlobalOptions,
     CommandHelpTitle,
-    CommandHelpNote,
     CommandHelpExample,
     PortsHelp,
     PortsUsageHelp,
@@ -24,7 +25,6 @@ enum class CliText {
     HelpIntro,
     ClockNowHelp,
     ExitStatusHelp,
-    ErrorLine,
     NeedsValue,
     BadTimeout,
     UnknownOption,
@@ -32,7 +32,7 @@ enum class CliText {
     SeveralPorts,
     NotApplyOption,
     UsageApply,
-    Version,
+    BadLanguage,
     NoPortsFound,
     CannotReadProfile,
     DryRunStep,
@@ -40,5 +40,8 @@ enum class CliText {
 };
 
 std::u16string cliText(CliText key, std::initializer_list<std::u16string_view> arguments = {});
+
+// Every entry, for the catalogues.
+std::vector<text::CatalogueEntry> cliTextCatalogue();
 
 }  // namespace smscfg::cli

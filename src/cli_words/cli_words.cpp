@@ -13,21 +13,22 @@ using T = CliText;
 
 std::u16string globalOptions()
 {
-    return cliText(T::GlobalOptions);
+    return u"[--dry-run] [--trace] [--port PORT] [--timeout MS] [--lang zh|en]";
 }
 
 std::u16string commandHelp(const CommandEntry &entry)
 {
-    std::u16string help = cliText(T::CommandHelpTitle, {requestSynopsis(entry), entry.caption, codeText(entry.code)});
+    std::u16string help = cliText(T::CommandHelpTitle, {requestSynopsis(entry), commandCaption(entry), codeText(entry.code)});
+    const std::u16string note = commandNote(entry);
     std::size_t start = 0;
     while (true) {
-        const std::size_t end = entry.note.find(u'\n', start);
-        help += cliText(T::CommandHelpNote, {std::u16string_view(entry.note).substr(start, end - start)});
+        const std::size_t end = note.find(u'\n', start);
+        help += u"      " + note.substr(start, end - start) + u'\n';
         if (end == std::u16string::npos)
             break;
         start = end + 1;
     }
-    const std::u16string example = entry.example.empty() ? entry.cliName : entry.cliName + u' ' + entry.example;
+    const std::u16string example = entry.example.empty() ? entry.cliName : entry.cliName + u' ' + commandExample(entry);
     return help + cliText(T::CommandHelpExample, {example});
 }
 
@@ -169,6 +170,20 @@ int worseExitCode(int a, int b)
     return rank(a) >= rank(b) ? a : b;
 }
 
+std::optional<Language> languageOption(const Words &args)
+{
+    std::optional<Language> language;
+    // The global options, as parseArguments reads them.
+    for (std::size_t i = 0; i < args.size() && args[i].starts_with(u'-') && args[i].size() > 1; ++i) {
+        if (args[i] == u"--port" || args[i] == u"--timeout" || args[i] == u"--lang") {
+            if (i + 1 < args.size() && args[i] == u"--lang")
+                language = languageNamed(args[i + 1]);
+            ++i;
+        }
+    }
+    return language;
+}
+
 std::variant<Invocation, std::u16string> parseArguments(const Words &args, const LocalTime &now,
                                                         const std::u16string &defaultPort)
 {
@@ -186,12 +201,16 @@ std::variant<Invocation, std::u16string> parseArguments(const Words &args, const
             inv.dryRun = true;
         } else if (arg == u"--trace") {
             inv.trace = true;
-        } else if (arg == u"--port" || arg == u"--timeout") {
+        } else if (arg == u"--port" || arg == u"--timeout" || arg == u"--lang") {
             if (i + 1 >= args.size())
                 return cliText(T::NeedsValue, {arg});
             const std::u16string &value = args[++i];
             if (arg == u"--port") {
                 inv.ports.push_back(value);
+            } else if (arg == u"--lang") {
+                // Installed by the program before the words ran (languageOption).
+                if (!languageNamed(value))
+                    return cliText(T::BadLanguage);
             } else {
                 const std::optional<int> ms = text::toInt(value);
                 if (!ms || *ms <= 0)
@@ -241,7 +260,7 @@ WordsOutcome runWords(const Words &args, const World &world)
     WordsOutcome outcome;
     auto parsed = parseArguments(args, world.now, world.defaultPort);
     if (const auto *error = std::get_if<std::u16string>(&parsed)) {
-        outcome.err = cliText(T::ErrorLine, {*error}) + usageLine() + u'\n';
+        outcome.err = u"smscfg-cli: " + *error + u'\n' + usageLine() + u'\n';
         outcome.exitCode = Usage;
         return outcome;
     }
@@ -249,7 +268,7 @@ WordsOutcome runWords(const Words &args, const World &world)
     const Invocation &inv = outcome.invocation;
     switch (inv.action) {
     case Invocation::Action::Help: outcome.out = inv.help; return outcome;
-    case Invocation::Action::Version: outcome.out = cliText(T::Version, {world.version}); return outcome;
+    case Invocation::Action::Version: outcome.out = u"smscfg-cli " + world.version + u'\n'; return outcome;
     case Invocation::Action::ListPorts: outcome.work = LineWork::ListPorts; return outcome;
     case Invocation::Action::Apply: applyProfile(outcome, world); return outcome;
     case Invocation::Action::Request: break;

@@ -2,6 +2,7 @@
 
 #include "commands/profile.h"
 #include "commands/request_words.h"
+#include "protocol/language.h"
 
 #include <chrono>
 #include <functional>
@@ -39,6 +40,11 @@ struct Invocation {
     std::u16string profilePath;  // Apply
     bool keepGoing = false;  // Apply
 };
+
+// The language that `--lang` names among the global options (before the
+// command), which the program installs before it runs the words; nullopt
+// without one, or for a name that parseArguments then refuses.
+std::optional<Language> languageOption(const Words &args);
 
 // Parses the arguments after the program name; `now` is the PC's time for
 // `clock now`, `defaultPort` the port when no --port is given (empty: "1").

@@ -2,10 +2,12 @@
 // for the WebAssembly build (node build-web/smscfg-dry-run.mjs WORDS...). It
 // runs the same words as smscfg-cli, so it prints the same and exits alike.
 #include "cli_words/cli_words.h"
+#include "commands/catalogue.h"
 #include "protocol/text.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
@@ -44,6 +46,11 @@ int main(int argc, char *argv[])
     Words args{u"--dry-run"};
     for (int i = 1; i < argc; ++i)
         args.push_back(text::fromUtf8(argv[i]));
+    // The language of smscfg-cli: --lang, else the locale's.
+    const Language language = cli::languageOption(args).value_or(
+        languageOfEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    if (language == Language::English)
+        text::setTranslator(catalogueTranslator(parseCatalogue(builtInCatalogue()).value_or(Catalogue{})));
     const cli::WordsOutcome outcome = cli::runWords(args, {localTimeNow(), text::ascii(SMSCFG_VERSION), readFile, {}});
     write(stdout, outcome.out);
     write(stderr, outcome.err);

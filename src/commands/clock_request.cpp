@@ -30,15 +30,27 @@ std::u16string twoDigits(int value)
     return {char16_t(u'0' + value / 10 % 10), char16_t(u'0' + value % 10)};
 }
 
-// The weekday code 1..7 of a name; "星期日" is taken as "星期天". 0 for any
-// other text.
+constexpr std::u16string_view chineseWeekdays[] = {u"星期一", u"星期二", u"星期三", u"星期四",
+                                                   u"星期五", u"星期六", u"星期天"};
+
+// The weekday code 1..7 of a name: "星期一" to "星期天" ("星期日" too), or the
+// name in the language chosen (in any case). 0 for any other text.
 int weekdayCode(std::u16string_view name)
 {
     if (name == u"星期日")
         return 7;
-    const auto &names = weekdayNames();
-    const auto found = std::find(names.begin(), names.end(), name);
-    return found == names.end() ? 0 : int(found - names.begin()) + 1;
+    const auto lower = [](std::u16string_view s) {
+        std::u16string out(s);
+        for (char16_t &c : out)
+            if (c >= u'A' && c <= u'Z')
+                c = char16_t(c - u'A' + u'a');
+        return out;
+    };
+    const std::vector<std::u16string> shown = weekdayNames();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (name == chineseWeekdays[i] || lower(name) == lower(shown[i]))
+            return int(i) + 1;
+    return 0;
 }
 
 }  // namespace
@@ -47,6 +59,12 @@ ClockTexts clockTextsOf(const LocalTime &moment)
 {
     return {twoDigits(moment.year % 100), twoDigits(moment.month), twoDigits(moment.day), twoDigits(moment.hour),
             twoDigits(moment.minute), weekdayNames()[std::size_t(moment.weekday - 1)]};
+}
+
+std::u16string chineseWeekday(std::u16string_view name)
+{
+    const int code = weekdayCode(name);
+    return code == 0 ? std::u16string(name) : std::u16string(chineseWeekdays[code - 1]);
 }
 
 std::vector<std::u16string> clockWords(const ClockTexts &texts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/build_result.h"
+#include "protocol/text_table.h"
 
 #include <map>
 #include <set>
@@ -55,13 +56,13 @@ struct CommandArgument {
 struct CommandEntry {
     std::uint8_t code;
     std::u16string button;   // objectName of the button, "Command2"
-    std::u16string caption;  // its caption, "初始化"
+    std::u16string caption;  // its caption, "初始化" (commandCaption: in the language chosen)
     bool needsOpenPort;      // disabled while no port is open
     std::u16string cliName;  // the command-line name, "init"
     std::vector<CommandArgument> arguments;  // the texts it reads, in command-line order
     int cliOptions;          // CliOption flags
-    std::u16string example;  // arguments after the name, for --help
-    std::u16string note;     // what the arguments mean, for --help
+    std::u16string example;  // arguments after the name, for --help (commandExample)
+    std::u16string note;     // what the arguments mean, for --help (commandNote)
     BuildResult (*build)(const ControlValues &);
 
     bool hasOption(CliOption option) const { return (cliOptions & int(option)) != 0; }
@@ -71,6 +72,15 @@ struct CommandEntry {
 
 // The fourteen requests, in command-code order.
 const std::vector<CommandEntry> &commandTable();
+
+// A command's caption, example and note in the language chosen. Their
+// catalogue keys: FormCaption/<button> (the form's captions),
+// CommandExample/<name> (only examples that hold Chinese), CommandNote/<name>.
+std::u16string commandCaption(const CommandEntry &entry);
+std::u16string commandExample(const CommandEntry &entry);
+std::u16string commandNote(const CommandEntry &entry);
+// The examples and notes, for the catalogues.
+std::vector<text::CatalogueEntry> commandHelpCatalogue();
 
 const CommandEntry *findCommandByCliName(std::u16string_view name);
 const CommandEntry *findCommandByButton(std::u16string_view button);

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "protocol/text_table.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text the commands library produces (box names, refusals, messages,
 // the words' problems, the profiles' errors), by key, with its arguments
 // (%1, %2...) filled in by position: the one place to give them in another
-// language. The command line's words are English for now.
+// language.
 namespace smscfg {
 
 enum class CommandText {
@@ -81,5 +84,8 @@ enum class CommandText {
 };
 
 std::u16string commandText(CommandText key, std::initializer_list<std::u16string_view> arguments = {});
+
+// Every entry, for the catalogues.
+std::vector<text::CatalogueEntry> commandTextCatalogue();
 
 }  // namespace smscfg

@@ -1,7 +1,7 @@
 #include "commands/form_layout_table.h"
 
 #include "commands/command_table.h"
-#include "protocol/text.h"
+#include "protocol/text_table.h"
 #include "protocol/wire.h"
 
 #include <array>
@@ -116,13 +116,31 @@ std::span<const FormControl> formControls()
     return controls;
 }
 
-std::u16string_view captionOf(const FormControl &control)
+std::u16string captionOf(const FormControl &control)
 {
     if (control.kind == ControlKind::Button && control.caption.empty()) {
         if (const CommandEntry *entry = findCommandByButton(control.name))
-            return entry->caption;
+            return commandCaption(*entry);
     }
-    return control.caption;
+    if (control.caption.empty())
+        return {};
+    return text::translate("FormCaption", text::toUtf8(control.name), control.caption);
+}
+
+std::vector<text::CatalogueEntry> formCatalogue()
+{
+    std::vector<text::CatalogueEntry> out;
+    const auto add = [&](std::u16string_view name, std::u16string_view caption) {
+        if (!caption.empty())
+            out.push_back({"FormCaption", text::toUtf8(name), std::u16string(caption)});
+    };
+    for (const FormControl &c : controls)
+        add(c.name, c.caption);
+    for (int k = 0; k < wire::PhoneSlotCount; ++k)
+        add(phoneBox(k).name, phoneBox(k).caption);
+    for (const CommandEntry &entry : commandTable())
+        add(entry.button, entry.caption);
+    return out;
 }
 
 bool isSmallFrame(std::u16string_view name)

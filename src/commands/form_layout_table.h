@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/text_table.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,7 +16,7 @@ enum class ControlKind { Title, Label, Hint, Button, Text, Combo, PortCombo, Che
 struct FormControl {
     ControlKind kind;
     std::u16string_view name;     // the control name: "Text13", "Command2"
-    std::u16string_view caption;  // empty for a command button: its caption is in the command table
+    std::u16string_view caption;  // Chinese; empty for a command button: its caption is in the command table
     int left, top, width, height; // twips
     std::u16string_view rowButton = {};  // for a box: the button Enter presses
 };
@@ -35,8 +37,13 @@ inline constexpr double SmallPoints = 9;  // lists, option buttons, the hint, th
 // (also the tab order); a frame comes before the controls it holds.
 std::span<const FormControl> formControls();
 
-// What a control shows: its caption, or its command's button caption.
-std::u16string_view captionOf(const FormControl &control);
+// What a control shows in the language chosen: its caption, or its
+// command's button caption. The catalogue key: FormCaption/<control name>.
+std::u16string captionOf(const FormControl &control);
+
+// Every caption of the form (the phone boxes' and the command buttons'
+// included), for the catalogues.
+std::vector<text::CatalogueEntry> formCatalogue();
 
 // The frame whose controls take the small size ("Frame1", "Frame3").
 bool isSmallFrame(std::u16string_view name);

@@ -157,6 +157,10 @@ Words requestWords(const CommandEntry &entry, const ControlValues &controls)
                            : controls.isTicked(LowLevelButton) ? u"low"
                                                                : u"none");
     }
+    // A weekday in the words of the language it was shown in reads the same
+    // in Chinese, which every language takes.
+    if (entry.code == code::Clock && !texts.empty())
+        texts.back() = chineseWeekday(texts.back());
     // Texts that would read as options are protected by "--".
     if (std::any_of(texts.cbegin(), texts.cend(), [](const std::u16string &t) { return t.starts_with(u'-'); }))
         words.emplace_back(u"--");

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "protocol/text_table.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text of the controller's decisions (refusals, the rules for --help,
 // problems of a stored state), by key, with its arguments (%1, %2...) filled
@@ -46,5 +49,8 @@ enum class ControllerText {
 };
 
 std::u16string controllerText(ControllerText key, std::initializer_list<std::u16string_view> arguments = {});
+
+// Every entry, for the catalogues.
+std::vector<text::CatalogueEntry> controllerTextCatalogue();
 
 }  // namespace smscfg::controller

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "protocol/text_table.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every text the protocol library produces, by key, with its arguments (%1,
 // %2...) filled in by position: the one place to give them in another
@@ -54,5 +57,8 @@ enum class ProtocolText {
 };
 
 std::u16string protocolText(ProtocolText key, std::initializer_list<std::u16string_view> arguments = {});
+
+// Every entry, for the catalogues.
+std::vector<text::CatalogueEntry> protocolTextCatalogue();
 
 }  // namespace smscfg

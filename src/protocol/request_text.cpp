@@ -106,13 +106,10 @@ std::u16string hexDigits(unsigned value, int width)
 
 }  // namespace
 
-const std::array<std::u16string, 7> &weekdayNames()
+std::vector<std::u16string> weekdayNames()
 {
-    static const std::array<std::u16string, 7> names = {
-        protocolText(T::Monday), protocolText(T::Tuesday),  protocolText(T::Wednesday), protocolText(T::Thursday),
-        protocolText(T::Friday), protocolText(T::Saturday), protocolText(T::Sunday),
-    };
-    return names;
+    return {protocolText(T::Monday), protocolText(T::Tuesday),  protocolText(T::Wednesday), protocolText(T::Thursday),
+            protocolText(T::Friday), protocolText(T::Saturday), protocolText(T::Sunday)};
 }
 
 std::u16string codeText(std::uint8_t code)

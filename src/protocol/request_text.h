@@ -2,17 +2,18 @@
 
 #include "protocol/bytes.h"
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace smscfg {
 
 // A command code as the log shows it: "0x4C".
 std::u16string codeText(std::uint8_t code);
 
-// The seven weekday names, Monday first; their codes are 1..7.
-const std::array<std::u16string, 7> &weekdayNames();
+// The seven weekday names in the language chosen, Monday first; their codes
+// are 1..7.
+std::vector<std::u16string> weekdayNames();
 
 // A request frame in words, for the communication log, the command line's
 // trace and the simulator: "0x4C 第3个电话 = 13912345678". A frame whose

@@ -171,30 +171,30 @@ TEST_CASE("dry runs: stdout, stderr and exit status")
         {"星期日", {u"clock", u"26", u"12", u"06", u"20", u"38", u"星期日"}, 0, "7E FE 0D 00 52 26 12 06 20 38 07 FC 16\n",
             ""},
         {"Monday", {u"clock", u"26", u"12", u"07", u"20", u"38", u"Monday"}, 2, "", "星期必须是星期一到星期天之一\n"},
-        {"centre --help", {u"centre", u"--help"}, 0, "usage: smscfg-cli [--dry-run] [--trace] [--port PORT] [--timeout MS] "
-                                                       "centre NUMBER\n\n  centre NUMBER  (设置短信中心号码, code 0x4B)\n"
-                                                       "      NUMBER: the SMS centre's phone number, at most 11 characters\n"
-                                                       "      e.g. smscfg-cli --dry-run centre 13800138000\n", ""},
+        {"centre --help", {u"centre", u"--help"}, 0, "用法：smscfg-cli [--dry-run] [--trace] [--port PORT] [--timeout MS] "
+                                                       "[--lang zh|en] centre NUMBER\n\n  centre NUMBER  （设置短信中心号码，命令码 0x4B）\n"
+                                                       "      NUMBER：短信中心的号码，最多11个字符\n"
+                                                       "      例：smscfg-cli --dry-run centre 13800138000\n", ""},
         {"centre -- --x", {u"centre", u"--", u"--x"}, 0,
             "7E FE 12 00 4B 2D 2D 78 00 00 00 00 00 00 00 00 2F 16\n", ""},
-        {"addresses --help", {u"addresses", u"--help"}, 0, "usage: smscfg-cli", ""},
+        {"addresses --help", {u"addresses", u"--help"}, 0, "用法：smscfg-cli", ""},
         {"device-count -1", {u"device-count", u"-1"}, 2, "", "设备总数必须是0到255之间的数字\n"},
-        {"device-count --x", {u"device-count", u"--x"}, 64, "", "smscfg-cli: --x is not an option of device-count"},
-        {"wrong count", {u"device-count"}, 64, "", "smscfg-cli: usage: device-count COUNT\n"},
-        {"unknown command", {u"nope"}, 64, "", "smscfg-cli: unknown command nope\n"},
-        {"a near miss is named", {u"devicecount", u"12"}, 64, "", "smscfg-cli: unknown command devicecount（是不是 device-count？）\n"},
-        {"a near miss of ports", {u"port"}, 64, "", "smscfg-cli: unknown command port（是不是 ports？）\n"},
-        {"a near miss in capitals", {u"INIT"}, 64, "", "smscfg-cli: unknown command INIT（是不是 init？）\n"},
-        {"nothing near", {u"reboot"}, 64, "", "smscfg-cli: unknown command reboot\n"},
-        {"ports --help", {u"ports", u"--help"}, 0, "usage: smscfg-cli ports\n\n  ports\n", ""},
-        {"ports with a word", {u"ports", u"x"}, 64, "", "smscfg-cli: usage: ports\n"},
-        {"apply --help", {u"apply", u"--help"}, 0, "usage: smscfg-cli", ""},
-        {"init --help", {u"init", u"--help"}, 0, "usage: smscfg-cli", ""},
+        {"device-count --x", {u"device-count", u"--x"}, 64, "", "smscfg-cli: --x 不是 device-count 的选项"},
+        {"wrong count", {u"device-count"}, 64, "", "smscfg-cli: 用法：device-count COUNT\n"},
+        {"unknown command", {u"nope"}, 64, "", "smscfg-cli: 未知命令 nope\n"},
+        {"a near miss is named", {u"devicecount", u"12"}, 64, "", "smscfg-cli: 未知命令 devicecount（是不是 device-count？）\n"},
+        {"a near miss of ports", {u"port"}, 64, "", "smscfg-cli: 未知命令 port（是不是 ports？）\n"},
+        {"a near miss in capitals", {u"INIT"}, 64, "", "smscfg-cli: 未知命令 INIT（是不是 init？）\n"},
+        {"nothing near", {u"reboot"}, 64, "", "smscfg-cli: 未知命令 reboot\n"},
+        {"ports --help", {u"ports", u"--help"}, 0, "用法：smscfg-cli ports\n\n  ports\n", ""},
+        {"ports with a word", {u"ports", u"x"}, 64, "", "smscfg-cli: 用法：ports\n"},
+        {"apply --help", {u"apply", u"--help"}, 0, "用法：smscfg-cli", ""},
+        {"init --help", {u"init", u"--help"}, 0, "用法：smscfg-cli", ""},
         {"apply a profile", {u"apply", u"一号楼.json"}, 0,
             "第1步  7E FE 08 00 46 0C 5A 16  device-count 12\n第2步  7E FE 0D 00 52 26 12 06 20 38 07 FC 16  clock now\n", ""},
         {"apply a profile that is not there", {u"apply", u"二号楼.json"}, 2, "",
             "无法读取配置文件 二号楼.json：No such file or directory\n"},
-        {"apply without a profile", {u"apply"}, 64, "", "smscfg-cli: usage: apply PROFILE [--keep-going]\n"},
+        {"apply without a profile", {u"apply"}, 64, "", "smscfg-cli: 用法：apply PROFILE [--keep-going]\n"},
         {"version", {u"--version"}, 0, "smscfg-cli 1.0\n", ""},
     };
     for (const Row &row : rows) {

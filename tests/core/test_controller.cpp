@@ -314,7 +314,7 @@ TEST_CASE("foreign states are refused")
     state.clock = ControllerState::Clock{26, 1, 1, 0, 0, 1};
     state.ports.insert_or_assign(u"1/2", ControllerState::Description{u"a", u"unicode", bytesOf("0061"), {}});
     REQUIRE(std::holds_alternative<ControllerState>(ControllerState::fromJson(state.toJson())));
-    CHECK(std::get<std::u16string>(ControllerState::fromJson("[1]")) == u"not a JSON object");
+    CHECK(std::get<std::u16string>(ControllerState::fromJson("[1]")) == u"不是 JSON 对象");
     for (const Row &row : rows) {
         INFO(row.name);
         Json json = Json::parse(state.toJson());
@@ -328,7 +328,7 @@ TEST_CASE("foreign states are refused")
         const auto back = ControllerState::fromJson(json.dump());
         REQUIRE(std::holds_alternative<std::u16string>(back));
         const std::string error = text::toUtf8(std::get<std::u16string>(back));
-        CHECK(error.rfind(std::string(row.reported) + ": ", 0) == 0);
+        CHECK(error.rfind(std::string(row.reported) + "：", 0) == 0);
         INFO(error);
     }
 }

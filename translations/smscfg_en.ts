@@ -1,0 +1,1586 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>CliText</name>
+    <message>
+        <source>  %1  （%2，命令码 %3）
+</source>
+        <comment>CommandHelpTitle</comment>
+        <translation>  %1  (%2, code %3)
+</translation>
+    </message>
+    <message>
+        <source>      例：smscfg-cli --dry-run %1
+</source>
+        <comment>CommandHelpExample</comment>
+        <translation>      e.g. smscfg-cli --dry-run %1
+</translation>
+    </message>
+    <message>
+        <source>  ports
+      列出系统的串口：路径、描述、制造商、VID:PID 和序列号，用制表符分隔
+</source>
+        <comment>PortsHelp</comment>
+        <translation>  ports
+      list the serial ports the system has: path, description, manufacturer,
+      VID:PID and serial number, tab-separated
+</translation>
+    </message>
+    <message>
+        <source>用法：smscfg-cli ports
+
+</source>
+        <comment>PortsUsageHelp</comment>
+        <translation>usage: smscfg-cli ports
+
+</translation>
+    </message>
+    <message>
+        <source>%1（是不是 %2？）</source>
+        <comment>DidYouMean</comment>
+        <translation>%1 (did you mean %2?)</translation>
+    </message>
+    <message>
+        <source>  apply PROFILE [--keep-going]
+      把配置文件的每一步按顺序发送到每个 --port（各串口同时进行）；遇到第一个
+      设置失败或设备无响应就停下，除非给了 --keep-going。
+      配置文件是 JSON：{&quot;smscfg-profile&quot;: 1, &quot;name&quot;: &quot;一号楼&quot;,
+        &quot;steps&quot;: [[&quot;device-count&quot;, &quot;12&quot;], [&quot;phone&quot;, &quot;1&quot;, &quot;13912345678&quot;], [&quot;clock&quot;, &quot;now&quot;]]}
+      每一步是一个请求在 smscfg-cli 后面的那些词。
+</source>
+        <comment>ApplyHelp</comment>
+        <translation>  apply PROFILE [--keep-going]
+      send every step of a profile file, in order, to each --port at the same
+      time; stop at the first refusal or missing response unless --keep-going.
+      A profile is JSON: {&quot;smscfg-profile&quot;: 1, &quot;name&quot;: &quot;Building 1&quot;,
+        &quot;steps&quot;: [[&quot;device-count&quot;, &quot;12&quot;], [&quot;phone&quot;, &quot;1&quot;, &quot;13912345678&quot;], [&quot;clock&quot;, &quot;now&quot;]]}
+      each step being the words that follow smscfg-cli for one request.
+</translation>
+    </message>
+    <message>
+        <source>用法：smscfg-cli %1... apply PROFILE [--keep-going]
+
+</source>
+        <comment>ApplyUsageHelp</comment>
+        <translation>usage: smscfg-cli %1... apply PROFILE [--keep-going]
+
+</translation>
+    </message>
+    <message>
+        <source>用法：smscfg-cli %1 %2
+
+</source>
+        <comment>CommandUsageHelp</comment>
+        <translation>usage: smscfg-cli %1 %2
+
+</translation>
+    </message>
+    <message>
+        <source>用法：smscfg-cli %1 COMMAND ARG...（smscfg-cli --help 列出所有命令）</source>
+        <comment>UsageLine</comment>
+        <translation>usage: smscfg-cli %1 COMMAND ARG... (smscfg-cli --help lists the commands)</translation>
+    </message>
+    <message>
+        <source>smscfg-cli：把设置发送到短信报警控制器，和窗口里的按钮一样。
+
+用法：smscfg-cli %1 COMMAND ARG...
+      smscfg-cli [--dry-run] [--trace] [--port PORT]... apply PROFILE [--keep-going]
+      smscfg-cli ports
+      smscfg-cli --help | --version
+
+  --dry-run     以16进制打印请求帧，什么也不发送
+  --trace       在 stderr 上打印发出的每一帧和收到的每一段数据，
+                带时间、16进制和含义
+  --port PORT   串口：数字 N（第 N 个串口：COMN，Linux 上是 /dev/ttyS&lt;N-1&gt;）
+                或设备路径，如 /dev/ttyUSB0；默认是 $SMSCFG_PORT，
+                没有设置时是 1
+  --timeout MS  每个应答最多等多少毫秒；默认 3000
+  --lang zh|en  用中文（zh）或英文（en）输出；默认按 LC_ALL、LC_MESSAGES、LANG
+
+每个 ARG 都按窗口的输入框原样取用：空格保留，&quot;&quot; 是空的输入框，-1 是文字。
+以 -- 开头、又不是该命令的选项的词是错误；单独的 -- 之后的每个词都是文字。
+COMMAND --help 说明一个命令。
+
+命令（按钮上的文字，然后是用法和例子）：
+</source>
+        <comment>HelpIntro</comment>
+        <translation>smscfg-cli: send settings to the SMS alarm controller, as the window&apos;s buttons do.
+
+usage: smscfg-cli %1 COMMAND ARG...
+       smscfg-cli [--dry-run] [--trace] [--port PORT]... apply PROFILE [--keep-going]
+       smscfg-cli ports
+       smscfg-cli --help | --version
+
+  --dry-run     print the request frame as hex and send nothing
+  --trace       print every frame sent and every chunk received on stderr,
+                with the time, the hex and what it means
+  --port PORT   serial port: a number N (port N: COMN, /dev/ttyS&lt;N-1&gt; on Linux)
+                or a device path such as /dev/ttyUSB0; default $SMSCFG_PORT,
+                or 1 when that is not set
+  --timeout MS  how long to wait for each reply; default 3000
+  --lang zh|en  Chinese (zh) or English (en); default from LC_ALL, LC_MESSAGES, LANG
+
+Each ARG is taken exactly as the window&apos;s box would hold it: spaces are kept,
+&quot;&quot; is an empty box, and -1 is a text. A word starting with -- that is not the
+command&apos;s option is an error; after a bare -- every word is a text.
+COMMAND --help explains one command.
+
+Commands (button caption, then usage and an example):
+</translation>
+    </message>
+    <message>
+        <source>
+  clock now 发送电脑的本地时间。
+
+</source>
+        <comment>ClockNowHelp</comment>
+        <translation>
+  clock now sends the PC&apos;s local time.
+
+</translation>
+    </message>
+    <message>
+        <source>
+退出状态：0 设置成功或已打印帧；1 设置失败；2 输入被拒绝（原因在 stderr，
+什么也没发送）；3 设备无响应或应答无法识别；4 串口不能用；64 用法不对。
+用 apply 时，取所有步骤和串口中最差的一个。
+</source>
+        <comment>ExitStatusHelp</comment>
+        <translation>
+Exit status: 0 accepted or frame printed; 1 refused; 2 input rejected (message
+on stderr, nothing sent); 3 no response or a reply without a verdict;
+4 port cannot be used; 64 wrong usage. With apply, the worst over all steps
+and ports.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面要有一个值</source>
+        <comment>NeedsValue</comment>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--timeout 要给一个正的毫秒数</source>
+        <comment>BadTimeout</comment>
+        <translation>--timeout needs a positive number of milliseconds</translation>
+    </message>
+    <message>
+        <source>未知选项 %1</source>
+        <comment>UnknownOption</comment>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>用法：ports</source>
+        <comment>UsagePorts</comment>
+        <translation>usage: ports</translation>
+    </message>
+    <message>
+        <source>多个 --port 只能和 apply 一起用</source>
+        <comment>SeveralPorts</comment>
+        <translation>several --port go with apply only</translation>
+    </message>
+    <message>
+        <source>%1 不是 apply 的选项</source>
+        <comment>NotApplyOption</comment>
+        <translation>%1 is not an option of apply</translation>
+    </message>
+    <message>
+        <source>用法：apply PROFILE [--keep-going]</source>
+        <comment>UsageApply</comment>
+        <translation>usage: apply PROFILE [--keep-going]</translation>
+    </message>
+    <message>
+        <source>--lang 只能是 zh（中文）或 en（英文）</source>
+        <comment>BadLanguage</comment>
+        <translation>--lang takes zh (Chinese) or en (English)</translation>
+    </message>
+    <message>
+        <source>没有找到串口
+</source>
+        <comment>NoPortsFound</comment>
+        <translation>no serial ports found
+</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件 %1：%2
+</source>
+        <comment>CannotReadProfile</comment>
+        <translation>cannot read the profile %1: %2
+</translation>
+    </message>
+    <message>
+        <source>第%1步  %2  %3
+</source>
+        <comment>DryRunStep</comment>
+        <translation>step %1  %2  %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandExample</name>
+    <message>
+        <source>1 温度 01 --codepage</source>
+        <comment>device-desc</comment>
+        <translation>1 Boiler 01 --codepage</translation>
+    </message>
+    <message>
+        <source>26 12 05 23 42 星期六</source>
+        <comment>clock</comment>
+        <translation>26 12 05 23 42 Saturday</translation>
+    </message>
+</context>
+<context>
+    <name>CommandNote</name>
+    <message>
+        <source>让控制器初始化</source>
+        <comment>init</comment>
+        <translation>tell the controller to initialise itself</translation>
+    </message>
+    <message>
+        <source>COUNT：设备总数，0..255</source>
+        <comment>device-count</comment>
+        <translation>COUNT: number of devices, 0..255</translation>
+    </message>
+    <message>
+        <source>ADDRESSES：各设备的地址，成对的16进制数字，不要空格</source>
+        <comment>addresses</comment>
+        <translation>ADDRESSES: device addresses as hex digit pairs, no spaces</translation>
+    </message>
+    <message>
+        <source>PORT-COUNTS：各设备的端口数，成对的16进制数字，不要空格</source>
+        <comment>port-counts</comment>
+        <translation>PORT-COUNTS: port counts as hex digit pairs, no spaces</translation>
+    </message>
+    <message>
+        <source>ADDRESS 0..255，TEXT 最多8个字，CONTENT 成对的16进制数字；
+--codepage 按代码页 936（GBK）发送，不按 UTF-16</source>
+        <comment>device-desc</comment>
+        <translation>ADDRESS 0..255, TEXT at most 8 characters, CONTENT hex digit pairs;
+--codepage sends code page 936 (GBK) instead of UTF-16</translation>
+    </message>
+    <message>
+        <source>ADDRESS 和 PORT 0..255，TEXT 最多5个字；--codepage 同上</source>
+        <comment>port-desc</comment>
+        <translation>ADDRESS and PORT 0..255, TEXT at most 5 characters; --codepage as above</translation>
+    </message>
+    <message>
+        <source>NUMBER：短信中心的号码，最多11个字符</source>
+        <comment>centre</comment>
+        <translation>NUMBER: the SMS centre&apos;s phone number, at most 11 characters</translation>
+    </message>
+    <message>
+        <source>SLOT 0..16（电话是 1..16），NUMBER 最多11个字符</source>
+        <comment>phone</comment>
+        <translation>SLOT 0..16 (the phones are 1..16), NUMBER at most 11 characters</translation>
+    </message>
+    <message>
+        <source>DEVICE：设备轮训号 0..255；--phones：收它的短信的电话（1..16）</source>
+        <comment>device-switches</comment>
+        <translation>DEVICE: polling number 0..255; --phones: the phones (1..16) that get its messages</translation>
+    </message>
+    <message>
+        <source>DEVICE 和 PROBE 0..255；--phones 同上</source>
+        <comment>probe-switches</comment>
+        <translation>DEVICE and PROBE 0..255; --phones as above</translation>
+    </message>
+    <message>
+        <source>把探头设为开关量输入；--no-switch 相当于不勾选开关量</source>
+        <comment>probe-type</comment>
+        <translation>declare the probe a switch input; --no-switch as if Switch input were cleared</translation>
+    </message>
+    <message>
+        <source>LEVEL：high（高电平）、low（低电平）或 none（无），也可以写中文</source>
+        <comment>upper-limit</comment>
+        <translation>LEVEL: high, low or none</translation>
+    </message>
+    <message>
+        <source>同 upper-limit；窗口里这个按钮是隐藏的</source>
+        <comment>lower-limit</comment>
+        <translation>as upper-limit; the window keeps this button hidden</translation>
+    </message>
+    <message>
+        <source>各两位数字，然后是星期几（星期一..星期天）</source>
+        <comment>clock</comment>
+        <translation>two digits each, then the weekday (Monday..Sunday)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandText</name>
+    <message>
+        <source>设备总数</source>
+        <comment>BoxDeviceCount</comment>
+        <translation>Device count</translation>
+    </message>
+    <message>
+        <source>地址数</source>
+        <comment>BoxAddresses</comment>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>设备端口数</source>
+        <comment>BoxPortCounts</comment>
+        <translation>Port counts</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <comment>BoxContent</comment>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>设备描述的地址</source>
+        <comment>BoxDeviceDescriptionAddress</comment>
+        <translation>The device description&apos;s address</translation>
+    </message>
+    <message>
+        <source>端口描述的地址</source>
+        <comment>BoxPortDescriptionAddress</comment>
+        <translation>The port description&apos;s address</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <comment>BoxPort</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>短信中心号码</source>
+        <comment>BoxSmsCentre</comment>
+        <translation>SMS centre number</translation>
+    </message>
+    <message>
+        <source>电话号码</source>
+        <comment>BoxPhoneNumber</comment>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>第几个电话</source>
+        <comment>BoxPhoneSlot</comment>
+        <translation>Phone slot</translation>
+    </message>
+    <message>
+        <source>设备轮训号</source>
+        <comment>BoxPollingNumber</comment>
+        <translation>Device polling number</translation>
+    </message>
+    <message>
+        <source>探头号</source>
+        <comment>BoxProbeNumber</comment>
+        <translation>Probe number</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <comment>ClockYear</comment>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <comment>ClockMonth</comment>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <comment>ClockDay</comment>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <comment>ClockHour</comment>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <comment>ClockMinute</comment>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>%1必须是%2到%3之间的数字</source>
+        <comment>NumberRange</comment>
+        <translation>%1 must be a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1必须是成对的16进制数字（0-9、A-F），两个数字一个字节</source>
+        <comment>HexPairs</comment>
+        <translation>%1 must be pairs of hex digits (0-9, A-F), two digits to a byte</translation>
+    </message>
+    <message>
+        <source>%1最多%2个字节（%3个16进制数字）</source>
+        <comment>HexListTooLong</comment>
+        <translation>%1 takes at most %2 bytes (%3 hex digits)</translation>
+    </message>
+    <message>
+        <source>内容最多%1个字节（%2个16进制数字）</source>
+        <comment>ContentTooLong</comment>
+        <translation>Content takes at most %1 bytes (%2 hex digits)</translation>
+    </message>
+    <message>
+        <source>内容至少要有一个字节（两个16进制数字）</source>
+        <comment>ContentEmpty</comment>
+        <translation>Content needs at least one byte (two hex digits)</translation>
+    </message>
+    <message>
+        <source>%1太长，最多%2个字符</source>
+        <comment>PhoneTooLong</comment>
+        <translation>%1 is too long: at most %2 characters</translation>
+    </message>
+    <message>
+        <source>%1含有控制字符，只能包含数字、+号等半角字符</source>
+        <comment>PhoneControlCharacter</comment>
+        <translation>%1 holds a control character; only digits, + and other single-byte characters</translation>
+    </message>
+    <message>
+        <source>%1只能包含数字、+号等半角字符</source>
+        <comment>PhoneNotSingleByte</comment>
+        <translation>%1 may hold only digits, + and other single-byte characters</translation>
+    </message>
+    <message>
+        <source>%1必须是%2到%3之间的两位数字</source>
+        <comment>ClockField</comment>
+        <translation>%1 must be two digits from %2 to %3</translation>
+    </message>
+    <message>
+        <source>星期必须是星期一到星期天之一</source>
+        <comment>ClockWeekday</comment>
+        <translation>The weekday must be one of Monday to Sunday</translation>
+    </message>
+    <message>
+        <source>地址或内容或描述</source>
+        <comment>MissingDeviceDescription</comment>
+        <translation>Address, content or description is missing</translation>
+    </message>
+    <message>
+        <source>描述的文字超过8个汉字</source>
+        <comment>DeviceDescriptionTooLong</comment>
+        <translation>The description is longer than 8 characters</translation>
+    </message>
+    <message>
+        <source>地址或端口或描述</source>
+        <comment>MissingPortDescription</comment>
+        <translation>Address, port or description is missing</translation>
+    </message>
+    <message>
+        <source>描述的文字超过5个汉字</source>
+        <comment>PortDescriptionTooLong</comment>
+        <translation>The description is longer than 5 characters</translation>
+    </message>
+    <message>
+        <source>请输入短信中心号码</source>
+        <comment>MissingSmsCentre</comment>
+        <translation>Please enter the SMS centre number</translation>
+    </message>
+    <message>
+        <source>请输入第几个电话或电话号码</source>
+        <comment>MissingRecipientPhone</comment>
+        <translation>Please enter the phone slot or the phone number</translation>
+    </message>
+    <message>
+        <source>最大只能设置16个电话号码</source>
+        <comment>TooManyPhones</comment>
+        <translation>At most 16 phone numbers can be set</translation>
+    </message>
+    <message>
+        <source>请输入设备轮训号</source>
+        <comment>MissingPollingNumber</comment>
+        <translation>Please enter the device polling number</translation>
+    </message>
+    <message>
+        <source>请输入设备轮训号或探头号</source>
+        <comment>MissingProbeAddress</comment>
+        <translation>Please enter the device polling number or the probe number</translation>
+    </message>
+    <message>
+        <source>请选择开关量</source>
+        <comment>ChooseSwitchInput</comment>
+        <translation>Please tick Switch input</translation>
+    </message>
+    <message>
+        <source>请选择高低电平</source>
+        <comment>ChooseLevel</comment>
+        <translation>Please choose Low or High</translation>
+    </message>
+    <message>
+        <source>没有给出命令</source>
+        <comment>NoCommand</comment>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>未知命令 %1</source>
+        <comment>UnknownCommand</comment>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>--phones 后面要有电话的列表，如 1,5,16</source>
+        <comment>PhonesNeedList</comment>
+        <translation>--phones needs a list such as 1,5,16</translation>
+    </message>
+    <message>
+        <source>--phones 的电话是 1 到 16，用逗号分隔</source>
+        <comment>PhonesList</comment>
+        <translation>--phones takes phone numbers 1 to 16 separated by commas</translation>
+    </message>
+    <message>
+        <source>%1 不是 %2 的选项（以 - 开头的文字前面要加 --）</source>
+        <comment>NotAnOption</comment>
+        <translation>%1 is not an option of %2 (use -- before a text that starts with -)</translation>
+    </message>
+    <message>
+        <source>用法：%1</source>
+        <comment>Usage</comment>
+        <translation>usage: %1</translation>
+    </message>
+    <message>
+        <source>LEVEL 必须是 high、low 或 none（高电平、低电平、无），不能是 %1</source>
+        <comment>BadLevel</comment>
+        <translation>LEVEL must be high, low or none, not %1</translation>
+    </message>
+    <message>
+        <source>配置文件第%1行第%2列：%3</source>
+        <comment>ProfileJsonError</comment>
+        <translation>profile line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>对象没有结束（缺少 }）</source>
+        <comment>JsonUnterminatedObject</comment>
+        <translation>an object does not end (} is missing)</translation>
+    </message>
+    <message>
+        <source>缺少冒号</source>
+        <comment>JsonMissingNameSeparator</comment>
+        <translation>a colon is missing</translation>
+    </message>
+    <message>
+        <source>列表没有结束（缺少 ]）</source>
+        <comment>JsonUnterminatedArray</comment>
+        <translation>a list does not end (] is missing)</translation>
+    </message>
+    <message>
+        <source>缺少逗号</source>
+        <comment>JsonMissingValueSeparator</comment>
+        <translation>a comma is missing</translation>
+    </message>
+    <message>
+        <source>不是合法的值</source>
+        <comment>JsonIllegalValue</comment>
+        <translation>not a valid value</translation>
+    </message>
+    <message>
+        <source>数字后文件意外结束</source>
+        <comment>JsonTerminationByNumber</comment>
+        <translation>the file ends unexpectedly after a number</translation>
+    </message>
+    <message>
+        <source>不是合法的数字</source>
+        <comment>JsonIllegalNumber</comment>
+        <translation>not a valid number</translation>
+    </message>
+    <message>
+        <source>不是合法的转义</source>
+        <comment>JsonIllegalEscape</comment>
+        <translation>not a valid escape</translation>
+    </message>
+    <message>
+        <source>不是合法的 UTF-8 文字</source>
+        <comment>JsonIllegalUtf8</comment>
+        <translation>not valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>字符串没有结束（缺少 &quot;）</source>
+        <comment>JsonUnterminatedString</comment>
+        <translation>a string does not end (&quot; is missing)</translation>
+    </message>
+    <message>
+        <source>应该是一个对象（{…}）</source>
+        <comment>JsonMissingObject</comment>
+        <translation>an object ({…}) was expected</translation>
+    </message>
+    <message>
+        <source>嵌套太深</source>
+        <comment>JsonDeepNesting</comment>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <source>结尾有多余的内容</source>
+        <comment>JsonGarbageAtEnd</comment>
+        <translation>there is more after the end</translation>
+    </message>
+    <message>
+        <source>这不是 smscfg 配置文件：缺少 &quot;%1&quot;: %2</source>
+        <comment>NotAProfile</comment>
+        <translation>this is not an smscfg profile: &quot;%1&quot;: %2 is missing</translation>
+    </message>
+    <message>
+        <source>配置文件的版本 %1 不认识（只认识 %2）</source>
+        <comment>UnknownProfileVersion</comment>
+        <translation>profile version %1 is not known (only %2 is)</translation>
+    </message>
+    <message>
+        <source>配置文件的 &quot;name&quot; 必须是文字</source>
+        <comment>ProfileNameNotText</comment>
+        <translation>the profile&apos;s &quot;name&quot; must be a text</translation>
+    </message>
+    <message>
+        <source>配置文件的 &quot;steps&quot; 必须是一个列表</source>
+        <comment>ProfileStepsNotList</comment>
+        <translation>the profile&apos;s &quot;steps&quot; must be a list</translation>
+    </message>
+    <message>
+        <source>第%1步：必须是由文字组成的列表，如 [&quot;phone&quot;, &quot;1&quot;, &quot;13912345678&quot;]</source>
+        <comment>ProfileStepNotWords</comment>
+        <translation>step %1: must be a list of texts, such as [&quot;phone&quot;, &quot;1&quot;, &quot;13912345678&quot;]</translation>
+    </message>
+    <message>
+        <source>第%1步：</source>
+        <comment>ProfileStep</comment>
+        <translation>step %1: </translation>
+    </message>
+    <message>
+        <source>--help 不是请求</source>
+        <comment>ProfileStepHelp</comment>
+        <translation>--help is not a request</translation>
+    </message>
+</context>
+<context>
+    <name>ControllerText</name>
+    <message>
+        <source>未知命令</source>
+        <comment>UnknownCommand</comment>
+        <translation>unknown command</translation>
+    </message>
+    <message>
+        <source>负载%1字节，长度不对</source>
+        <comment>WrongPayloadSize</comment>
+        <translation>payload of %1 bytes, wrong length</translation>
+    </message>
+    <message>
+        <source>第7字节不是01</source>
+        <comment>PortMarker</comment>
+        <translation>byte 7 is not 01</translation>
+    </message>
+    <message>
+        <source>号码的0x00后面还有字节</source>
+        <comment>BytesAfterNumber</comment>
+        <translation>bytes after the number&apos;s 0x00</translation>
+    </message>
+    <message>
+        <source>电话序号%1不在1到16之间</source>
+        <comment>PhoneSlot</comment>
+        <translation>phone slot %1 not from 1 to 16</translation>
+    </message>
+    <message>
+        <source>探头类型%1不是11</source>
+        <comment>ProbeType</comment>
+        <translation>probe type %1 is not 11</translation>
+    </message>
+    <message>
+        <source>电平%1既不是55也不是AA</source>
+        <comment>Level</comment>
+        <translation>level %1 is neither 55 nor AA</translation>
+    </message>
+    <message>
+        <source>第%1字节不是两位BCD数字</source>
+        <comment>NotBcd</comment>
+        <translation>byte %1 is not two BCD digits</translation>
+    </message>
+    <message>
+        <source>没有这个日期或时间</source>
+        <comment>NoSuchDate</comment>
+        <translation>no such date or time</translation>
+    </message>
+    <message>
+        <source>星期%1不在1到7之间</source>
+        <comment>Weekday</comment>
+        <translation>weekday %1 not from 1 to 7</translation>
+    </message>
+    <message>
+        <source>帧不完整或已损坏</source>
+        <comment>BrokenFrame</comment>
+        <translation>incomplete or damaged frame</translation>
+    </message>
+    <message>
+        <source>--refuse</source>
+        <comment>RefuseAll</comment>
+        <translation>--refuse</translation>
+    </message>
+    <message>
+        <source>%1，拒绝：%2</source>
+        <comment>Refused</comment>
+        <translation>%1, refused: %2</translation>
+    </message>
+    <message>
+        <source>  拒绝（09）：格式不对的帧（LEN、保留字节、校验和或结束字节不对）、未知的命令码、
+  负载长度与命令码不符、第7字节不是01的端口描述、电话序号为0或大于16、
+  电话号码在第一个00之后还有字节、探头类型不是11（开关量）、告警电平不是55（高电平）
+  或AA（低电平），以及这样的时间：不是BCD、月为0或大于12、日为0或大于31、
+  时大于24、分大于60（窗口的列表到24和60为止），或星期不在1到7之间。
+  其余一律接受（06）。
+</source>
+        <comment>RefusalRules</comment>
+        <translation>  Refused (09): a malformed frame (LEN, reserved byte, checksum or end byte
+  wrong), an unknown command code, a payload of the wrong size for its code,
+  a port description whose byte 7 is not 01, a phone slot of 0 or above 16,
+  a phone field with bytes after its first 00, a probe type other than 11
+  (switch input), an alarm level other than 55 (high) or AA (low), and a clock
+  that is not BCD, has month 0 or above 12, day 0 or above 31, hour above 24,
+  minute above 60 (the window&apos;s lists run to 24 and 60), or weekday not 1..7.
+  Everything else is accepted (06).
+</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <comment>FieldProblem</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>缺少</source>
+        <comment>Missing</comment>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>不是%1到%2之间的整数</source>
+        <comment>NotWholeNumber</comment>
+        <translation>not a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>不是文字</source>
+        <comment>NotText</comment>
+        <translation>not a text</translation>
+    </message>
+    <message>
+        <source>不是成对的16进制数字</source>
+        <comment>NotHex</comment>
+        <translation>not hex digit pairs</translation>
+    </message>
+    <message>
+        <source>不是对象</source>
+        <comment>NotObject</comment>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>不是0到255之间的设备号</source>
+        <comment>DeviceOutOfRange</comment>
+        <translation>not a device number from 0 to 255</translation>
+    </message>
+    <message>
+        <source>不是“设备号/探头号”</source>
+        <comment>NotProbeKey</comment>
+        <translation>not device/probe numbers</translation>
+    </message>
+    <message>
+        <source>不是设备号</source>
+        <comment>NotDeviceKey</comment>
+        <translation>not a device number</translation>
+    </message>
+    <message>
+        <source>不是列表</source>
+        <comment>NotList</comment>
+        <translation>not a list</translation>
+    </message>
+    <message>
+        <source>既不是 unicode 也不是 codepage</source>
+        <comment>BadEncoding</comment>
+        <translation>neither unicode nor codepage</translation>
+    </message>
+    <message>
+        <source>既不是 true 也不是 false</source>
+        <comment>NotFlag</comment>
+        <translation>neither true nor false</translation>
+    </message>
+    <message>
+        <source>不是%1个文字组成的列表</source>
+        <comment>NotPhoneList</comment>
+        <translation>not a list of %1 texts</translation>
+    </message>
+    <message>
+        <source>不是 &quot;switch&quot;</source>
+        <comment>NotSwitch</comment>
+        <translation>not &quot;switch&quot;</translation>
+    </message>
+    <message>
+        <source>既不是 &quot;high&quot; 也不是 &quot;low&quot;</source>
+        <comment>NotLevel</comment>
+        <translation>neither &quot;high&quot; nor &quot;low&quot;</translation>
+    </message>
+    <message>
+        <source>不能原样写回</source>
+        <comment>NotWrittenBack</comment>
+        <translation>would not be written back as it is</translation>
+    </message>
+    <message>
+        <source>不是控制器状态里的字段</source>
+        <comment>NotAField</comment>
+        <translation>not a field of the controller&apos;s state</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <comment>NotJsonObject</comment>
+        <translation>not a JSON object</translation>
+    </message>
+</context>
+<context>
+    <name>FormCaption</name>
+    <message>
+        <source>GSM短信报警控制器设置</source>
+        <comment>Label1</comment>
+        <translation>GSM SMS Alarm Controller Setup</translation>
+    </message>
+    <message>
+        <source>设备总数</source>
+        <comment>Label3</comment>
+        <translation>Device count</translation>
+    </message>
+    <message>
+        <source>地址数</source>
+        <comment>Label2_0</comment>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>直接写16进制不要空格</source>
+        <comment>Label4</comment>
+        <translation>Hex digits, no spaces</translation>
+    </message>
+    <message>
+        <source>设备端口数</source>
+        <comment>Label5</comment>
+        <translation>Port counts</translation>
+    </message>
+    <message>
+        <source>设备描述</source>
+        <comment>Label6_0</comment>
+        <translation>Device description</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <comment>Label2_1</comment>
+        <translation>Addr.</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <comment>Label2_2</comment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <comment>Label2_6</comment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>端口描述</source>
+        <comment>Label6_1</comment>
+        <translation>Port description</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <comment>Check1</comment>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <comment>Label2_3</comment>
+        <translation>Addr.</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <comment>Label2_4</comment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <comment>Label2_5</comment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>设置第</source>
+        <comment>Label7_0</comment>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>个电话</source>
+        <comment>Label7_1</comment>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>设备轮训号</source>
+        <comment>Label7_2</comment>
+        <translation>Device no.</translation>
+    </message>
+    <message>
+        <source>探头号</source>
+        <comment>Label7_3</comment>
+        <translation>Probe no.</translation>
+    </message>
+    <message>
+        <source>开关量</source>
+        <comment>Check3</comment>
+        <translation>Switch input</translation>
+    </message>
+    <message>
+        <source>低电平</source>
+        <comment>Option1_0</comment>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>高电平</source>
+        <comment>Option1_1</comment>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <comment>Label8_0</comment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <comment>Label8_1</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <comment>Label8_2</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <comment>Label8_3</comment>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <comment>Label8_4</comment>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <comment>Label2_7</comment>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <comment>Command7</comment>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>电话01</source>
+        <comment>Check2_0</comment>
+        <translation>Tel 01</translation>
+    </message>
+    <message>
+        <source>电话02</source>
+        <comment>Check2_1</comment>
+        <translation>Tel 02</translation>
+    </message>
+    <message>
+        <source>电话03</source>
+        <comment>Check2_2</comment>
+        <translation>Tel 03</translation>
+    </message>
+    <message>
+        <source>电话04</source>
+        <comment>Check2_3</comment>
+        <translation>Tel 04</translation>
+    </message>
+    <message>
+        <source>电话05</source>
+        <comment>Check2_4</comment>
+        <translation>Tel 05</translation>
+    </message>
+    <message>
+        <source>电话06</source>
+        <comment>Check2_5</comment>
+        <translation>Tel 06</translation>
+    </message>
+    <message>
+        <source>电话07</source>
+        <comment>Check2_6</comment>
+        <translation>Tel 07</translation>
+    </message>
+    <message>
+        <source>电话08</source>
+        <comment>Check2_7</comment>
+        <translation>Tel 08</translation>
+    </message>
+    <message>
+        <source>电话09</source>
+        <comment>Check2_8</comment>
+        <translation>Tel 09</translation>
+    </message>
+    <message>
+        <source>电话10</source>
+        <comment>Check2_9</comment>
+        <translation>Tel 10</translation>
+    </message>
+    <message>
+        <source>电话11</source>
+        <comment>Check2_10</comment>
+        <translation>Tel 11</translation>
+    </message>
+    <message>
+        <source>电话12</source>
+        <comment>Check2_11</comment>
+        <translation>Tel 12</translation>
+    </message>
+    <message>
+        <source>电话13</source>
+        <comment>Check2_12</comment>
+        <translation>Tel 13</translation>
+    </message>
+    <message>
+        <source>电话14</source>
+        <comment>Check2_13</comment>
+        <translation>Tel 14</translation>
+    </message>
+    <message>
+        <source>电话15</source>
+        <comment>Check2_14</comment>
+        <translation>Tel 15</translation>
+    </message>
+    <message>
+        <source>电话16</source>
+        <comment>Check2_15</comment>
+        <translation>Tel 16</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <comment>Command2</comment>
+        <translation>Initialise</translation>
+    </message>
+    <message>
+        <source>设置设备总数</source>
+        <comment>Command3</comment>
+        <translation>Set device count</translation>
+    </message>
+    <message>
+        <source>设置地址</source>
+        <comment>Command4</comment>
+        <translation>Set addresses</translation>
+    </message>
+    <message>
+        <source>设置端口数</source>
+        <comment>Command5</comment>
+        <translation>Set port counts</translation>
+    </message>
+    <message>
+        <source>设置设备描述</source>
+        <comment>Command6</comment>
+        <translation>Set device description</translation>
+    </message>
+    <message>
+        <source>端口描述设置</source>
+        <comment>Command1</comment>
+        <translation>Set port description</translation>
+    </message>
+    <message>
+        <source>设置短信中心号码</source>
+        <comment>Command8</comment>
+        <translation>Set SMS centre number</translation>
+    </message>
+    <message>
+        <source>设置短信接收电话号码</source>
+        <comment>Command9</comment>
+        <translation>Set SMS recipient phone number</translation>
+    </message>
+    <message>
+        <source>设置轮巡设备短信发送开关</source>
+        <comment>Command10</comment>
+        <translation>Set SMS switches of the polled device</translation>
+    </message>
+    <message>
+        <source>设置探头短信发送开关</source>
+        <comment>Command11</comment>
+        <translation>Set SMS switches of the probe</translation>
+    </message>
+    <message>
+        <source>设置探头类型</source>
+        <comment>Command12</comment>
+        <translation>Set probe type</translation>
+    </message>
+    <message>
+        <source>设置探头告警上限</source>
+        <comment>Command13</comment>
+        <translation>Set probe upper alarm limit</translation>
+    </message>
+    <message>
+        <source>设置探头告警下限</source>
+        <comment>Command14</comment>
+        <translation>Set probe lower alarm limit</translation>
+    </message>
+    <message>
+        <source>设置设备时间</source>
+        <comment>Command15</comment>
+        <translation>Set device clock</translation>
+    </message>
+</context>
+<context>
+    <name>PageText</name>
+    <message>
+        <source>短信报警控制器设置</source>
+        <comment>appTitle</comment>
+        <translation>SMS Alarm Controller Setup</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <comment>ok</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <comment>cancel</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <comment>close</comment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <comment>apply</comment>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <comment>save</comment>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <comment>clear</comment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <comment>menuFile</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>应用配置文件…</source>
+        <comment>menuApplyProfile</comment>
+        <translation>Apply profile…</translation>
+    </message>
+    <message>
+        <source>保存为配置文件…</source>
+        <comment>menuSaveProfile</comment>
+        <translation>Save as profile…</translation>
+    </message>
+    <message>
+        <source>清空记录</source>
+        <comment>menuClearRecord</comment>
+        <translation>Clear record</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <comment>menuView</comment>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>通信记录</source>
+        <comment>menuLog</comment>
+        <translation>Communication log</translation>
+    </message>
+    <message>
+        <source>成功时弹出提示</source>
+        <comment>menuSuccessBox</comment>
+        <translation>Show a box on success</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <comment>menuTools</comment>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>填入电脑时间</source>
+        <comment>menuFillPcTime</comment>
+        <translation>Fill in the PC&apos;s time</translation>
+    </message>
+    <message>
+        <source>演示控制器的行为</source>
+        <comment>menuDemoMode</comment>
+        <translation>Demo controller&apos;s behaviour</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <comment>menuHelp</comment>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <comment>menuAbout</comment>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>选择串口…</source>
+        <comment>portChoose</comment>
+        <translation>Choose a serial port…</translation>
+    </message>
+    <message>
+        <source>演示控制器（无需硬件）</source>
+        <comment>portDemo</comment>
+        <translation>Demo controller (no hardware)</translation>
+    </message>
+    <message>
+        <source>演示控制器</source>
+        <comment>demoName</comment>
+        <translation>Demo controller</translation>
+    </message>
+    <message>
+        <source>未选择</source>
+        <comment>portNone</comment>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source>未打开</source>
+        <comment>portClosed</comment>
+        <translation>not open</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <comment>portOpened</comment>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>连接已断开</source>
+        <comment>portLost</comment>
+        <translation>connection lost</translation>
+    </message>
+    <message>
+        <source>等待应答…</source>
+        <comment>awaitingReply</comment>
+        <translation>Waiting for the reply…</translation>
+    </message>
+    <message>
+        <source>串口连接已断开</source>
+        <comment>linkLostStatus</comment>
+        <translation>The serial connection was lost</translation>
+    </message>
+    <message>
+        <source>收到无法识别的数据（见通信记录）</source>
+        <comment>unrecognisedStatus</comment>
+        <translation>Received data that cannot be read (see the communication log)</translation>
+    </message>
+    <message>
+        <source>收到迟到的应答，未采用（见通信记录）</source>
+        <comment>lateReplyStatus</comment>
+        <translation>Received a late reply, not used (see the communication log)</translation>
+    </message>
+    <message>
+        <source>收到不是在等的请求的应答（见通信记录）</source>
+        <comment>otherRequestStatus</comment>
+        <translation>Received a reply to a request not waited for (see the communication log)</translation>
+    </message>
+    <message>
+        <source>该串口正被另一个程序或另一个页面使用</source>
+        <comment>portInUse</comment>
+        <translation>The serial port is in use by another program or another page</translation>
+    </message>
+    <message>
+        <source>无法打开该串口</source>
+        <comment>portOpenFailed</comment>
+        <translation>The serial port cannot be opened</translation>
+    </message>
+    <message>
+        <source>没有选择串口</source>
+        <comment>noPortChosen</comment>
+        <translation>No serial port chosen</translation>
+    </message>
+    <message>
+        <source>这个浏览器不能使用串口</source>
+        <comment>noSerialTitle</comment>
+        <translation>This browser cannot use serial ports</translation>
+    </message>
+    <message>
+        <source>这个浏览器没有 Web Serial（网页串口）功能。</source>
+        <comment>noSerialFeature</comment>
+        <translation>This browser has no Web Serial.</translation>
+    </message>
+    <message>
+        <source>请用最新版的 Chrome 或 Edge 打开本页；也可以先用演示控制器（无需硬件）试用每个按钮。</source>
+        <comment>noSerialSuggest</comment>
+        <translation>Please open this page in a current Chrome or Edge; or try every button with the demo controller (no hardware) first.</translation>
+    </message>
+    <message>
+        <source>使用演示控制器</source>
+        <comment>useDemo</comment>
+        <translation>Use the demo controller</translation>
+    </message>
+    <message>
+        <source>正常应答</source>
+        <comment>normal</comment>
+        <translation>Answer normally</translation>
+    </message>
+    <message>
+        <source>拒绝每个请求（设置失败）</source>
+        <comment>refuse</comment>
+        <translation>Refuse every request (setting refused)</translation>
+    </message>
+    <message>
+        <source>不应答（设备无响应）</source>
+        <comment>silent</comment>
+        <translation>Never answer (device not responding)</translation>
+    </message>
+    <message>
+        <source>迟到 4 秒应答</source>
+        <comment>late</comment>
+        <translation>Answer 4 seconds late</translation>
+    </message>
+    <message>
+        <source>应答分两段发来</source>
+        <comment>split</comment>
+        <translation>Send the reply in two parts</translation>
+    </message>
+    <message>
+        <source>应答太短（无法识别）</source>
+        <comment>short</comment>
+        <translation>Send too short a reply (cannot be read)</translation>
+    </message>
+    <message>
+        <source>应答前夹杂一个多余字节</source>
+        <comment>stray</comment>
+        <translation>Put a stray byte before the reply</translation>
+    </message>
+    <message>
+        <source>通信记录</source>
+        <comment>logTitle</comment>
+        <translation>Communication log</translation>
+    </message>
+    <message>
+        <source>通信记录.txt</source>
+        <comment>logFileName</comment>
+        <translation>communication-log.txt</translation>
+    </message>
+    <message>
+        <source>配置.json</source>
+        <comment>profileFileName</comment>
+        <translation>profile.json</translation>
+    </message>
+    <message>
+        <source>还没有设置成功的请求可以保存</source>
+        <comment>profileNothingToSave</comment>
+        <translation>No accepted request to save yet</translation>
+    </message>
+    <message>
+        <source>配置文件里没有步骤</source>
+        <comment>profileNoSteps</comment>
+        <translation>The profile has no steps</translation>
+    </message>
+    <message>
+        <source>应用配置文件的结果</source>
+        <comment>profileResultsTitle</comment>
+        <translation>Results of applying the profile</translation>
+    </message>
+    <message>
+        <source>已取消，未发送</source>
+        <comment>profileCancelled</comment>
+        <translation>cancelled, not sent</translation>
+    </message>
+    <message>
+        <source>未发送</source>
+        <comment>profileNotSent</comment>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>页面的核心部分没有载入，请刷新页面。</source>
+        <comment>coreFailed</comment>
+        <translation>The page&apos;s core did not load; please reload the page.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolText</name>
+    <message>
+        <source>不完整或损坏的帧</source>
+        <comment>BrokenFrame</comment>
+        <translation>incomplete or damaged frame</translation>
+    </message>
+    <message>
+        <source>%1 未知命令</source>
+        <comment>UnknownCommand</comment>
+        <translation>%1 unknown command</translation>
+    </message>
+    <message>
+        <source>%1 负载%2字节，长度不对</source>
+        <comment>WrongPayloadSize</comment>
+        <translation>%1 payload of %2 bytes, wrong length</translation>
+    </message>
+    <message>
+        <source>初始化</source>
+        <comment>Initialise</comment>
+        <translation>initialise</translation>
+    </message>
+    <message>
+        <source>设备总数 = %1</source>
+        <comment>DeviceCount</comment>
+        <translation>device count = %1</translation>
+    </message>
+    <message>
+        <source>地址 = %1（%2个）</source>
+        <comment>AddressList</comment>
+        <translation>addresses = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>设备端口数 = %1（%2个）</source>
+        <comment>PortCountList</comment>
+        <translation>port counts = %1 (%2)</translation>
+    </message>
+    <message>
+        <source>设备%1描述 = %2，内容 %3</source>
+        <comment>DeviceDescription</comment>
+        <translation>device %1 description = %2, content %3</translation>
+    </message>
+    <message>
+        <source>设备%1端口%2描述 = %3%4</source>
+        <comment>PortDescription</comment>
+        <translation>device %1 port %2 description = %3%4</translation>
+    </message>
+    <message>
+        <source>（第7字节是%1，不是01）</source>
+        <comment>PortDescriptionMarker</comment>
+        <translation> (byte 7 is %1, not 01)</translation>
+    </message>
+    <message>
+        <source>短信中心号码 = %1</source>
+        <comment>SmsCentre</comment>
+        <translation>SMS centre number = %1</translation>
+    </message>
+    <message>
+        <source>第%1个电话 = %2</source>
+        <comment>RecipientPhone</comment>
+        <translation>phone %1 = %2</translation>
+    </message>
+    <message>
+        <source>设备%1 %2</source>
+        <comment>DeviceSwitches</comment>
+        <translation>device %1 %2</translation>
+    </message>
+    <message>
+        <source>设备%1探头%2 %3</source>
+        <comment>ProbeSwitches</comment>
+        <translation>device %1 probe %2 %3</translation>
+    </message>
+    <message>
+        <source>设备%1探头%2类型 = %3</source>
+        <comment>ProbeType</comment>
+        <translation>device %1 probe %2 type = %3</translation>
+    </message>
+    <message>
+        <source>开关量</source>
+        <comment>SwitchInput</comment>
+        <translation>switch input</translation>
+    </message>
+    <message>
+        <source>设备%1探头%2告警%3 = %4</source>
+        <comment>AlarmLimit</comment>
+        <translation>device %1 probe %2 alarm %3 = %4</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <comment>UpperLimit</comment>
+        <translation>upper limit</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <comment>LowerLimit</comment>
+        <translation>lower limit</translation>
+    </message>
+    <message>
+        <source>高电平</source>
+        <comment>HighLevel</comment>
+        <translation>high level</translation>
+    </message>
+    <message>
+        <source>低电平</source>
+        <comment>LowLevel</comment>
+        <translation>low level</translation>
+    </message>
+    <message>
+        <source>时间 = %1-%2-%3 %4:%5 %6</source>
+        <comment>Clock</comment>
+        <translation>clock = %1-%2-%3 %4:%5 %6</translation>
+    </message>
+    <message>
+        <source>星期0x%1</source>
+        <comment>WeekdayOutOfRange</comment>
+        <translation>weekday 0x%1</translation>
+    </message>
+    <message>
+        <source>不发送短信</source>
+        <comment>NoSms</comment>
+        <translation>no SMS</translation>
+    </message>
+    <message>
+        <source>短信发给电话 %1</source>
+        <comment>SmsToPhones</comment>
+        <translation>SMS to phones %1</translation>
+    </message>
+    <message>
+        <source>“%1”（%2）</source>
+        <comment>Description</comment>
+        <translation>&quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <comment>DescriptionUnicode</comment>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>GBK</source>
+        <comment>DescriptionCodePage</comment>
+        <translation>GBK</translation>
+    </message>
+    <message>
+        <source>（号码后有多余字节：%1）</source>
+        <comment>BytesAfterNumber</comment>
+        <translation>(bytes after the number: %1)</translation>
+    </message>
+    <message>
+        <source>星期一</source>
+        <comment>Monday</comment>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>星期二</source>
+        <comment>Tuesday</comment>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>星期三</source>
+        <comment>Wednesday</comment>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>星期四</source>
+        <comment>Thursday</comment>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>星期五</source>
+        <comment>Friday</comment>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>星期六</source>
+        <comment>Saturday</comment>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>星期天</source>
+        <comment>Sunday</comment>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>%1 的应答：%2</source>
+        <comment>ReplyOf</comment>
+        <translation>reply to %1: %2</translation>
+    </message>
+    <message>
+        <source>接受</source>
+        <comment>ReplyAccepted</comment>
+        <translation>accepted</translation>
+    </message>
+    <message>
+        <source>拒绝</source>
+        <comment>ReplyRefused</comment>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>状态%1</source>
+        <comment>ReplyStatus</comment>
+        <translation>status %1</translation>
+    </message>
+</context>
+</TS>
