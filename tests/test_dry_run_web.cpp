@@ -75,12 +75,24 @@ private slots:
         QTest::newRow("apply: a later version") << QStringList{"apply", dir + "version-2.json"};
         QTest::newRow("apply: no such file") << QStringList{"apply", dir + "none.json"};
         QTest::newRow("apply: not an option") << QStringList{"apply", "--fast", dir + "一号楼.json"};
+        QTest::newRow("English: help") << QStringList{"--lang", "en", "--help"};
+        QTest::newRow("English: a refusal") << QStringList{"--lang", "en", "centre", "8613912345678"};
+        QTest::newRow("English: a weekday") << QStringList{"--lang", "en", "clock", "26", "12", "05", "23", "42", "Saturday"};
+        QTest::newRow("English: a bad step") << QStringList{"--lang", "en", "apply", dir + "bad-step.json"};
+        QTest::newRow("English: not JSON") << QStringList{"--lang", "en", "apply", dir + "not-json.json"};
+        QTest::newRow("English from LANG") << QStringList{"LANG=en_US.UTF-8", "devicecount", "12"};
+        QTest::newRow("LC_ALL before LANG") << QStringList{"LC_ALL=zh_CN.UTF-8", "LANG=en_US.UTF-8", "centre", ""};
     }
     void sameAsTheCommandLine()
     {
         QFETCH(QStringList, words);
-        const ProgramRun cli = run(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--dry-run"} + words, 20000);
-        const ProgramRun web = run(m_node, QStringList{QStringLiteral(SMSCFG_WEB_DRY_RUN)} + words, 20000);
+        // Leading NAME=VALUE words set the environment of both.
+        QStringList environment;
+        while (!words.isEmpty() && words.front().contains(u'=') && !words.front().startsWith(u'-'))
+            environment << words.takeFirst();
+        const ProgramRun cli =
+            run(QStringLiteral(SMSCFG_CLI_PATH), QStringList{"--dry-run"} + words, 20000, environment);
+        const ProgramRun web = run(m_node, QStringList{QStringLiteral(SMSCFG_WEB_DRY_RUN)} + words, 20000, environment);
         QCOMPARE(web.out, cli.out);
         QCOMPARE(web.err, cli.err);
         QCOMPARE(web.exitCode, cli.exitCode);

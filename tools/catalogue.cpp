@@ -20,6 +20,7 @@
 #include "commands/command_texts.h"
 #include "commands/form_layout_table.h"
 #include "controller/controller_texts.h"
+#include "exchange/exchange_texts.h"
 #include "protocol/protocol_texts.h"
 #include "protocol/text.h"
 
@@ -45,7 +46,8 @@ std::vector<text::CatalogueEntry> coreEntries()
 {
     std::vector<text::CatalogueEntry> all;
     for (auto part : {protocolTextCatalogue(), commandTextCatalogue(), controller::controllerTextCatalogue(),
-                      cli::cliTextCatalogue(), formCatalogue(), commandHelpCatalogue()})
+                      cli::cliTextCatalogue(), exchangeTextCatalogue(), formCatalogue(),
+                      commandHelpCatalogue()})
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>Apply</name>
+    <message>
+        <source>%1  第%2步  %3  %4  %5 ms</source>
+        <translation>%1  step %2  %3  %4  %5 ms</translation>
+    </message>
+    <message>
+        <source>汇总（%1步）：</source>
+        <translation>Summary (%1 steps):</translation>
+    </message>
+    <message>
+        <source>%1  串口不能用，未发送</source>
+        <translation>%1  port cannot be used, nothing sent</translation>
+    </message>
+    <message>
+        <source>%1  成功 %2，失败 %3，无响应 %4，未发送 %5，共 %6 ms</source>
+        <translation>%1  accepted %2, refused %3, no response %4, not sent %5, %6 ms in all</translation>
+    </message>
+</context>
+<context>
     <name>CliText</name>
     <message>
         <source>  %1  （%2，命令码 %3）
@@ -815,6 +834,114 @@ and ports.
     </message>
 </context>
 <context>
+    <name>ExchangeText</name>
+    <message>
+        <source>设置成功</source>
+        <comment>Accepted</comment>
+        <translation>Setting accepted</translation>
+    </message>
+    <message>
+        <source>设置失败</source>
+        <comment>Refused</comment>
+        <translation>Setting refused</translation>
+    </message>
+    <message>
+        <source>设备无响应</source>
+        <comment>NoResponse</comment>
+        <translation>Device not responding</translation>
+    </message>
+    <message>
+        <source>串口不可用，请重新设置</source>
+        <comment>PortUnusable</comment>
+        <translation>The serial port cannot be used; please set it again</translation>
+    </message>
+    <message>
+        <source>串口连接已断开</source>
+        <comment>LinkLost</comment>
+        <translation>The serial connection was lost</translation>
+    </message>
+    <message>
+        <source>应答无法识别：%1</source>
+        <comment>NoVerdict</comment>
+        <translation>Reply not recognised: %1</translation>
+    </message>
+    <message>
+        <source>%1（%2 ms）</source>
+        <comment>WithRoundTrip</comment>
+        <translation>%1 (%2 ms)</translation>
+    </message>
+    <message>
+        <source>%1（迟到 %2 秒）</source>
+        <comment>WithLateness</comment>
+        <translation>%1 (%2 s late)</translation>
+    </message>
+    <message>
+        <source>无应答（%1 ms）</source>
+        <comment>NoReplyInLog</comment>
+        <translation>no reply (%1 ms)</translation>
+    </message>
+    <message>
+        <source>%1，不是在等的请求的应答</source>
+        <comment>OtherRequestReply</comment>
+        <translation>%1, not a reply to a request being waited for</translation>
+    </message>
+    <message>
+        <source>%1，迟到的应答：它的请求已超时，之后又发了新请求</source>
+        <comment>LateReply</comment>
+        <translation>%1, a late reply: its request timed out and a newer one was sent since</translation>
+    </message>
+    <message>
+        <source>无法识别的数据</source>
+        <comment>Unrecognised</comment>
+        <translation>data that cannot be read</translation>
+    </message>
+    <message>
+        <source>发出的请求的回显</source>
+        <comment>Echo</comment>
+        <translation>echo of a request sent</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <comment>Sent</comment>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>接收</source>
+        <comment>Received</comment>
+        <translation>received</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <comment>Outcome</comment>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <comment>Ignored</comment>
+        <translation>ignored</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <comment>Port</comment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>未发送</source>
+        <comment>NotSent</comment>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>—— %1 %2 ——</source>
+        <comment>Day</comment>
+        <translation>—— %1 %2 ——</translation>
+    </message>
+    <message>
+        <source>%1 …（共%2字节）</source>
+        <comment>BytesElided</comment>
+        <translation>%1 … (%2 bytes in all)</translation>
+    </message>
+</context>
+<context>
     <name>FormCaption</name>
     <message>
         <source>GSM短信报警控制器设置</source>
@@ -1108,6 +1235,13 @@ and ports.
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>--lang 只能是 zh（中文）或 en（英文）</source>
+        <translation>--lang takes zh (Chinese) or en (English)</translation>
+    </message>
+</context>
+<context>
     <name>PageText</name>
     <message>
         <source>短信报警控制器设置</source>
@@ -1378,6 +1512,57 @@ and ports.
         <source>页面的核心部分没有载入，请刷新页面。</source>
         <comment>coreFailed</comment>
         <translation>The page&apos;s core did not load; please reload the page.</translation>
+    </message>
+</context>
+<context>
+    <name>PortText</name>
+    <message>
+        <source>串口要写成数字（如 3）或设备路径（如 /dev/ttyUSB0）</source>
+        <translation>Name the port by a number (such as 3) or a device path (such as /dev/ttyUSB0)</translation>
+    </message>
+    <message>
+        <source>没有这个串口设备：它不存在，或已被拔出</source>
+        <translation>No such serial device: it does not exist, or it was unplugged</translation>
+    </message>
+    <message>
+        <source>没有权限打开该串口：请把当前用户加入 dialout 组，然后重新登录</source>
+        <translation>No permission to open the port: add the user to the dialout group, then log in again</translation>
+    </message>
+    <message>
+        <source>该串口正被另一个程序使用</source>
+        <translation>The port is in use by another program</translation>
+    </message>
+    <message>
+        <source>这不是串口设备</source>
+        <translation>This is not a serial device</translation>
+    </message>
+    <message>
+        <source>无法打开该串口</source>
+        <translation>The port cannot be opened</translation>
+    </message>
+    <message>
+        <source>无法打开该串口：%1</source>
+        <translation>The port cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>%1 已打开（9600,n,8,1）</source>
+        <translation>%1 open (9600,n,8,1)</translation>
+    </message>
+    <message>
+        <source>%1 连接已断开（设备被拔出，或另一端已关闭）</source>
+        <translation>%1 connection lost (the device was unplugged, or the other end closed)</translation>
+    </message>
+    <message>
+        <source>%1不能用,请换到另一个串口。</source>
+        <translation>%1 cannot be used; please choose another serial port.</translation>
+    </message>
+    <message>
+        <source>（%1 即 %2）</source>
+        <translation> (%1 is %2)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "link/traffic_log.h"
 #include "qt_boundary/core_types.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 
@@ -137,7 +138,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
         QObject::connect(run.runner.get(), &StepRunner::stepFinished,
                          [&, port, p](qsizetype index, const Exchange::Result &result) {
                              Run &r = runs[p];
-                             out << QStringLiteral("%1  第%2步  %3  %4  %5 ms")
+                             out << QCoreApplication::translate("Apply", "%1  第%2步  %3  %4  %5 ms")
                                         .arg(port)
                                         .arg(index + 1)
                                         .arg(toQStringList(steps[size_t(index)].words).join(u' '), toQString(verdictText(result)))
@@ -174,13 +175,13 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
 
     int code = Accepted;
     const auto stepCount = qsizetype(steps.size());
-    out << QStringLiteral("汇总（%1步）：").arg(stepCount) << Qt::endl;
+    out << QCoreApplication::translate("Apply", "汇总（%1步）：").arg(stepCount) << Qt::endl;
     for (const Run &run : runs) {
         const QString port = portDisplayName(run.session->port);
         if (!run.runner) {
-            out << QStringLiteral("%1  串口不能用，未发送").arg(port) << Qt::endl;
+            out << QCoreApplication::translate("Apply", "%1  串口不能用，未发送").arg(port) << Qt::endl;
         } else {
-            out << QStringLiteral("%1  成功 %2，失败 %3，无响应 %4，未发送 %5，共 %6 ms")
+            out << QCoreApplication::translate("Apply", "%1  成功 %2，失败 %3，无响应 %4，未发送 %5，共 %6 ms")
                        .arg(port)
                        .arg(run.accepted)
                        .arg(run.refused)
