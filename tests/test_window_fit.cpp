@@ -1,4 +1,5 @@
 #include "app/form_layout.h"
+#include "process/language.h"
 #include "window_rig.h"
 
 #include <QAccessible>
@@ -6,6 +7,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,6 +20,8 @@
 #include <QWindow>
 
 using namespace smscfg;
+
+Q_DECLARE_METATYPE(smscfg::Language)
 
 namespace {
 
@@ -44,6 +50,43 @@ double contrast(const QColor &a, const QColor &b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The window speaks `language` while it lives, Chinese after.
+struct Speaking {
+    explicit Speaking(Language language) { installLanguage(language); }
+    ~Speaking() { installLanguage(Language::Chinese); }
+};
+
+// Whether `caption` needs more room than `w` gives it, as the control draws
+// it (the last line's descent aside): a label on one line or wrapped at spaces when it wraps, a check box or
+// option button on one line beside its box, a button wrapped at spaces or,
+// without any, in two halves.
+bool captionOverflows(const QWidget *w, const QString &caption)
+{
+    const QFontMetrics metrics(w->font());
+    QRect room;
+    int flags = 0;
+    QString text = caption;
+    if (auto *label = qobject_cast<const QLabel *>(w)) {
+        room = label->contentsRect();
+        flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+    } else {
+        QStyleOptionButton option;
+        option.initFrom(w);
+        const bool push = qobject_cast<const QPushButton *>(w) != nullptr;
+        room = w->style()->subElementRect(push                                       ? QStyle::SE_PushButtonContents
+                                          : qobject_cast<const QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                                               : QStyle::SE_RadioButtonContents,
+                                          &option, w);
+        if (push && caption.contains(u' '))
+            flags = Qt::TextWordWrap;
+        else if (push && metrics.horizontalAdvance(caption) > room.width())
+            text = caption.left((caption.size() + 1) / 2) + u'\n' + caption.mid((caption.size() + 1) / 2);
+    }
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 16), flags, text);
+    // The last line's descent may reach past the bottom.
+    return needed.width() > room.width() || needed.height() - metrics.descent() > room.height();
 }
 
 }  // namespace
@@ -236,14 +279,87 @@ private slots:
                                   << "发送请求 0x4A（端口描述设置），读取：端口描述 地址、端口描述 端口、端口描述 描述、Unicode";
         QTest::newRow("Command10") << "Command10" << "发送请求 0x4D（设置轮巡设备短信发送开关），读取：设备轮训号、电话01到电话16";
         QTest::newRow("Command7") << "Command7" << "关闭串口，再打开左边框里的串口；不发送请求";
+        QTest::newRow("Command3 in English")
+            << "Command3" << "Sends request 0x46 (Set device count), reads: Device count";
+        QTest::newRow("Command10 in English")
+            << "Command10" << "Sends request 0x4D (Set device SMS switches), reads: Device number, Tel 01 to Tel 16";
     }
     void buttonsSayWhatTheySend()
     {
         QFETCH(QString, button);
         QFETCH(QString, description);
+        const Speaking speaking(QString::fromLatin1(QTest::currentDataTag()).endsWith(u"English") ? Language::English
+                                                                                                 : Language::Chinese);
         WindowRig<> rig;
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.button(button))->text(QAccessible::Description),
                  description);
+    }
+
+    // In either language every control stays at its place and size, no two
+    // overlap, and every caption fits its control: on one line, wrapped
+    // at spaces within it, or smaller. Chinese captions keep their sizes.
+    void captionsFitTheirControls_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("zh") << Language::Chinese;
+        QTest::newRow("en") << Language::English;
+    }
+    void captionsFitTheirControls()
+    {
+        QFETCH(Language, language);
+        const Speaking speaking(language);
+        WindowRig<> rig;
+        QWidget *form = rig.get<QWidget>("form");
+        QList<std::pair<QString, QRect>> placed;
+        for (const ControlPlace &place : formControlPlaces()) {
+            QWidget *w = rig.get<QWidget>(place.name);
+            const QRect onForm(w->mapTo(form, QPoint()), w->size());
+            QCOMPARE(onForm, place.geometry);
+            // Frames hold controls; the hidden 设置探头告警下限 stands where 设置探头告警上限 does.
+            if (!qobject_cast<QFrame *>(w) && place.name != u"Command14")
+                placed.append({place.name, onForm});
+            QString caption;
+            if (auto *label = qobject_cast<QLabel *>(w))
+                caption = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(w))
+                caption = button->text();
+            if (caption.isEmpty() || !w->isVisibleTo(form))
+                continue;
+            QVERIFY2(!captionOverflows(w, caption), qPrintable(place.name + QStringLiteral(": ") + caption));
+            if (language == Language::Chinese)
+                QVERIFY2(w->font().pointSizeF() >= 9, qPrintable(place.name));
+        }
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            for (qsizetype j = i + 1; j < placed.size(); ++j)
+                QVERIFY2(!placed[i].second.intersects(placed[j].second),
+                         qPrintable(placed[i].first + QStringLiteral(" and ") + placed[j].first));
+    }
+
+    // 查看 → 语言 shows the other language at once, and is remembered.
+    void languageChosenInTheMenu()
+    {
+        const Speaking speaking(Language::Chinese);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("smscfg.conf")), QSettings::IniFormat);
+        WindowRig<> rig;
+        rig.window.setSettings(&settings);
+        rig.open();
+        rig.get<QAction>("actionLanguageEn")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.get<QMenu>("menuView")->title(), QStringLiteral("&View"));
+        QCOMPARE(rig.button("Command2")->text(), QStringLiteral("Initialise"));
+        QCOMPARE(rig.get<QLabel>("Label3")->text(), QStringLiteral("Device count"));
+        QCOMPARE(rig.get<QPushButton>("Command10")->text(), QStringLiteral("Set device SMS switches"));
+        QCOMPARE(rig.window.portStatus(), QStringLiteral("Port COM1 (open)"));
+        QCOMPARE(rig.get<QComboBox>("Combo7")->itemText(6), QStringLiteral("Sunday"));
+        QCOMPARE(settings.value("language").toString(), QStringLiteral("en"));
+        rig.get<QAction>("actionLanguageZh")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.get<QMenu>("menuView")->title(), QStringLiteral("查看(&V)"));
+        QCOMPARE(rig.button("Command2")->text(), QStringLiteral("初始化"));
+        QCOMPARE(rig.get<QLabel>("Label3")->font().pointSizeF(), 12.0);
+        QCOMPARE(rig.window.portStatus(), QStringLiteral("串口 COM1（已打开）"));
+        QCOMPARE(settings.value("language").toString(), QStringLiteral("zh"));
     }
 };
 

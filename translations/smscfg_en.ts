@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AppTitle</name>
+    <message>
+        <source>短信报警控制器设置</source>
+        <translation>SMS Alarm Controller Setup</translation>
+    </message>
+</context>
+<context>
     <name>Apply</name>
     <message>
         <source>%1  第%2步  %3  %4  %5 ms</source>
@@ -1206,12 +1213,12 @@ and ports.
     <message>
         <source>设置轮巡设备短信发送开关</source>
         <comment>Command10</comment>
-        <translation>Set SMS switches of the polled device</translation>
+        <translation>Set device SMS switches</translation>
     </message>
     <message>
         <source>设置探头短信发送开关</source>
         <comment>Command11</comment>
-        <translation>Set SMS switches of the probe</translation>
+        <translation>Set probe SMS switches</translation>
     </message>
     <message>
         <source>设置探头类型</source>
@@ -1232,6 +1239,137 @@ and ports.
         <source>设置设备时间</source>
         <comment>Command15</comment>
         <translation>Set device clock</translation>
+    </message>
+</context>
+<context>
+    <name>FormLayout</name>
+    <message>
+        <source>设备总数</source>
+        <translation>Device count</translation>
+    </message>
+    <message>
+        <source>地址数</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>设备端口数</source>
+        <translation>Port counts</translation>
+    </message>
+    <message>
+        <source>设备描述 地址</source>
+        <translation>Device description address</translation>
+    </message>
+    <message>
+        <source>设备描述 描述</source>
+        <translation>Device description text</translation>
+    </message>
+    <message>
+        <source>设备描述 内容</source>
+        <translation>Device description data</translation>
+    </message>
+    <message>
+        <source>端口描述 地址</source>
+        <translation>Port description address</translation>
+    </message>
+    <message>
+        <source>端口描述 端口</source>
+        <translation>Port description port</translation>
+    </message>
+    <message>
+        <source>端口描述 描述</source>
+        <translation>Port description text</translation>
+    </message>
+    <message>
+        <source>短信中心号码</source>
+        <translation>SMS centre number</translation>
+    </message>
+    <message>
+        <source>第几个电话</source>
+        <translation>Phone slot</translation>
+    </message>
+    <message>
+        <source>电话号码</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>设备轮训号</source>
+        <translation>Device number</translation>
+    </message>
+    <message>
+        <source>探头号</source>
+        <translation>Probe number</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Weekday</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>勾选：描述按 Unicode（UTF-16）发送；不勾选：按 GBK（代码页 936）发送</source>
+        <translation>Ticked: the description is sent as Unicode (UTF-16); unticked: as GBK (code page 936)</translation>
+    </message>
+    <message>
+        <source>勾选：探头是开关量输入</source>
+        <translation>Ticked: the probe is a switch input</translation>
+    </message>
+    <message>
+        <source>探头告警上限：低电平</source>
+        <translation>Probe upper alarm limit: low level</translation>
+    </message>
+    <message>
+        <source>探头告警上限：高电平</source>
+        <translation>Probe upper alarm limit: high level</translation>
+    </message>
+    <message>
+        <source>电话01到电话16</source>
+        <translation>Tel 01 to Tel 16</translation>
+    </message>
+    <message>
+        <source>低电平或高电平</source>
+        <translation>Low or High</translation>
+    </message>
+    <message>
+        <source>发送请求 %1（%2）</source>
+        <translation>Sends request %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1，读取：%2</source>
+        <translation>%1, reads: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1：收到这台设备或探头的告警短信</source>
+        <translation>%1: receives this device&apos;s or probe&apos;s alarm SMS</translation>
+    </message>
+    <message>
+        <source>关闭串口，再打开左边框里的串口；不发送请求</source>
+        <translation>Closes the port, then opens the port in the box on the left; sends no request</translation>
     </message>
 </context>
 <context>
@@ -1766,6 +1904,322 @@ and ports.
         <source>状态%1</source>
         <comment>ReplyStatus</comment>
         <translation>status %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowProgram</name>
+    <message>
+        <source>用法：smscfg [--lang zh|en] [串口]
+      smscfg --help | --version
+
+打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。
+串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS&lt;N-1&gt;，Windows 上是 COMN）；
+以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口；
+第一次启动时，系统正好有一个 USB 串口适配器就打开它，否则打开串口 1。
+上次的串口记在 ~/.config/smscfg/smscfg.conf。
+
+窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。
+
+语言：--lang，否则上次在“查看 → 语言”里选的，否则系统的区域设置（中文或英文）。
+
+命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。
+</source>
+        <translation>Usage: smscfg [--lang zh|en] [PORT]
+       smscfg --help | --version
+
+Opens the SMS alarm controller setup window and the serial port (9600,n,8,1).
+PORT: a number N is the Nth serial port (/dev/ttyS&lt;N-1&gt; on Linux, COMN on Windows);
+a text starting with / is a device path, such as /dev/ttyUSB0. Without PORT the port
+that last opened is opened; on a first start, the system&apos;s USB serial adapter when it
+has exactly one, else port 1. The last port is kept in ~/.config/smscfg/smscfg.conf.
+
+The window needs a graphical desktop session; without one, use smscfg-cli.
+
+Language: --lang, else the one last chosen in View → Language, else the system&apos;s locale (Chinese or English).
+
+Command line: smscfg-cli --help; virtual controller: smscfg-sim --help.
+</translation>
+    </message>
+    <message>
+        <source>smscfg：这个窗口需要图形界面（桌面会话），这里没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）。
+没有图形界面时，请用命令行工具 smscfg-cli 设置控制器（smscfg-cli --help 有说明）。
+</source>
+        <translation>smscfg: this window needs a graphical desktop session, and there is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set).
+Without one, set up the controller with the command-line tool smscfg-cli (see smscfg-cli --help).
+</translation>
+    </message>
+    <message>
+        <source>smscfg: 参数不对：%1
+用法：smscfg [--lang zh|en] [串口]（smscfg --help 有说明）
+</source>
+        <translation>smscfg: wrong arguments: %1
+Usage: smscfg [--lang zh|en] [PORT] (see smscfg --help)
+</translation>
+    </message>
+</context>
+<context>
+    <name>smscfg::LogPane</name>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>保存通信记录</source>
+        <translation>Save communication log</translation>
+    </message>
+    <message>
+        <source>通信记录.txt</source>
+        <translation>communication-log.txt</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt);;所有文件 (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法保存通信记录：%1</source>
+        <translation>Cannot save the communication log: %1</translation>
+    </message>
+</context>
+<context>
+    <name>smscfg::MainWindow</name>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>应用配置文件(&amp;O)…</source>
+        <translation>Apply &amp;Profile…</translation>
+    </message>
+    <message>
+        <source>保存为配置文件(&amp;S)…</source>
+        <translation>&amp;Save as Profile…</translation>
+    </message>
+    <message>
+        <source>清空记录(&amp;C)</source>
+        <translation>&amp;Clear Record</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>通信记录(&amp;L)</source>
+        <translation>Communication &amp;Log</translation>
+    </message>
+    <message>
+        <source>成功时弹出提示(&amp;P)</source>
+        <translation>Message Box on &amp;Success</translation>
+    </message>
+    <message>
+        <source>语言(&amp;G)</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+    <message>
+        <source>工具(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>填入电脑时间(&amp;T)</source>
+        <translation>Fill in PC &amp;Time</translation>
+    </message>
+    <message>
+        <source>刷新串口列表(&amp;R)</source>
+        <translation>&amp;Refresh Port List</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>等待应答…</source>
+        <translation>Waiting for the reply…</translation>
+    </message>
+    <message>
+        <source>收到无法识别的数据（见通信记录）</source>
+        <translation>Received data that cannot be recognised (see the communication log)</translation>
+    </message>
+    <message>
+        <source>收到迟到的应答，未采用（见通信记录）</source>
+        <translation>Received a late reply, not taken (see the communication log)</translation>
+    </message>
+    <message>
+        <source>收到不是在等的请求的应答（见通信记录）</source>
+        <translation>Received a reply to a request not awaited (see the communication log)</translation>
+    </message>
+    <message>
+        <source>串口连接已断开</source>
+        <translation>Serial connection lost</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Qt %3
+串口：%4</source>
+        <translation>%1 %2
+Qt %3
+Port: %4</translation>
+    </message>
+    <message>
+        <source>%1 通信记录</source>
+        <translation>%1 communication log</translation>
+    </message>
+    <message>
+        <source>保存时间：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>程序版本：smscfg %1（Qt %2）</source>
+        <translation>Program version: smscfg %1 (Qt %2)</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>未打开</source>
+        <translation>not open</translation>
+    </message>
+    <message>
+        <source>连接已断开</source>
+        <translation>connection lost</translation>
+    </message>
+    <message>
+        <source>串口 %1（%2）</source>
+        <translation>Port %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>smscfg::ProfileSession</name>
+    <message>
+        <source>配置文件 (*.json);;所有文件 (*)</source>
+        <translation>Profiles (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>还没有设置成功的请求可以保存</source>
+        <translation>No accepted request to save yet</translation>
+    </message>
+    <message>
+        <source>保存为配置文件</source>
+        <translation>Save as profile</translation>
+    </message>
+    <message>
+        <source>配置.json</source>
+        <translation>profile.json</translation>
+    </message>
+    <message>
+        <source>无法保存配置文件：%1</source>
+        <translation>Cannot save the profile: %1</translation>
+    </message>
+    <message>
+        <source>已保存配置文件：%1（%2 步）</source>
+        <translation>Profile saved: %1 (%2 steps)</translation>
+    </message>
+    <message>
+        <source>应用配置文件</source>
+        <translation>Apply profile</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <translation>Cannot read the profile: %1</translation>
+    </message>
+    <message>
+        <source>配置文件里没有步骤</source>
+        <translation>The profile has no steps</translation>
+    </message>
+    <message>
+        <source>把配置文件“%1”的 %2 步发送到控制器：
+
+%3</source>
+        <translation>Send the %2 steps of profile &quot;%1&quot; to the controller:
+
+%3</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>出错后继续</source>
+        <translation>Continue after an error</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>第%1步，共%2步：%3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>步骤</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>请求</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>已取消，未发送</source>
+        <translation>Cancelled, not sent</translation>
+    </message>
+    <message>
+        <source>未发送</source>
+        <translation>Not sent</translation>
+    </message>
+    <message>
+        <source>应用配置文件的结果</source>
+        <translation>Results of applying the profile</translation>
+    </message>
+    <message>
+        <source>共 %1 步：成功 %2，未成功 %3，未发送 %4</source>
+        <translation>%1 steps: %2 accepted, %3 not accepted, %4 not sent</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>保存为 CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>重试未成功的步骤</source>
+        <translation>Retry the steps that failed</translation>
+    </message>
+    <message>
+        <source>保存结果</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>结果.csv</source>
+        <translation>results.csv</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv);;所有文件 (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法保存结果：%1</source>
+        <translation>Cannot save the results: %1</translation>
     </message>
 </context>
 </TS>

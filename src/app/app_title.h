@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace smscfg {
 
 inline QString applicationTitle()
 {
-    return QStringLiteral("短信报警控制器设置");
+    return QCoreApplication::translate("AppTitle", "短信报警控制器设置");
 }
 
 }  // namespace smscfg

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QCoreApplication>
 #include <QStyleOption>
 
 #include <map>
@@ -30,20 +31,30 @@ namespace {
 struct BoxName {
     const char *box;
     const char *label;  // its buddy, nullptr for a box without a label
-    const char *name;
+    const char *name;   // Chinese; translated when shown
 };
 const BoxName boxNames[] = {
-    {"Text3", "Label3", "设备总数"},        {"Text2", "Label2_0", "地址数"},
-    {"Text4", "Label5", "设备端口数"},      {"Text1", "Label2_1", "设备描述 地址"},
-    {"Text5", "Label2_2", "设备描述 描述"}, {"Text9", "Label2_6", "设备描述 内容"},
-    {"Text6", "Label2_3", "端口描述 地址"}, {"Text7", "Label2_4", "端口描述 端口"},
-    {"Text8", "Label2_5", "端口描述 描述"}, {"Text10", nullptr, "短信中心号码"},
-    {"Text11", "Label7_0", "第几个电话"},   {"Text12", "Label7_1", "电话号码"},
-    {"Text13", "Label7_2", "设备轮训号"},   {"Text14", "Label7_3", "探头号"},
-    {"Combo2", "Label8_0", "年"},           {"Combo3", "Label8_1", "月"},
-    {"Combo4", "Label8_2", "日"},           {"Combo5", "Label8_3", "时"},
-    {"Combo6", "Label8_4", "分"},           {"Combo7", nullptr, "星期"},
-    {"Combo1", "Label2_7", "串口"},
+    {"Text3", "Label3", QT_TRANSLATE_NOOP("FormLayout", "设备总数")},
+    {"Text2", "Label2_0", QT_TRANSLATE_NOOP("FormLayout", "地址数")},
+    {"Text4", "Label5", QT_TRANSLATE_NOOP("FormLayout", "设备端口数")},
+    {"Text1", "Label2_1", QT_TRANSLATE_NOOP("FormLayout", "设备描述 地址")},
+    {"Text5", "Label2_2", QT_TRANSLATE_NOOP("FormLayout", "设备描述 描述")},
+    {"Text9", "Label2_6", QT_TRANSLATE_NOOP("FormLayout", "设备描述 内容")},
+    {"Text6", "Label2_3", QT_TRANSLATE_NOOP("FormLayout", "端口描述 地址")},
+    {"Text7", "Label2_4", QT_TRANSLATE_NOOP("FormLayout", "端口描述 端口")},
+    {"Text8", "Label2_5", QT_TRANSLATE_NOOP("FormLayout", "端口描述 描述")},
+    {"Text10", nullptr, QT_TRANSLATE_NOOP("FormLayout", "短信中心号码")},
+    {"Text11", "Label7_0", QT_TRANSLATE_NOOP("FormLayout", "第几个电话")},
+    {"Text12", "Label7_1", QT_TRANSLATE_NOOP("FormLayout", "电话号码")},
+    {"Text13", "Label7_2", QT_TRANSLATE_NOOP("FormLayout", "设备轮训号")},
+    {"Text14", "Label7_3", QT_TRANSLATE_NOOP("FormLayout", "探头号")},
+    {"Combo2", "Label8_0", QT_TRANSLATE_NOOP("FormLayout", "年")},
+    {"Combo3", "Label8_1", QT_TRANSLATE_NOOP("FormLayout", "月")},
+    {"Combo4", "Label8_2", QT_TRANSLATE_NOOP("FormLayout", "日")},
+    {"Combo5", "Label8_3", QT_TRANSLATE_NOOP("FormLayout", "时")},
+    {"Combo6", "Label8_4", QT_TRANSLATE_NOOP("FormLayout", "分")},
+    {"Combo7", nullptr, QT_TRANSLATE_NOOP("FormLayout", "星期")},
+    {"Combo1", "Label2_7", QT_TRANSLATE_NOOP("FormLayout", "串口")},
 };
 
 // Check boxes and option buttons: named by their caption, with what ticking
@@ -53,11 +64,20 @@ struct ChoiceHint {
     const char *hint;
 };
 const ChoiceHint choiceHints[] = {
-    {"Check1", "勾选：描述按 Unicode（UTF-16）发送；不勾选：按 GBK（代码页 936）发送"},
-    {"Check3", "勾选：探头是开关量输入"},
-    {"Option1_0", "探头告警上限：低电平"},
-    {"Option1_1", "探头告警上限：高电平"},
+    {"Check1", QT_TRANSLATE_NOOP("FormLayout", "勾选：描述按 Unicode（UTF-16）发送；不勾选：按 GBK（代码页 936）发送")},
+    {"Check3", QT_TRANSLATE_NOOP("FormLayout", "勾选：探头是开关量输入")},
+    {"Option1_0", QT_TRANSLATE_NOOP("FormLayout", "探头告警上限：低电平")},
+    {"Option1_1", QT_TRANSLATE_NOOP("FormLayout", "探头告警上限：高电平")},
 };
+
+QString translated(const char *chinese)
+{
+    return QCoreApplication::translate("FormLayout", chinese);
+}
+
+// The size a control's caption is designed for, in points; fitCaptions
+// starts from it.
+const char *const CaptionPoints = "captionPoints";
 
 QRect pixels(int left, int top, int width, int height)
 {
@@ -126,7 +146,8 @@ QLabel *formLabel(const QString &caption, double points, QWidget *parent)
     return label;
 }
 
-QWidget *create(const FormControl &c, QWidget *parent, QPoint origin, QCompleter *noCompletion)
+QWidget *create(const FormControl &c, QWidget *parent, std::u16string_view parentFrame, QPoint origin,
+                QCompleter *noCompletion)
 {
     using Kind = ControlKind;
     const QString caption = toQString(captionOf(c));
@@ -186,6 +207,12 @@ QWidget *create(const FormControl &c, QWidget *parent, QPoint origin, QCompleter
     }
     }
     w->setObjectName(toQString(c.name));
+    if (c.kind == Kind::Title || c.kind == Kind::Label || c.kind == Kind::Hint || c.kind == Kind::Button
+        || c.kind == Kind::Check || c.kind == Kind::Option)
+        w->setProperty(CaptionPoints, c.kind == Kind::Title ? TitlePoints
+                                      : c.kind == Kind::Label ? LabelPoints
+                                      : c.kind == Kind::Hint || isSmallFrame(parentFrame) ? SmallPoints
+                                                                                         : BodyPoints);
     // Places are the form's; a control inside a frame is placed in it.
     w->setGeometry(pixels(c.left, c.top, c.width, c.height).translated(-origin));
     return w;
@@ -214,12 +241,11 @@ void createPhoneBoxes(QWidget *frame)
     compact->setParent(frame);
     for (int k = 0; k < wire::PhoneSlotCount; ++k) {
         const FormControl place = phoneBox(k);
-        auto *box = new QCheckBox(toQString(place.caption), frame);
+        auto *box = new QCheckBox(frame);
         box->setObjectName(toQString(place.name));
+        box->setProperty(CaptionPoints, SmallPoints);
         box->setStyle(compact);
         box->setGeometry(pixels(place).translated(-frame->pos()));
-        box->setAccessibleName(box->text());
-        box->setToolTip(QStringLiteral("%1：收到这台设备或探头的告警短信").arg(box->text()));
     }
 }
 
@@ -233,15 +259,18 @@ QString buttonDescription(const CommandEntry &entry, const QWidget *form)
     if (entry.hasOption(CliOption::CodePage))
         read << QStringLiteral("Unicode");
     if (entry.hasOption(CliOption::Phones))
-        read << QStringLiteral("电话01到电话16");
+        read << translated(QT_TRANSLATE_NOOP("FormLayout", "电话01到电话16"));
     if (entry.hasOption(CliOption::NoSwitch))
-        read << QStringLiteral("开关量");
+        read << form->findChild<QAbstractButton *>(QStringLiteral("Check3"))->text();
     if (entry.hasOption(CliOption::Level))
-        read << QStringLiteral("低电平或高电平");
-    QString text = QStringLiteral("发送请求 %1（%2）").arg(toQString(codeText(entry.code)), toQString(entry.caption));
-    if (!read.isEmpty())
-        text += QStringLiteral("，读取：") + read.join(QStringLiteral("、"));
-    return text;
+        read << translated(QT_TRANSLATE_NOOP("FormLayout", "低电平或高电平"));
+    const QString sends = translated(QT_TRANSLATE_NOOP("FormLayout", "发送请求 %1（%2）"))
+                              .arg(toQString(codeText(entry.code)),
+                                   form->findChild<QAbstractButton *>(toQString(entry.button))->text());
+    if (read.isEmpty())
+        return sends;
+    return translated(QT_TRANSLATE_NOOP("FormLayout", "%1，读取：%2"))
+        .arg(sends, read.join(translated(QT_TRANSLATE_NOOP("FormLayout", "、"))));
 }
 
 // Names, tooltips and buddies, so that a screen reader can tell one box
@@ -250,7 +279,7 @@ void describeControls(QWidget *form)
 {
     for (const BoxName &b : boxNames) {
         auto *box = form->findChild<QWidget *>(QLatin1String(b.box));
-        const QString name = QString::fromUtf8(b.name);
+        const QString name = translated(b.name);
         box->setAccessibleName(name);
         box->setToolTip(name);
         if (b.label)
@@ -259,12 +288,82 @@ void describeControls(QWidget *form)
     for (const ChoiceHint &c : choiceHints) {
         auto *box = form->findChild<QAbstractButton *>(QLatin1String(c.box));
         box->setAccessibleName(box->text());
-        box->setToolTip(QString::fromUtf8(c.hint));
+        box->setToolTip(translated(c.hint));
+    }
+    for (int k = 0; k < wire::PhoneSlotCount; ++k) {
+        auto *box = form->findChild<QAbstractButton *>(toQString(phoneBox(k).name));
+        box->setAccessibleName(box->text());
+        box->setToolTip(translated(QT_TRANSLATE_NOOP("FormLayout", "%1：收到这台设备或探头的告警短信")).arg(box->text()));
     }
     for (const CommandEntry &entry : commandTable())
         form->findChild<QWidget *>(toQString(entry.button))->setAccessibleDescription(buttonDescription(entry, form));
     form->findChild<QWidget *>(QStringLiteral("Command7"))
-        ->setAccessibleDescription(QStringLiteral("关闭串口，再打开左边框里的串口；不发送请求"));
+        ->setAccessibleDescription(translated(QT_TRANSLATE_NOOP("FormLayout", "关闭串口，再打开左边框里的串口；不发送请求")));
+}
+
+// The room a control has for its caption, and whether the caption wraps
+// there (at spaces: a caption without any stays on one line, or a button
+// splits it in two).
+QRect captionRoom(const QWidget *w)
+{
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return label->contentsRect();
+    auto *button = qobject_cast<const QAbstractButton *>(w);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement element = qobject_cast<const QCheckBox *>(w)      ? QStyle::SE_CheckBoxContents
+                                       : qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                               : QStyle::SE_PushButtonContents;
+    return w->style()->subElementRect(element, &option, w);
+}
+
+// Whether `text` in `font` fits `room`: as it is (its own line breaks), or
+// with `wrap` also broken between words. The last line's descent may reach
+// past the bottom: only the tails of a few Latin letters hang there.
+bool textFits(const QString &text, const QFont &font, const QRect &room, bool wrap)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 16), wrap ? Qt::TextWordWrap : 0, text);
+    return needed.width() <= room.width() && needed.height() - metrics.descent() <= room.height();
+}
+
+// The least size a caption is shrunk to.
+constexpr double LeastPoints = 6.5;
+
+// `w` in its designed size where its caption fits; else wrapped at spaces
+// where it can wrap, then smaller, until it fits. A button wraps by itself
+// (WrapButton: at spaces, or a caption without any in two halves); a label
+// is told to.
+void fitCaption(QWidget *w)
+{
+    const double designed = w->property(CaptionPoints).toDouble();
+    auto *label = qobject_cast<QLabel *>(w);
+    const bool hint = label && label->objectName() == u"Label4";
+    const QString caption = label ? label->text() : qobject_cast<QAbstractButton *>(w)->text();
+    const bool wraps = label || qobject_cast<WrapButton *>(w);
+    const bool spaced = caption.contains(u' ');
+    const QString halves = caption.left((caption.size() + 1) / 2) + u'\n' + caption.mid((caption.size() + 1) / 2);
+    if (label)
+        label->setWordWrap(hint);
+    w->setFont(fontOf(designed));
+    const QRect room = captionRoom(w);
+    QFont font = fontOf(designed);
+    for (double points = designed; points >= LeastPoints; points -= 0.5) {
+        font.setPointSizeF(points);
+        const bool oneLine = textFits(caption, font, room, false);
+        // A label wraps Chinese between any two characters, English at spaces.
+        const bool wrapped = wraps && !oneLine && (spaced || (label && hint)) && textFits(caption, font, room, true);
+        const bool split = wraps && !label && !oneLine && !spaced && textFits(halves, font, room, false);
+        if (oneLine || wrapped || split) {
+            if (label)
+                label->setWordWrap(hint || wrapped);
+            if (points != designed)
+                w->setFont(font);
+            return;
+        }
+    }
+    w->setFont(font);
 }
 
 }  // namespace
@@ -295,7 +394,8 @@ void createFormControls(QWidget *form)
                 if (frame->geometry().contains(place))
                     parent = frame;
         }
-        QWidget *w = create(c, parent, parent == form ? QPoint() : parent->pos(), noCompletion);
+        QWidget *w = create(c, parent, toU16(parent == form ? QString() : parent->objectName()),
+                            parent == form ? QPoint() : parent->pos(), noCompletion);
         if (c.kind != ControlKind::Frame)
             continue;
         frames << w;
@@ -308,8 +408,32 @@ void createFormControls(QWidget *form)
     visible->setParent(form);
     for (const char *name : {"Check1", "Check3", "Option1_0", "Option1_1"})
         form->findChild<QWidget *>(QLatin1String(name))->setStyle(visible);
-    describeControls(form);
+    translateFormControls(form);
     applyFormColours(form, form->palette());
+}
+
+void translateFormControls(QWidget *form)
+{
+    QList<FormControl> controls(formControls().begin(), formControls().end());
+    for (int k = 0; k < wire::PhoneSlotCount; ++k)
+        controls << phoneBox(k);
+    for (const FormControl &c : std::as_const(controls)) {
+        QWidget *w = form->findChild<QWidget *>(toQString(c.name));
+        const QString caption = toQString(captionOf(c));
+        if (auto *label = qobject_cast<QLabel *>(w))
+            label->setText(caption);
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            button->setText(caption);
+    }
+    describeControls(form);
+}
+
+void fitCaptions(QWidget *form)
+{
+    for (QWidget *w : form->findChildren<QWidget *>())
+        // A hidden control (设置探头告警下限) keeps its caption as it is.
+        if (w->property(CaptionPoints).isValid() && w->isVisibleTo(form))
+            fitCaption(w);
 }
 
 QFont formFont()

@@ -16,6 +16,16 @@ namespace smscfg {
 // control name: "Text13", "Check2_0"...).
 void createFormControls(QWidget *form);
 
+// Sets every caption, screen-reader name and tooltip of the form in the
+// language installed; again after the language changes.
+void translateFormControls(QWidget *form);
+
+// Each caption at its designed size where it fits its control; one that does
+// not (a longer English one) wraps at its spaces within the control, or
+// takes a smaller size, and the control keeps its place and size. Once the
+// form has its fonts (it is in the window), and after each translation.
+void fitCaptions(QWidget *form);
+
 // The title's and the hint's colours for `palette`: the set green and red on
 // a light background, lighter shades on a dark one. Again after the palette
 // changes (the window's palette: its children learn of a change after it).

@@ -21,10 +21,11 @@ LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(t
     m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_view->setMaximumBlockCount(MaxLines);
-    auto *save = new QPushButton(QStringLiteral("保存…"), this);
+    auto *save = new QPushButton(this);
     save->setObjectName(QStringLiteral("logSave"));
-    auto *clearButton = new QPushButton(QStringLiteral("清空"), this);
+    auto *clearButton = new QPushButton(this);
     clearButton->setObjectName(QStringLiteral("logClear"));
+    retranslate();
     connect(save, &QPushButton::clicked, this, &LogPane::onSave);
     connect(clearButton, &QPushButton::clicked, this, &LogPane::clear);
 
@@ -36,6 +37,20 @@ LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(t
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_view);
     layout->addLayout(buttons);
+}
+
+void LogPane::retranslate()
+{
+    findChild<QPushButton *>(QStringLiteral("logSave"))->setText(tr("保存…"));
+    findChild<QPushButton *>(QStringLiteral("logClear"))->setText(tr("清空"));
+}
+
+void LogPane::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Lines already written stay in the language they were written in.
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void LogPane::append(const QString &line)
@@ -73,14 +88,14 @@ bool LogPane::saveTo(const QString &path, QString *error) const
 
 void LogPane::onSave()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存通信记录"),
-                                                      QStringLiteral("通信记录.txt"),
-                                                      QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("保存通信记录"),
+                                                      tr("通信记录.txt"),
+                                                      tr("文本文件 (*.txt);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!saveTo(path, &error))
-        QMessageBox::warning(this, applicationTitle(), QStringLiteral("无法保存通信记录：%1").arg(error));
+        QMessageBox::warning(this, applicationTitle(), tr("无法保存通信记录：%1").arg(error));
 }
 
 }  // namespace smscfg

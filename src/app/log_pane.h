@@ -31,7 +31,11 @@ public:
 signals:
     void cleared();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void onSave();
 
     QPlainTextEdit *m_view;

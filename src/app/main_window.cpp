@@ -10,6 +10,7 @@
 #include "protocol/wire.h"
 #include "exchange/traffic_text.h"
 #include "link/port_text.h"
+#include "process/language.h"
 #include "process/version.h"
 #include "protocol/request_text.h"
 #include "qt_boundary/core_types.h"
@@ -17,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -40,6 +42,7 @@ namespace {
 
 const QString PortKey = QStringLiteral("port");
 const QString SuccessBoxKey = QStringLiteral("showSuccessBox");
+const QString LanguageKey = QStringLiteral("language");
 // The log pane's width beside the form, and the least it is given on a
 // small screen.
 constexpr int LogPaneWidth = 600;
@@ -142,6 +145,7 @@ MainWindow::MainWindow(SerialLink &link, MessageSink &sink, ExchangeTimings timi
     connect(m_profiles, &ProfileSession::saved, this, &MainWindow::setExchangeStatus);
     createMenus();
     createStatusBar();
+    retranslate();
 }
 
 MainWindow::~MainWindow() = default;
@@ -169,28 +173,31 @@ void MainWindow::setPortDiscovery(const PortDiscovery &ports)
 
 void MainWindow::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    QAction *apply = file->addAction(QStringLiteral("应用配置文件(&O)…"), m_profiles, &ProfileSession::applyWithDialog);
+    // Texts in retranslate(): again when the language changes.
+    QMenu *file = menuBar()->addMenu(QString());
+    file->setObjectName(QStringLiteral("menuFile"));
+    QAction *apply = file->addAction(QString(), m_profiles, &ProfileSession::applyWithDialog);
     apply->setObjectName(QStringLiteral("actionApplyProfile"));
     apply->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    QAction *save = file->addAction(QStringLiteral("保存为配置文件(&S)…"), m_profiles, &ProfileSession::saveWithDialog);
+    QAction *save = file->addAction(QString(), m_profiles, &ProfileSession::saveWithDialog);
     save->setObjectName(QStringLiteral("actionSaveProfile"));
     save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    QAction *clearRecord = file->addAction(QStringLiteral("清空记录(&C)"), m_profiles, &ProfileSession::clearRecord);
+    QAction *clearRecord = file->addAction(QString(), m_profiles, &ProfileSession::clearRecord);
     clearRecord->setObjectName(QStringLiteral("actionClearRecord"));
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
+    QAction *exit = file->addAction(QString(), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("actionExit"));
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("查看(&V)"));
-    QAction *log = view->addAction(QStringLiteral("通信记录(&L)"));
+    QMenu *view = menuBar()->addMenu(QString());
+    view->setObjectName(QStringLiteral("menuView"));
+    QAction *log = view->addAction(QString());
     log->setObjectName(QStringLiteral("actionShowLog"));
     log->setCheckable(true);
     log->setShortcut(QKeySequence(Qt::Key_F12));
     connect(log, &QAction::toggled, this, &MainWindow::setLogVisible);
     // Ticked as the window first opens: each verdict in a box.
-    m_successBox = view->addAction(QStringLiteral("成功时弹出提示(&P)"));
+    m_successBox = view->addAction(QString());
     m_successBox->setObjectName(QStringLiteral("actionSuccessBox"));
     m_successBox->setCheckable(true);
     m_successBox->setChecked(true);
@@ -198,17 +205,86 @@ void MainWindow::createMenus()
         if (m_settings)
             m_settings->setValue(SuccessBoxKey, on);
     });
+    // Each language by its own name, whichever is shown.
+    QMenu *language = view->addMenu(QString());
+    language->setObjectName(QStringLiteral("menuLanguage"));
+    auto *languages = new QActionGroup(this);
+    for (const auto &[choice, name, objectName] :
+         {std::tuple{Language::Chinese, QStringLiteral("中文"), QStringLiteral("actionLanguageZh")},
+          std::tuple{Language::English, QStringLiteral("English"), QStringLiteral("actionLanguageEn")}}) {
+        QAction *action = language->addAction(name);
+        action->setObjectName(objectName);
+        action->setCheckable(true);
+        action->setChecked(installedLanguage() == choice);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, lang = choice] { chooseLanguage(lang); });
+    }
 
-    QMenu *tools = menuBar()->addMenu(QStringLiteral("工具(&T)"));
-    QAction *pcTime = tools->addAction(QStringLiteral("填入电脑时间(&T)"), this, &MainWindow::fillPcTime);
+    QMenu *tools = menuBar()->addMenu(QString());
+    tools->setObjectName(QStringLiteral("menuTools"));
+    QAction *pcTime = tools->addAction(QString(), this, &MainWindow::fillPcTime);
     pcTime->setObjectName(QStringLiteral("actionFillPcTime"));
     pcTime->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
-    QAction *refresh = tools->addAction(QStringLiteral("刷新串口列表(&R)"), m_portBox, &PortComboBox::refresh);
+    QAction *refresh = tools->addAction(QString(), m_portBox, &PortComboBox::refresh);
     refresh->setObjectName(QStringLiteral("actionRefreshPorts"));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    QAction *about = help->addAction(QStringLiteral("关于(&A)"), this, &MainWindow::showAbout);
+    QMenu *help = menuBar()->addMenu(QString());
+    help->setObjectName(QStringLiteral("menuHelp"));
+    QAction *about = help->addAction(QString(), this, &MainWindow::showAbout);
     about->setObjectName(QStringLiteral("actionAbout"));
+}
+
+void MainWindow::chooseLanguage(Language language)
+{
+    if (m_settings)
+        m_settings->setValue(LanguageKey, QString::fromLatin1(languageCode(language).data()));
+    if (language == installedLanguage())
+        return;
+    // Every widget hears of it (LanguageChange) and takes its new texts.
+    installLanguage(language);
+}
+
+void MainWindow::retranslate()
+{
+    setWindowTitle(applicationTitle());
+    const std::pair<const char *, QString> texts[] = {
+        {"menuFile", tr("文件(&F)")},
+        {"actionApplyProfile", tr("应用配置文件(&O)…")},
+        {"actionSaveProfile", tr("保存为配置文件(&S)…")},
+        {"actionClearRecord", tr("清空记录(&C)")},
+        {"actionExit", tr("退出(&X)")},
+        {"menuView", tr("查看(&V)")},
+        {"actionShowLog", tr("通信记录(&L)")},
+        {"actionSuccessBox", tr("成功时弹出提示(&P)")},
+        {"menuLanguage", tr("语言(&G)")},
+        {"menuTools", tr("工具(&T)")},
+        {"actionFillPcTime", tr("填入电脑时间(&T)")},
+        {"actionRefreshPorts", tr("刷新串口列表(&R)")},
+        {"menuHelp", tr("帮助(&H)")},
+        {"actionAbout", tr("关于(&A)")},
+    };
+    for (const auto &[name, text] : texts) {
+        if (auto *menu = findChild<QMenu *>(QLatin1String(name)))
+            menu->setTitle(text);
+        else
+            findChild<QAction *>(QLatin1String(name))->setText(text);
+    }
+    findChild<QAction *>(QStringLiteral("actionLanguageZh"))->setChecked(installedLanguage() == Language::Chinese);
+    findChild<QAction *>(QStringLiteral("actionLanguageEn"))->setChecked(installedLanguage() == Language::English);
+
+    translateFormControls(m_form);
+    fitCaptions(m_form);
+    // The weekdays in the new language, the one chosen kept.
+    auto *weekday = findChild<QComboBox *>(QStringLiteral("Combo7"));
+    if (weekday->count() > 0) {
+        const int chosen = weekday->currentIndex();
+        fill(weekday, toQStringList(weekdayNames()));
+        weekday->setCurrentIndex(chosen);
+    }
+    if (!m_portText.isNull())
+        setPortStatus(m_portText, m_portState);
+    // What the line last did was said in the other language: the log keeps it.
+    setExchangeStatus(QString());
 }
 
 void MainWindow::createStatusBar()
@@ -253,12 +329,12 @@ bool MainWindow::openPort(const QString &portText)
     OpenError error;
     m_portText = portText;
     if (!m_link.open(portText, &error)) {
-        setPortStatus(portText, QStringLiteral("未打开"));
-        m_trafficLog.portEvent(unusablePortMessage(portText, error).replace(u'\n', QStringLiteral("：")));
+        setPortStatus(portText, PortState::Closed);
+        m_trafficLog.portEvent(unusablePortMessage(portText, error).replace(u'\n', tr("：")));
         m_sink.show(unusablePortMessage(portText, error));
         return false;
     }
-    setPortStatus(portText, QStringLiteral("已打开"));
+    setPortStatus(portText, PortState::Open);
     m_trafficLog.portEvent(portOpenedMessage(portText));
     if (m_settings)
         m_settings->setValue(PortKey, portText);
@@ -326,7 +402,7 @@ void MainWindow::onReopenClicked()
 void MainWindow::onSent()
 {
     m_lossShown = false;
-    setExchangeStatus(QStringLiteral("等待应答…"));
+    setExchangeStatus(tr("等待应答…"));
 }
 
 void MainWindow::onExchangeFinished(const Exchange::Result &result)
@@ -350,10 +426,10 @@ void MainWindow::onBytesIgnored(const QByteArray &bytes, Exchange::Ignored why)
     if (m_exchange.awaitingReply())
         return;
     switch (why) {
-    case Exchange::Ignored::Unrecognised: setExchangeStatus(QStringLiteral("收到无法识别的数据（见通信记录）")); break;
-    case Exchange::Ignored::LateReply: setExchangeStatus(QStringLiteral("收到迟到的应答，未采用（见通信记录）")); break;
+    case Exchange::Ignored::Unrecognised: setExchangeStatus(tr("收到无法识别的数据（见通信记录）")); break;
+    case Exchange::Ignored::LateReply: setExchangeStatus(tr("收到迟到的应答，未采用（见通信记录）")); break;
     case Exchange::Ignored::OtherRequest:
-        setExchangeStatus(QStringLiteral("收到不是在等的请求的应答（见通信记录）"));
+        setExchangeStatus(tr("收到不是在等的请求的应答（见通信记录）"));
         break;
     case Exchange::Ignored::Echo: break;
     }
@@ -361,14 +437,14 @@ void MainWindow::onBytesIgnored(const QByteArray &bytes, Exchange::Ignored why)
 
 void MainWindow::onLinkLost()
 {
-    setPortStatus(m_portText, QStringLiteral("连接已断开"));
-    setExchangeStatus(QStringLiteral("串口连接已断开"));
+    setPortStatus(m_portText, PortState::Lost);
+    setExchangeStatus(tr("串口连接已断开"));
     m_trafficLog.portEvent(linkLostMessage(m_portText));
 }
 
 void MainWindow::showAbout()
 {
-    m_sink.show(QStringLiteral("%1 %2\nQt %3\n串口：%4")
+    m_sink.show(tr("%1 %2\nQt %3\n串口：%4")
                     .arg(applicationTitle(), programVersion(), QString::fromLatin1(qVersion()), portStatus()));
 }
 
@@ -410,9 +486,9 @@ void MainWindow::appendToLog(const QString &line)
 
 QStringList MainWindow::logHeader() const
 {
-    return {QStringLiteral("%1 通信记录").arg(applicationTitle()),
-            QStringLiteral("保存时间：%1").arg(m_now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-            QStringLiteral("程序版本：smscfg %1（Qt %2）").arg(programVersion(), QString::fromLatin1(qVersion())),
+    return {tr("%1 通信记录").arg(applicationTitle()),
+            tr("保存时间：%1").arg(m_now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+            tr("程序版本：smscfg %1（Qt %2）").arg(programVersion(), QString::fromLatin1(qVersion())),
             portStatus()};
 }
 
@@ -450,9 +526,13 @@ void MainWindow::setPortButtonsEnabled(bool enabled)
             findChild<QPushButton *>(toQString(entry.button))->setEnabled(enabled);
 }
 
-void MainWindow::setPortStatus(const QString &portText, const QString &state)
+void MainWindow::setPortStatus(const QString &portText, PortState state)
 {
-    m_portStatus->setText(QStringLiteral("串口 %1（%2）").arg(portDisplayName(portText), state));
+    m_portState = state;
+    const QString stateText = state == PortState::Open     ? tr("已打开")
+                              : state == PortState::Closed ? tr("未打开")
+                                                           : tr("连接已断开");
+    m_portStatus->setText(tr("串口 %1（%2）").arg(portDisplayName(portText), stateText));
 }
 
 void MainWindow::setExchangeStatus(const QString &text)
@@ -511,6 +591,8 @@ void MainWindow::changeEvent(QEvent *event)
     // A dark theme chosen while the window is open.
     if (event->type() == QEvent::PaletteChange && m_form)
         applyFormColours(m_form, palette());
+    if (event->type() == QEvent::LanguageChange && m_form)
+        retranslate();
 }
 
 void MainWindow::fitToScreen(const QRect &available)

@@ -5,6 +5,7 @@
 #include "link/exchange.h"
 #include "link/port_discovery.h"
 #include "link/traffic_log.h"
+#include "protocol/language.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -36,7 +37,8 @@ public:
 
     // Where the list of the system's ports comes from.
     void setPortDiscovery(const PortDiscovery &ports);
-    // Where the last port that opened and the 查看 choices are remembered;
+    // Where the last port that opened and the 查看 choices (the language
+    // too) are remembered;
     // none: not remembered.
     void setSettings(QSettings *settings);
     // The PC's clock, for 填入电脑时间 and the log's times.
@@ -76,7 +78,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class PortState { Closed, Open, Lost };
+
     void createMenus();
+    // Every text of the window in the language installed.
+    void retranslate();
+    // 查看 → 语言: shows the window in `language` at once, and next time.
+    void chooseLanguage(Language language);
     void createStatusBar();
     void onCommandClicked();
     void onReopenClicked();
@@ -88,7 +96,7 @@ private:
     void showAbout();
     void fillLists();
     void setPortButtonsEnabled(bool enabled);
-    void setPortStatus(const QString &portText, const QString &state);
+    void setPortStatus(const QString &portText, PortState state);
     void appendToLog(const QString &line);
     void setExchangeStatus(const QString &text);
 
@@ -109,6 +117,7 @@ private:
     QLabel *m_exchangeStatus;
     QProgressBar *m_busy;
     QString m_portText;  // the port opened last, as typed
+    PortState m_portState = PortState::Closed;
     bool m_centred = false;
     bool m_closingPort = false;  // while 串口设置 closes the port
     bool m_lossShown = false;    // the lost line's box was shown since the last send

@@ -28,7 +28,10 @@
 namespace smscfg {
 namespace {
 
-const QString ProfileFilter = QStringLiteral("配置文件 (*.json);;所有文件 (*)");
+QString profileFilter()
+{
+    return ProfileSession::tr("配置文件 (*.json);;所有文件 (*)");
+}
 // The folder of the last profile or result file opened or saved.
 const QString FolderKey = QStringLiteral("profileFolder");
 
@@ -107,25 +110,25 @@ bool ProfileSession::save(const QString &path, QString *error) const
 void ProfileSession::saveWithDialog()
 {
     if (m_record.isEmpty()) {
-        m_sink.show(QStringLiteral("还没有设置成功的请求可以保存"));
+        m_sink.show(tr("还没有设置成功的请求可以保存"));
         return;
     }
-    const QString path = m_sink.saveFileName(QStringLiteral("保存为配置文件"),
-                                             QDir(folder()).filePath(QStringLiteral("配置.json")), ProfileFilter);
+    const QString path = m_sink.saveFileName(tr("保存为配置文件"),
+                                             QDir(folder()).filePath(tr("配置.json")), profileFilter());
     if (path.isEmpty())
         return;
     rememberFolder(path);
     QString error;
     if (!save(path, &error)) {
-        m_sink.show(QStringLiteral("无法保存配置文件：%1").arg(error));
+        m_sink.show(tr("无法保存配置文件：%1").arg(error));
         return;
     }
-    emit saved(QStringLiteral("已保存配置文件：%1（%2 步）").arg(QDir::toNativeSeparators(path)).arg(m_record.size()));
+    emit saved(tr("已保存配置文件：%1（%2 步）").arg(QDir::toNativeSeparators(path)).arg(m_record.size()));
 }
 
 void ProfileSession::applyWithDialog()
 {
-    const QString path = m_sink.openFileName(QStringLiteral("应用配置文件"), folder(), ProfileFilter);
+    const QString path = m_sink.openFileName(tr("应用配置文件"), folder(), profileFilter());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -143,7 +146,7 @@ void ProfileSession::apply(const QString &path)
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_sink.show(QStringLiteral("无法读取配置文件：%1").arg(file.errorString()));
+        m_sink.show(tr("无法读取配置文件：%1").arg(file.errorString()));
         return;
     }
     const auto profile = parseProfile(file.readAll().toStdString());
@@ -159,7 +162,7 @@ void ProfileSession::apply(const QString &path)
     const std::vector<ProfileStep> &builtSteps = std::get<std::vector<ProfileStep>>(built);
     const QList<ProfileStep> steps(builtSteps.begin(), builtSteps.end());
     if (steps.isEmpty()) {
-        m_sink.show(QStringLiteral("配置文件里没有步骤"));
+        m_sink.show(tr("配置文件里没有步骤"));
         return;
     }
     QStringList lines;
@@ -167,11 +170,11 @@ void ProfileSession::apply(const QString &path)
         lines << QStringLiteral("%1. %2").arg(i + 1).arg(toQString(describeRequest(steps[i].frame.bytes())));
     const QString name = toQString(std::get<Profile>(profile).name);
     bool keepGoing = false;
-    if (!m_sink.askWithOption(QStringLiteral("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
+    if (!m_sink.askWithOption(tr("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
                                   .arg(name.isEmpty() ? QFileInfo(path).fileName() : name)
                                   .arg(steps.size())
                                   .arg(lines.join(u'\n')),
-                              QStringLiteral("应用"), QStringLiteral("出错后继续"), &keepGoing))
+                              tr("应用"), tr("出错后继续"), &keepGoing))
         return;
     QList<qsizetype> numbers;
     for (qsizetype i = 0; i < steps.size(); ++i)
@@ -189,7 +192,7 @@ void ProfileSession::run(const Run &run)
     m_progress = new QProgressDialog(m_dialogParent);
     m_progress->setObjectName(QStringLiteral("profileProgress"));
     m_progress->setWindowTitle(applicationTitle());
-    m_progress->setCancelButtonText(QStringLiteral("取消"));
+    m_progress->setCancelButtonText(tr("取消"));
     m_progress->setRange(0, int(run.steps.size()));
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
@@ -200,7 +203,7 @@ void ProfileSession::run(const Run &run)
     auto results = std::make_shared<QList<Exchange::Result>>();
     connect(m_runner.get(), &StepRunner::stepStarted, this, [this, run](qsizetype index) {
         m_progress->setValue(int(index));
-        m_progress->setLabelText(QStringLiteral("第%1步，共%2步：%3")
+        m_progress->setLabelText(tr("第%1步，共%2步：%3")
                                      .arg(run.numbers[index])
                                      .arg(run.steps.size())
                                      .arg(toQString(describeRequest(run.steps[index].frame.bytes()))));
@@ -224,10 +227,10 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     const QList<ProfileStep> &steps = run.steps;
     // What did not succeed, for 重试未成功的步骤.
     Run retry{{}, {}, run.keepGoing};
-    m_resultRows = {{QStringLiteral("步骤"), QStringLiteral("请求"), QStringLiteral("结果")}};
+    m_resultRows = {{tr("步骤"), tr("请求"), tr("结果")}};
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const QString text = i < results.size() ? toQString(resultText(results[i]))
-                                                : (cancelled ? QStringLiteral("已取消，未发送") : QStringLiteral("未发送"));
+                                                : (cancelled ? tr("已取消，未发送") : tr("未发送"));
         m_resultRows << QStringList{QString::number(run.numbers[i]), toQString(describeRequest(steps[i].frame.bytes())), text};
         if (i >= results.size() || results[i].outcome != Exchange::Outcome::Accepted) {
             retry.steps << steps[i];
@@ -238,7 +241,7 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     delete m_results;
     m_results = new QDialog(m_dialogParent);
     m_results->setObjectName(QStringLiteral("profileResults"));
-    m_results->setWindowTitle(QStringLiteral("应用配置文件的结果"));
+    m_results->setWindowTitle(tr("应用配置文件的结果"));
     m_results->setAttribute(Qt::WA_DeleteOnClose);
     auto *table = new QTableWidget(int(steps.size()), 3, m_results);
     table->setObjectName(QStringLiteral("profileResultTable"));
@@ -253,7 +256,7 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     const qsizetype accepted = std::count_if(results.cbegin(), results.cend(), [](const Exchange::Result &r) {
         return r.outcome == Exchange::Outcome::Accepted;
     });
-    auto *summary = new QLabel(QStringLiteral("共 %1 步：成功 %2，未成功 %3，未发送 %4")
+    auto *summary = new QLabel(tr("共 %1 步：成功 %2，未成功 %3，未发送 %4")
                                    .arg(steps.size())
                                    .arg(accepted)
                                    .arg(results.size() - accepted)
@@ -261,13 +264,13 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
                                m_results);
     summary->setObjectName(QStringLiteral("profileSummary"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_results);
-    QPushButton *copy = buttons->addButton(QStringLiteral("复制"), QDialogButtonBox::ActionRole);
+    QPushButton *copy = buttons->addButton(tr("复制"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("profileResultsCopy"));
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(resultsText()); });
-    QPushButton *save = buttons->addButton(QStringLiteral("保存为 CSV…"), QDialogButtonBox::ActionRole);
+    QPushButton *save = buttons->addButton(tr("保存为 CSV…"), QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("profileResultsSave"));
     connect(save, &QPushButton::clicked, this, &ProfileSession::saveResultsWithDialog);
-    QPushButton *again = buttons->addButton(QStringLiteral("重试未成功的步骤"), QDialogButtonBox::ActionRole);
+    QPushButton *again = buttons->addButton(tr("重试未成功的步骤"), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("profileRetry"));
     again->setEnabled(!retry.steps.isEmpty());
     connect(again, &QPushButton::clicked, this, [this, retry] {
@@ -323,14 +326,14 @@ bool ProfileSession::saveResults(const QString &path, QString *error) const
 
 void ProfileSession::saveResultsWithDialog()
 {
-    const QString path = m_sink.saveFileName(QStringLiteral("保存结果"), QDir(folder()).filePath(QStringLiteral("结果.csv")),
-                                             QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"));
+    const QString path = m_sink.saveFileName(tr("保存结果"), QDir(folder()).filePath(tr("结果.csv")),
+                                             tr("CSV 文件 (*.csv);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     rememberFolder(path);
     QString error;
     if (!saveResults(path, &error))
-        m_sink.show(QStringLiteral("无法保存结果：%1").arg(error));
+        m_sink.show(tr("无法保存结果：%1").arg(error));
 }
 
 QString ProfileSession::folder() const

@@ -14,13 +14,13 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 
 namespace smscfg {
 namespace {
 
-const char Help[] =
-    "用法：smscfg [串口]\n"
+const char Help[] = QT_TRANSLATE_NOOP(
+    "WindowProgram",
+    "用法：smscfg [--lang zh|en] [串口]\n"
     "      smscfg --help | --version\n"
     "\n"
     "打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。\n"
@@ -31,7 +31,9 @@ const char Help[] =
     "\n"
     "窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。\n"
     "\n"
-    "命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。\n";
+    "语言：--lang，否则上次在“查看 → 语言”里选的，否则系统的区域设置（中文或英文）。\n"
+    "\n"
+    "命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。\n");
 
 // Runs `action` once, from the event loop, as soon as `widget` has painted
 // (or after a moment, should it never be exposed).
@@ -67,10 +69,24 @@ private:
     std::function<void()> m_action;
 };
 
-const char NoDisplay[] =
+const char NoDisplay[] = QT_TRANSLATE_NOOP(
+    "WindowProgram",
     "smscfg：这个窗口需要图形界面（桌面会话），这里没有显示器"
     "（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）。\n"
-    "没有图形界面时，请用命令行工具 smscfg-cli 设置控制器（smscfg-cli --help 有说明）。\n";
+    "没有图形界面时，请用命令行工具 smscfg-cli 设置控制器（smscfg-cli --help 有说明）。\n");
+
+const QString LanguageKey = QStringLiteral("language");
+
+// The language to speak: --lang, else the one last chosen in 查看 → 语言,
+// else the system's.
+Language chosenLanguage(const std::optional<Language> &option, const QSettings &settings)
+{
+    if (option)
+        return *option;
+    if (const auto saved = languageNamed(settings.value(LanguageKey).toString().toStdU16String()))
+        return *saved;
+    return languageOfSystemLocale();
+}
 
 // Whether a window can be shown at all. Checked before the GUI starts: Qt
 // would abort with an English message.
@@ -88,44 +104,60 @@ bool hasDisplay()
 
 int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow &)> &shown)
 {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QString languageError;
+    const std::optional<Language> languageOption = takeLanguageOption(args, &languageError);
+    // ~/.config/smscfg/smscfg.conf: the last port that opened, the 查看 choices.
+    QSettings settings(QStringLiteral("smscfg"), QStringLiteral("smscfg"));
+    const Language language = chosenLanguage(languageOption, settings);
+    const auto say = [language](const char *chinese) {
+        return translateEarly(language, "WindowProgram", chinese).toLocal8Bit();
+    };
+    if (!languageError.isEmpty()) {
+        std::fprintf(stderr, "smscfg: %s\n", translateEarly(language, "Language", languageError.toUtf8().constData())
+                                                  .toLocal8Bit().constData());
+        return 64;
+    }
+
     // Answered before the GUI starts, so that they work without a display.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Help, stdout);
+    for (const QString &arg : std::as_const(args)) {
+        if (arg == u"--help" || arg == u"-h") {
+            std::fputs(say(Help).constData(), stdout);
             return 0;
         }
-        if (std::strcmp(argv[i], "--version") == 0) {
+        if (arg == u"--version") {
             std::printf("smscfg %s\n", qPrintable(programVersion()));
             return 0;
         }
     }
 
     if (!hasDisplay()) {
-        std::fputs(NoDisplay, stderr);
+        std::fputs(say(NoDisplay).constData(), stderr);
         return 1;
     }
 
     QApplication app(argc, argv);
     // Lets a Wayland desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.smscfg.smscfg"));
-    const QStringList args = app.arguments();
+    installLanguage(language);
     if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-') && args[1].size() > 1
                             && !args[1].at(1).isDigit())) {
-        std::fprintf(stderr, "smscfg: 参数不对：%s\n用法：smscfg [串口]（smscfg --help 有说明）\n",
-                     qPrintable(args.mid(1).join(u' ')));
+        std::fputs(qPrintable(QCoreApplication::translate("WindowProgram",
+                                                          "smscfg: 参数不对：%1\n"
+                                                          "用法：smscfg [--lang zh|en] [串口]（smscfg --help 有说明）\n")
+                                  .arg(args.mid(1).join(u' '))),
+                   stderr);
         return 64;
     }
     std::optional<QString> port;
     if (args.size() > 1)
         port = args.at(1);
 
-    installLanguage(Language::Chinese);
-
     quitOnTerminationSignals(app);
     QtSerialLink link;
     MessageBoxSink sink;
-    // ~/.config/smscfg/smscfg.conf: the last port that opened.
-    QSettings settings(QStringLiteral("smscfg"), QStringLiteral("smscfg"));
     MainWindow window(link, sink);
     window.setSettings(&settings);
     sink.setParent(&window);

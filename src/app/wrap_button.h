@@ -4,8 +4,9 @@
 
 namespace smscfg {
 
-// A push button whose caption wraps onto a second line when it is wider than
-// the button; text() stays the caption as given.
+// A push button whose caption wraps when it is wider than the button: at its
+// spaces, or a caption without any in two halves; text() stays the caption
+// as given.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:

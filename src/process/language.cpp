@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace smscfg {
@@ -38,6 +39,29 @@ Language languageOfEnvironment()
 {
     const QByteArray lcAll = qgetenv("LC_ALL"), lcMessages = qgetenv("LC_MESSAGES"), lang = qgetenv("LANG");
     return smscfg::languageOfEnvironment(lcAll.constData(), lcMessages.constData(), lang.constData());
+}
+
+Language languageOfSystemLocale()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return Language::Chinese;
+    const QStringList ui = system.uiLanguages();
+    const QString name = ui.isEmpty() ? system.name() : ui.first();
+    return smscfg::languageOfLocale(name.toStdString());
+}
+
+QString translateEarly(Language language, const char *context, const char *chinese)
+{
+    if (language == Language::English) {
+        QTranslator english;
+        if (english.load(QStringLiteral(":/i18n/smscfg_en.qm"))) {
+            const QString words = english.translate(context, chinese);
+            if (!words.isEmpty())
+                return words;
+        }
+    }
+    return QString::fromUtf8(chinese);
 }
 
 std::optional<Language> takeLanguageOption(QStringList &args, QString *error)

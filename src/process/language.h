@@ -11,6 +11,16 @@ namespace smscfg {
 // The language of the messages locale: LC_ALL, else LC_MESSAGES, else LANG.
 Language languageOfEnvironment();
 
+// The language of the system's locale as Qt finds it (QLocale::system(): its
+// user-interface languages, LANGUAGE and LC_MESSAGES on Linux, else its
+// name): Chinese for Chinese and for the C locale, English for any other.
+Language languageOfSystemLocale();
+
+// `chinese`, a source text of `context`, in `language`, from the catalogue
+// built in: for what a program says before it has an application object
+// (its --help, its usage errors).
+QString translateEarly(Language language, const char *context, const char *chinese);
+
 // Takes `--lang L` (or `--lang=L`) out of `args`. Returns the language named,
 // or nullopt when there is none; `*error` says why when the option is there
 // but its value is not zh or en.
