@@ -98,7 +98,7 @@ private slots:
             const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", link});
             QCOMPARE(r.exitCode, 1);
             QCOMPARE(r.out, QString());
-            QVERIFY2(r.err.startsWith("smscfg-sim: will not make the link " + link + ": "), qPrintable(r.err));
+            QVERIFY2(r.err.startsWith("smscfg-sim: 不建立链接 " + link + "："), qPrintable(r.err));
             QCOMPARE(whatIsAt(link), was);
         }
         if (other)

@@ -162,35 +162,42 @@ private slots:
         QCOMPARE(at(state, "smsCentre"), QJsonValue("13800138000"));
     }
 
-    // A file that is no state is not the simulator's to overwrite.
+    // A file that is no state is not the simulator's to overwrite; it says
+    // so in the language of the locale, or of --lang.
     void foreignStateFileIsLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("cut short") << QByteArray("{\"initialised\": true, \"deviceCount\": 1");
-        QTest::newRow("binary") << QByteArray("\x00\xFF\x7E\xFE\x1B[2J", 8);
-        QTest::newRow("someone else's JSON") << QByteArray("{\"window\": {\"width\": 800}}\n");
+        QTest::addColumn<QStringList>("lang");
+        QTest::addColumn<QString>("says");
+        const QString zh = QStringLiteral("读不出控制器的状态，原样保留：");
+        QTest::newRow("empty") << QByteArray() << QStringList{} << zh;
+        QTest::newRow("cut short") << QByteArray("{\"initialised\": true, \"deviceCount\": 1") << QStringList{} << zh;
+        QTest::newRow("binary") << QByteArray("\x00\xFF\x7E\xFE\x1B[2J", 8) << QStringList{"--lang", "en"}
+                                << QStringLiteral("cannot be read as a controller's state, and is left as it is: ");
+        QTest::newRow("someone else's JSON") << QByteArray("{\"window\": {\"width\": 800}}\n") << QStringList{} << zh;
         QTest::newRow("a state with a field too many") << QByteArray(
             R"({"addresses": "", "clock": null, "deviceCount": null, "deviceSwitches": {}, "devices": {},
                 "initialised": false, "lowerLimits": {}, "phones": ["", "", "", "", "", "", "", "", "", "", "",
                 "", "", "", "", ""], "portCounts": "", "ports": {}, "probeSwitches": {}, "probeTypes": {},
-                "smsCentre": "", "upperLimits": {}, "note": "keep"})");
+                "smsCentre": "", "upperLimits": {}, "note": "keep"})") << QStringList{} << zh;
     }
     void foreignStateFileIsLeftAlone()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QStringList, lang);
+        QFETCH(QString, says);
         QTemporaryDir dir;
         const QString stateFile = dir.filePath("state.json");
         QFile file(stateFile);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         QProcess sim;
-        sim.start(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile});
+        sim.start(QStringLiteral(SMSCFG_SIM_PATH), lang + QStringList{"--state", stateFile});
         QVERIFY(sim.waitForFinished(5000));
         QCOMPARE(sim.exitCode(), 1);
         QCOMPARE(sim.readAllStandardOutput(), QByteArray());
         const QString err = QString::fromUtf8(sim.readAllStandardError());
-        QVERIFY2(err.startsWith("smscfg-sim: " + stateFile + " cannot be read as a controller's state"), qPrintable(err));
+        QVERIFY2(err.startsWith("smscfg-sim: " + stateFile + " " + says), qPrintable(err));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});

@@ -1907,6 +1907,226 @@ and ports.
     </message>
 </context>
 <context>
+    <name>SimProgram</name>
+    <message>
+        <source>smscfg-sim：串口上的虚拟短信报警控制器。
+
+用法：smscfg-sim [--link 路径 | --device 路径] [--state 文件] [--log 文件]
+                 [--baud N] [--lang zh|en] [故障选项]
+      smscfg-sim --help | --version
+
+默认建立一对伪终端，把设置工具要打开的路径作为标准输出的唯一一行打印出来；
+请求记录写到标准错误。它一直运行，直到收到 SIGINT、SIGTERM 或 SIGHUP。
+在 bash 里，打开窗口连到它、窗口关闭时停止它：
+
+  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
+
+或者从脚本发送请求，记录写到文件里：
+
+  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
+
+（不要用 smscfg &quot;$(smscfg-sim | head -1)&quot;：shell 要等整条管道结束，
+而模拟器不会结束。）
+
+  --link 路径    另外建立指向工具那一端的符号链接 路径，在打印串口那一行之前
+                 就建好，退出时如果它仍指向那里就删除。只建在没有东西的地方，
+                 或者替换失效的链接、指向没有运行中的 smscfg-sim 服务的伪终端
+                 的链接；路径上有别的东西就拒绝。
+  --device 路径  改为在已有的串口设备上服务，9600 8N1
+  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入
+                 （不是状态的文件会被拒绝，原样保留），每个被接受的请求之后
+                 写入（先写临时文件 文件.smscfg-sim-XXXXXX，再改名；被杀掉的
+                 模拟器留下的临时文件在启动时删除）
+  --log 文件     把请求记录追加到文件，而不是标准错误
+  --baud N       按 N 波特的线路接收每个请求、发送每个应答所需的时间来做
+                 （每字节 10 位：9600 时 1.04 毫秒）
+  --lang zh|en   说中文或英文（默认看区域设置：LC_ALL、LC_MESSAGES、LANG）
+
+故障选项：
+  --refuse       对每个请求都回答 09（拒绝）
+  --silent       从不回答
+  --delay 毫秒   晚这么多毫秒再回答
+  --stray        每个应答前先发一个多余的字节（EE）
+  --split 毫秒   把每个应答分两段发送，中间隔这么多毫秒
+  --short        每个应答只发前五个字节
+
+应答是 7E FE 08 00 命令码 状态 校验和 16，状态 06 表示接受，09 表示拒绝。
+每个请求记一行：时间、帧、含义、应答。没人读的记录不会拖住模拟器：
+写不出去的行被丢掉，等能写的时候再记下丢了多少行。
+
+</source>
+        <translation>smscfg-sim: a virtual SMS alarm controller on a serial line.
+
+usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [--log FILE]
+                  [--baud N] [--lang zh|en] [fault options]
+       smscfg-sim --help | --version
+
+By default it creates a pseudo-terminal pair and prints the path the tool
+should open as the only line on stdout; the request log goes to stderr.
+It serves until SIGINT, SIGTERM or SIGHUP. In bash, to open the window on
+it and stop it when the window closes:
+
+  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
+
+or to send requests from a script, with the log in a file:
+
+  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
+
+(Not smscfg &quot;$(smscfg-sim | head -1)&quot;: the shell waits for the whole pipeline
+to end, and the simulator does not end.)
+
+  --link PATH    also make a symbolic link PATH to that side, in place before
+                 the port line is printed, removed on exit if it still points
+                 there. Only made where nothing is, or in place of a dangling
+                 link or a link to a pseudo-terminal that no running
+                 smscfg-sim serves; anything else at PATH is refused.
+  --device PATH  serve on an existing serial device instead, 9600 8N1
+  --state FILE   keep the controller&apos;s state in FILE as JSON: loaded at start
+                 when FILE exists (a FILE that is not a state is refused and
+                 left as it is), written after every accepted request
+                 (a temporary file FILE.smscfg-sim-XXXXXX, then a rename;
+                 ones left by a killed simulator are removed at start)
+  --log FILE     append the request log to FILE instead of stderr
+  --baud N       take as long as a line at N baud to receive each request and
+                 to send each reply (10 bits a byte: 1.04 ms at 9600)
+  --lang zh|en   speak Chinese or English (by default the locale&apos;s:
+                 LC_ALL, LC_MESSAGES, LANG)
+
+Fault modes:
+  --refuse       answer 09 (refused) to every request
+  --silent       never answer
+  --delay MS     answer MS milliseconds late
+  --stray        put one stray byte (EE) before each reply
+  --split MS     send each reply in two parts, MS milliseconds apart
+  --short        send only the first five bytes of each reply
+
+Replies are 7E FE 08 00 CODE STATUS CS 16, STATUS 06 accepted or 09 refused.
+Each request is logged in one line: time, frame, meaning, reply. A log that
+nobody reads never holds the simulator up: lines that cannot be written are
+dropped, and how many is logged when they can be again.
+
+</translation>
+    </message>
+    <message>
+        <source>（smscfg-sim --help 有选项的说明）</source>
+        <translation>(smscfg-sim --help explains the options)</translation>
+    </message>
+    <message>
+        <source>--delay 后面要跟毫秒数</source>
+        <translation>--delay needs a number of milliseconds</translation>
+    </message>
+    <message>
+        <source>--split 后面要跟毫秒数</source>
+        <translation>--split needs a number of milliseconds</translation>
+    </message>
+    <message>
+        <source>--baud 后面要跟大于 0 的波特率</source>
+        <translation>--baud needs a number of bits per second above 0</translation>
+    </message>
+    <message>
+        <source>--link 后面要跟路径</source>
+        <translation>--link needs a path</translation>
+    </message>
+    <message>
+        <source>--device 后面要跟路径</source>
+        <translation>--device needs a path</translation>
+    </message>
+    <message>
+        <source>--state 后面要跟文件名</source>
+        <translation>--state needs a file name</translation>
+    </message>
+    <message>
+        <source>--log 后面要跟文件名</source>
+        <translation>--log needs a file name</translation>
+    </message>
+    <message>
+        <source>不认识的参数 %1</source>
+        <translation>unknown argument %1</translation>
+    </message>
+    <message>
+        <source>--link 和 --device 不能一起用</source>
+        <translation>--link and --device do not go together</translation>
+    </message>
+    <message>
+        <source>%1 读不出控制器的状态，原样保留：%2</source>
+        <translation>%1 cannot be read as a controller&apos;s state, and is left as it is: %2</translation>
+    </message>
+    <message>
+        <source>无法打开记录文件 %1：%2</source>
+        <translation>cannot open the log %1: %2</translation>
+    </message>
+    <message>
+        <source>无法建立伪终端</source>
+        <translation>cannot create a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>无法设置 %1</source>
+        <translation>cannot set up %1</translation>
+    </message>
+    <message>
+        <source>无法把 %1 标为有人服务</source>
+        <translation>cannot mark %1 as served</translation>
+    </message>
+    <message>
+        <source>无法打开 %1</source>
+        <translation>cannot open %1</translation>
+    </message>
+    <message>
+        <source>无法把 %1 设成 9600 8N1</source>
+        <translation>cannot set %1 to 9600 8N1</translation>
+    </message>
+    <message>
+        <source>线路已关闭</source>
+        <translation>the line was closed</translation>
+    </message>
+    <message>
+        <source>读取失败</source>
+        <translation>read failed</translation>
+    </message>
+    <message>
+        <source>（日志写不出去，丢掉了%1行）
+</source>
+        <translation>(the log could not be written: %1 lines dropped)
+</translation>
+    </message>
+    <message>
+        <source>（不回答）</source>
+        <translation>(silent)</translation>
+    </message>
+    <message>
+        <source>无法写入状态文件 %1：%2</source>
+        <translation>cannot write the state file %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON（第 %2 字节：%1）</source>
+        <translation>not JSON (%1 at byte %2)</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>它已存在，而且不是链接</source>
+        <translation>it exists and is not a link</translation>
+    </message>
+    <message>
+        <source>它是指向 %1 的链接，指向的不是伪终端</source>
+        <translation>it is a link to %1, not to a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>另一个仍在运行的 smscfg-sim 在用它</source>
+        <translation>another smscfg-sim that is still running serves it</translation>
+    </message>
+    <message>
+        <source>不建立链接 %1：%2</source>
+        <translation>will not make the link %1: %2</translation>
+    </message>
+    <message>
+        <source>它一直在变</source>
+        <translation>it keeps changing</translation>
+    </message>
+</context>
+<context>
     <name>WindowProgram</name>
     <message>
         <source>用法：smscfg [--lang zh|en] [串口]

@@ -1,3 +1,4 @@
+#include "process/language.h"
 #include "process/quit_on_signal.h"
 #include "process/standard_descriptors.h"
 #include "process/version.h"
@@ -19,61 +20,60 @@ namespace {
 
 QString helpText()
 {
-    return QStringLiteral(
-               "smscfg-sim: a virtual SMS alarm controller on a serial line.\n"
+    return QCoreApplication::translate(
+               "SimProgram",
+               "smscfg-sim：串口上的虚拟短信报警控制器。\n"
                "\n"
-               "usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [--log FILE]\n"
-               "                  [--baud N] [fault options]\n"
-               "       smscfg-sim --help | --version\n"
+               "用法：smscfg-sim [--link 路径 | --device 路径] [--state 文件] [--log 文件]\n"
+               "                 [--baud N] [--lang zh|en] [故障选项]\n"
+               "      smscfg-sim --help | --version\n"
                "\n"
-               "By default it creates a pseudo-terminal pair and prints the path the tool\n"
-               "should open as the only line on stdout; the request log goes to stderr.\n"
-               "It serves until SIGINT, SIGTERM or SIGHUP. In bash, to open the window on\n"
-               "it and stop it when the window closes:\n"
+               "默认建立一对伪终端，把设置工具要打开的路径作为标准输出的唯一一行打印出来；\n"
+               "请求记录写到标准错误。它一直运行，直到收到 SIGINT、SIGTERM 或 SIGHUP。\n"
+               "在 bash 里，打开窗口连到它、窗口关闭时停止它：\n"
                "\n"
                "  read -r port < <(smscfg-sim); smscfg \"$port\"; kill $!\n"
                "\n"
-               "or to send requests from a script, with the log in a file:\n"
+               "或者从脚本发送请求，记录写到文件里：\n"
                "\n"
                "  read -r port < <(smscfg-sim --log sim.log); smscfg-cli --port \"$port\" init; kill $!\n"
                "\n"
-               "(Not smscfg \"$(smscfg-sim | head -1)\": the shell waits for the whole pipeline\n"
-               "to end, and the simulator does not end.)\n"
+               "（不要用 smscfg \"$(smscfg-sim | head -1)\"：shell 要等整条管道结束，\n"
+               "而模拟器不会结束。）\n"
                "\n"
-               "  --link PATH    also make a symbolic link PATH to that side, in place before\n"
-               "                 the port line is printed, removed on exit if it still points\n"
-               "                 there. Only made where nothing is, or in place of a dangling\n"
-               "                 link or a link to a pseudo-terminal that no running\n"
-               "                 smscfg-sim serves; anything else at PATH is refused.\n"
-               "  --device PATH  serve on an existing serial device instead, 9600 8N1\n"
-               "  --state FILE   keep the controller's state in FILE as JSON: loaded at start\n"
-               "                 when FILE exists (a FILE that is not a state is refused and\n"
-               "                 left as it is), written after every accepted request\n"
-               "                 (a temporary file FILE.smscfg-sim-XXXXXX, then a rename;\n"
-               "                 ones left by a killed simulator are removed at start)\n"
-               "  --log FILE     append the request log to FILE instead of stderr\n"
-               "  --baud N       take as long as a line at N baud to receive each request and\n"
-               "                 to send each reply (10 bits a byte: 1.04 ms at 9600)\n"
+               "  --link 路径    另外建立指向工具那一端的符号链接 路径，在打印串口那一行之前\n"
+               "                 就建好，退出时如果它仍指向那里就删除。只建在没有东西的地方，\n"
+               "                 或者替换失效的链接、指向没有运行中的 smscfg-sim 服务的伪终端\n"
+               "                 的链接；路径上有别的东西就拒绝。\n"
+               "  --device 路径  改为在已有的串口设备上服务，9600 8N1\n"
+               "  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入\n"
+               "                 （不是状态的文件会被拒绝，原样保留），每个被接受的请求之后\n"
+               "                 写入（先写临时文件 文件.smscfg-sim-XXXXXX，再改名；被杀掉的\n"
+               "                 模拟器留下的临时文件在启动时删除）\n"
+               "  --log 文件     把请求记录追加到文件，而不是标准错误\n"
+               "  --baud N       按 N 波特的线路接收每个请求、发送每个应答所需的时间来做\n"
+               "                 （每字节 10 位：9600 时 1.04 毫秒）\n"
+               "  --lang zh|en   说中文或英文（默认看区域设置：LC_ALL、LC_MESSAGES、LANG）\n"
                "\n"
-               "Fault modes:\n"
-               "  --refuse       answer 09 (refused) to every request\n"
-               "  --silent       never answer\n"
-               "  --delay MS     answer MS milliseconds late\n"
-               "  --stray        put one stray byte (EE) before each reply\n"
-               "  --split MS     send each reply in two parts, MS milliseconds apart\n"
-               "  --short        send only the first five bytes of each reply\n"
+               "故障选项：\n"
+               "  --refuse       对每个请求都回答 09（拒绝）\n"
+               "  --silent       从不回答\n"
+               "  --delay 毫秒   晚这么多毫秒再回答\n"
+               "  --stray        每个应答前先发一个多余的字节（EE）\n"
+               "  --split 毫秒   把每个应答分两段发送，中间隔这么多毫秒\n"
+               "  --short        每个应答只发前五个字节\n"
                "\n"
-               "Replies are 7E FE 08 00 CODE STATUS CS 16, STATUS 06 accepted or 09 refused.\n"
-               "Each request is logged in one line: time, frame, meaning, reply. A log that\n"
-               "nobody reads never holds the simulator up: lines that cannot be written are\n"
-               "dropped, and how many is logged when they can be again.\n"
+               "应答是 7E FE 08 00 命令码 状态 校验和 16，状态 06 表示接受，09 表示拒绝。\n"
+               "每个请求记一行：时间、帧、含义、应答。没人读的记录不会拖住模拟器：\n"
+               "写不出去的行被丢掉，等能写的时候再记下丢了多少行。\n"
                "\n")
         + smscfg::toQString(smscfg::controller::refusalRules());
 }
 
 int usage(const QString &reason)
 {
-    QTextStream(stderr) << "smscfg-sim: " << reason << "\n(smscfg-sim --help explains the options)\n";
+    QTextStream(stderr) << "smscfg-sim: " << reason << '\n'
+                        << QCoreApplication::translate("SimProgram", "（smscfg-sim --help 有选项的说明）") << '\n';
     return 64;
 }
 
@@ -92,7 +92,12 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     using smscfg::escapeForLog;
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    QString languageError;
+    const std::optional<smscfg::Language> language = smscfg::takeLanguageOption(args, &languageError);
+    smscfg::installLanguage(language.value_or(smscfg::languageOfEnvironment()));
+    if (!languageError.isEmpty())
+        return usage(QCoreApplication::translate("Language", "--lang 只能是 zh（中文）或 en（英文）"));
     smscfg::sim::SimOptions options;
     QString link, device, logFile;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -128,38 +133,38 @@ int main(int argc, char *argv[])
             options.shortReply = true;
         } else if (a == u"--delay") {
             if (!number(&options.delayMs))
-                return usage(QStringLiteral("--delay needs a number of milliseconds"));
+                return usage(QCoreApplication::translate("SimProgram", "--delay 后面要跟毫秒数"));
         } else if (a == u"--split") {
             if (!number(&options.splitMs))
-                return usage(QStringLiteral("--split needs a number of milliseconds"));
+                return usage(QCoreApplication::translate("SimProgram", "--split 后面要跟毫秒数"));
         } else if (a == u"--baud") {
             if (!number(&options.baud) || options.baud == 0)
-                return usage(QStringLiteral("--baud needs a number of bits per second above 0"));
+                return usage(QCoreApplication::translate("SimProgram", "--baud 后面要跟大于 0 的波特率"));
         } else if (a == u"--link") {
             if (!value(&link))
-                return usage(QStringLiteral("--link needs a path"));
+                return usage(QCoreApplication::translate("SimProgram", "--link 后面要跟路径"));
         } else if (a == u"--device") {
             if (!value(&device))
-                return usage(QStringLiteral("--device needs a path"));
+                return usage(QCoreApplication::translate("SimProgram", "--device 后面要跟路径"));
         } else if (a == u"--state") {
             if (!value(&options.stateFile))
-                return usage(QStringLiteral("--state needs a file name"));
+                return usage(QCoreApplication::translate("SimProgram", "--state 后面要跟文件名"));
         } else if (a == u"--log") {
             if (!value(&logFile))
-                return usage(QStringLiteral("--log needs a file name"));
+                return usage(QCoreApplication::translate("SimProgram", "--log 后面要跟文件名"));
         } else {
-            return usage(QStringLiteral("unknown argument %1").arg(escapeForLog(a)));
+            return usage(QCoreApplication::translate("SimProgram", "不认识的参数 %1").arg(escapeForLog(a)));
         }
     }
     if (!link.isEmpty() && !device.isEmpty())
-        return usage(QStringLiteral("--link and --device do not go together"));
+        return usage(QCoreApplication::translate("SimProgram", "--link 和 --device 不能一起用"));
 
     QString error;
     smscfg::sim::ControllerState state;
     if (!options.stateFile.isEmpty()) {
         const std::optional<smscfg::sim::ControllerState> loaded = smscfg::sim::readStateFile(options.stateFile, &error);
         if (!loaded)
-            return fail(QStringLiteral("%1 cannot be read as a controller's state, and is left as it is: %2")
+            return fail(QCoreApplication::translate("SimProgram", "%1 读不出控制器的状态，原样保留：%2")
                             .arg(escapeForLog(options.stateFile), error));
         state = *loaded;
         smscfg::sim::removeLeftoverTemporaries(options.stateFile);
@@ -168,7 +173,7 @@ int main(int argc, char *argv[])
     if (!logFile.isEmpty()) {
         logFd = ::open(logFile.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
         if (logFd < 0)
-            return fail(QStringLiteral("cannot open the log %1: %2")
+            return fail(QCoreApplication::translate("SimProgram", "无法打开记录文件 %1：%2")
                             .arg(escapeForLog(logFile), smscfg::sim::errnoText()));
     }
     smscfg::sim::SimLog log(logFd, logFd != STDERR_FILENO);

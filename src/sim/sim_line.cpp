@@ -2,6 +2,7 @@
 
 #include "sim/system_io.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -50,7 +51,7 @@ std::unique_ptr<SimLine> SimLine::openPty(QString *error)
 {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        *error = systemError(QStringLiteral("cannot create a pseudo-terminal"));
+        *error = systemError(QCoreApplication::translate("SimProgram", "无法建立伪终端"));
         if (master >= 0)
             ::close(master);
         return nullptr;
@@ -58,7 +59,7 @@ std::unique_ptr<SimLine> SimLine::openPty(QString *error)
     const QString slave = QString::fromLocal8Bit(ptsname(master));
     const int keeper = ::open(slave.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (keeper < 0 || !makeRaw(keeper, true)) {
-        *error = systemError(QStringLiteral("cannot set up %1").arg(slave));
+        *error = systemError(QCoreApplication::translate("SimProgram", "无法设置 %1").arg(slave));
         ::close(master);
         if (keeper >= 0)
             ::close(keeper);
@@ -71,7 +72,7 @@ std::unique_ptr<SimLine> SimLine::openPty(QString *error)
     served.l_type = F_WRLCK;
     served.l_whence = SEEK_SET;
     if (::fcntl(keeper, F_OFD_SETLK, &served) != 0) {
-        *error = systemError(QStringLiteral("cannot mark %1 as served").arg(slave));
+        *error = systemError(QCoreApplication::translate("SimProgram", "无法把 %1 标为有人服务").arg(slave));
         ::close(master);
         ::close(keeper);
         return nullptr;
@@ -97,11 +98,11 @@ std::unique_ptr<SimLine> SimLine::openDevice(const QString &path, QString *error
 {
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        *error = systemError(QStringLiteral("cannot open %1").arg(path));
+        *error = systemError(QCoreApplication::translate("SimProgram", "无法打开 %1").arg(path));
         return nullptr;
     }
     if (!makeRaw(fd, true)) {
-        *error = systemError(QStringLiteral("cannot set %1 to 9600 8N1").arg(path));
+        *error = systemError(QCoreApplication::translate("SimProgram", "无法把 %1 设成 9600 8N1").arg(path));
         ::close(fd);
         return nullptr;
     }
@@ -128,7 +129,7 @@ void SimLine::onReadable()
         // End of file or an error (the device was unplugged): stop watching,
         // or the notifier would fire without pause.
         m_notifier->setEnabled(false);
-        emit lost(n == 0 ? QStringLiteral("the line was closed") : systemError(QStringLiteral("read failed")));
+        emit lost(n == 0 ? QCoreApplication::translate("SimProgram", "线路已关闭") : systemError(QCoreApplication::translate("SimProgram", "读取失败")));
         return;
     }
 }

@@ -1,5 +1,6 @@
 #include "sim/sim_log.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -31,7 +32,7 @@ struct SimLog::Queue {
     {
         if (dropped == 0)
             return;
-        const QByteArray note = QStringLiteral("（日志写不出去，丢掉了%1行）\n").arg(dropped).toUtf8();
+        const QByteArray note = QCoreApplication::translate("SimProgram", "（日志写不出去，丢掉了%1行）\n").arg(dropped).toUtf8();
         lines.push_back(note);
         bytes += note.size();
         dropped = 0;

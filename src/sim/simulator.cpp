@@ -5,6 +5,7 @@
 #include "qt_boundary/log_text.h"
 #include "sim/state_file.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 namespace smscfg::sim {
@@ -58,7 +59,7 @@ void Simulator::handle(const FrameAssembler::Item &item)
         reply.prepend(StrayByte);
     m_log(QStringLiteral("%1  %2  %3  -> %4")
               .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), toQString(hexText(item.bytes)),
-                   toQString(answer.meaning), m_options.silent ? QStringLiteral("(silent)") : toQString(hexText(bytesOf(reply)))));
+                   toQString(answer.meaning), m_options.silent ? QCoreApplication::translate("SimProgram", "（不回答）") : toQString(hexText(bytesOf(reply)))));
     if (m_options.silent)
         return;
     if (m_options.delayMs > 0)
@@ -91,7 +92,7 @@ void Simulator::writeState()
 {
     QString error;
     if (!m_options.stateFile.isEmpty() && !writeStateFile(m_options.stateFile, m_state, &error))
-        m_log(QStringLiteral("无法写入状态文件 %1：%2")
+        m_log(QCoreApplication::translate("SimProgram", "无法写入状态文件 %1：%2")
                   .arg(escapeForLog(m_options.stateFile), escapeForLog(error)));
 }
 

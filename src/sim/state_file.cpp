@@ -3,6 +3,7 @@
 #include "qt_boundary/core_types.h"
 #include "sim/system_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,11 +39,11 @@ std::optional<ControllerState> readStateFile(const QString &path, QString *error
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parse);
     if (parse.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset);
+        *error = QCoreApplication::translate("SimProgram", "不是 JSON（第 %2 字节：%1）").arg(parse.errorString()).arg(parse.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
-        *error = QStringLiteral("not a JSON object");
+        *error = QCoreApplication::translate("SimProgram", "不是 JSON 对象");
         return std::nullopt;
     }
     auto state = ControllerState::fromJson(document.toJson(QJsonDocument::Compact).toStdString());

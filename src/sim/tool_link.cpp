@@ -4,6 +4,7 @@
 #include "sim/sim_line.h"
 #include "sim/system_io.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -36,7 +37,7 @@ std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTa
     if (::lstat(path.constData(), &st) != 0)
         return errno == ENOENT ? std::nullopt : std::optional(errnoText());
     if (!S_ISLNK(st.st_mode))
-        return QStringLiteral("it exists and is not a link");
+        return QCoreApplication::translate("SimProgram", "它已存在，而且不是链接");
     if (::stat(path.constData(), &st) != 0)
         return errno == ENOENT || errno == ELOOP || errno == ENOTDIR
             ? std::nullopt
@@ -44,9 +45,9 @@ std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTa
     static const QRegularExpression pty(QStringLiteral("^/dev/pts/[0-9]+$"));
     const QString target = QFileInfo(QString::fromLocal8Bit(path)).canonicalFilePath();
     if (!S_ISCHR(st.st_mode) || !pty.match(target).hasMatch())
-        return QStringLiteral("it is a link to %1, not to a pseudo-terminal").arg(escapeForLog(target));
+        return QCoreApplication::translate("SimProgram", "它是指向 %1 的链接，指向的不是伪终端").arg(escapeForLog(target));
     if (target != ownTarget && SimLine::isServedPty(target))
-        return QStringLiteral("another smscfg-sim that is still running serves it");
+        return QCoreApplication::translate("SimProgram", "另一个仍在运行的 smscfg-sim 在用它");
     return std::nullopt;
 }
 
@@ -57,7 +58,7 @@ std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &t
     const QByteArray name = path.toLocal8Bit();
     const QByteArray temporary = name + ".smscfg-sim-" + QByteArray::number(::getpid());
     const auto refuse = [&](const QString &why) {
-        *error = QStringLiteral("will not make the link %1: %2").arg(escapeForLog(path), why);
+        *error = QCoreApplication::translate("SimProgram", "不建立链接 %1：%2").arg(escapeForLog(path), why);
         ::unlink(temporary.constData());
         return nullptr;
     };
@@ -99,7 +100,7 @@ std::unique_ptr<ToolLink> ToolLink::create(const QString &path, const QString &t
         if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_EXCHANGE) != 0)
             return refuse(errnoText());
     }
-    return refuse(QStringLiteral("it keeps changing"));
+    return refuse(QCoreApplication::translate("SimProgram", "它一直在变"));
 }
 
 ToolLink::~ToolLink()
