@@ -1,4 +1,5 @@
 #include "app/form_layout.h"
+#include "app/log_pane.h"
 #include "process/language.h"
 #include "window_rig.h"
 
@@ -353,6 +354,11 @@ private slots:
         QCOMPARE(rig.window.portStatus(), QStringLiteral("Port COM1 (open)"));
         QCOMPARE(rig.get<QComboBox>("Combo7")->itemText(6), QStringLiteral("Sunday"));
         QCOMPARE(settings.value("language").toString(), QStringLiteral("en"));
+        // Input refused is logged with the button's English caption.
+        rig.click("Command8");
+        QVERIFY2(rig.window.logPane().lines().constLast().endsWith(
+                     u"Set SMS centre number: Please enter the SMS centre number"),
+                 qPrintable(rig.window.logPane().lines().constLast()));
         rig.get<QAction>("actionLanguageZh")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(rig.get<QMenu>("menuView")->title(), QStringLiteral("查看(&V)"));

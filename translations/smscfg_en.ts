@@ -2127,6 +2127,13 @@ dropped, and how many is logged when they can be again.
     </message>
 </context>
 <context>
+    <name>TrafficLog</name>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>WindowProgram</name>
     <message>
         <source>用法：smscfg [--lang zh|en] [串口]

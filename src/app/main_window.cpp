@@ -376,7 +376,7 @@ void MainWindow::onCommandClicked()
     const ControlValues controls = controlValues();
     const BuildResult result = entry->build(controls);
     if (!result.hasFrame()) {
-        m_trafficLog.inputRefused(toQString(entry->caption), toQString(result.text()));
+        m_trafficLog.inputRefused(toQString(commandCaption(*entry)), toQString(result.text()));
         m_sink.show(toQString(result.text()));
         return;
     }

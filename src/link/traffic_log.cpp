@@ -3,6 +3,8 @@
 #include "qt_boundary/core_types.h"
 #include "qt_boundary/log_text.h"
 
+#include <QCoreApplication>
+
 namespace smscfg {
 
 QString formatTrafficEntry(const TrafficEntry &entry)
@@ -30,7 +32,8 @@ void TrafficLog::portEvent(const QString &meaning)
 
 void TrafficLog::inputRefused(const QString &request, const QString &reason)
 {
-    add(TrafficKind::NotSent, {}, escapeForLog(request + QStringLiteral("：") + reason));
+    add(TrafficKind::NotSent, {},
+        escapeForLog(QCoreApplication::translate("TrafficLog", "%1：%2").arg(request, reason)));
 }
 
 void TrafficLog::add(TrafficKind kind, const QByteArray &bytes, const QString &meaning)
