@@ -1559,7 +1559,7 @@ and ports.
     <message>
         <source>这个浏览器没有 Web Serial（网页串口）功能。</source>
         <comment>noSerialFeature</comment>
-        <translation>This browser has no Web Serial.</translation>
+        <translation>This browser has no Web Serial. </translation>
     </message>
     <message>
         <source>请用最新版的 Chrome 或 Edge 打开本页；也可以先用演示控制器（无需硬件）试用每个按钮。</source>
@@ -1570,41 +1570,6 @@ and ports.
         <source>使用演示控制器</source>
         <comment>useDemo</comment>
         <translation>Use the demo controller</translation>
-    </message>
-    <message>
-        <source>正常应答</source>
-        <comment>normal</comment>
-        <translation>Answer normally</translation>
-    </message>
-    <message>
-        <source>拒绝每个请求（设置失败）</source>
-        <comment>refuse</comment>
-        <translation>Refuse every request (setting refused)</translation>
-    </message>
-    <message>
-        <source>不应答（设备无响应）</source>
-        <comment>silent</comment>
-        <translation>Never answer (device not responding)</translation>
-    </message>
-    <message>
-        <source>迟到 4 秒应答</source>
-        <comment>late</comment>
-        <translation>Answer 4 seconds late</translation>
-    </message>
-    <message>
-        <source>应答分两段发来</source>
-        <comment>split</comment>
-        <translation>Send the reply in two parts</translation>
-    </message>
-    <message>
-        <source>应答太短（无法识别）</source>
-        <comment>short</comment>
-        <translation>Send too short a reply (cannot be read)</translation>
-    </message>
-    <message>
-        <source>应答前夹杂一个多余字节</source>
-        <comment>stray</comment>
-        <translation>Put a stray byte before the reply</translation>
     </message>
     <message>
         <source>通信记录</source>
@@ -1650,6 +1615,149 @@ and ports.
         <source>页面的核心部分没有载入，请刷新页面。</source>
         <comment>coreFailed</comment>
         <translation>The page&apos;s core did not load; please reload the page.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <comment>menuLanguage</comment>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>串口 %1</source>
+        <comment>portGranted</comment>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <source>串口 %1（%2）</source>
+        <comment>portGrantedInfo</comment>
+        <translation>Port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>串口 %1（%2）</source>
+        <comment>portStatus</comment>
+        <translation>Port %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 已打开（9600,n,8,1）</source>
+        <comment>portOpenedLog</comment>
+        <translation>%1 open (9600,n,8,1)</translation>
+    </message>
+    <message>
+        <source>%1 连接已断开（设备被拔出，或另一端已关闭）</source>
+        <comment>portLostLog</comment>
+        <translation>%1 connection lost (the device was unplugged, or the other end closed)</translation>
+    </message>
+    <message>
+        <source>%1不能用,请换到另一个串口。</source>
+        <comment>portCannotOpen</comment>
+        <translation>%1 cannot be used; please choose another serial port.</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <comment>reasonSeparator</comment>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>这个页面不是从安全的地址（https:// 或本机）打开的，浏览器不允许它使用串口。</source>
+        <comment>noSerialInsecure</comment>
+        <translation>This page was not opened from a secure address (https:// or this computer), so the browser does not let it use serial ports. </translation>
+    </message>
+    <message>
+        <source>正常应答</source>
+        <comment>demoNormal</comment>
+        <translation>Answer normally</translation>
+    </message>
+    <message>
+        <source>拒绝每个请求（设置失败）</source>
+        <comment>demoRefuse</comment>
+        <translation>Refuse every request (setting refused)</translation>
+    </message>
+    <message>
+        <source>不应答（设备无响应）</source>
+        <comment>demoSilent</comment>
+        <translation>Never answer (no response)</translation>
+    </message>
+    <message>
+        <source>迟到 4 秒应答</source>
+        <comment>demoLate</comment>
+        <translation>Answer 4 seconds late</translation>
+    </message>
+    <message>
+        <source>应答分两段发来</source>
+        <comment>demoSplit</comment>
+        <translation>Send each reply in two parts</translation>
+    </message>
+    <message>
+        <source>应答太短（无法识别）</source>
+        <comment>demoShort</comment>
+        <translation>Send replies too short (unrecognisable)</translation>
+    </message>
+    <message>
+        <source>应答前夹杂一个多余字节</source>
+        <comment>demoStray</comment>
+        <translation>Put a stray byte before each reply</translation>
+    </message>
+    <message>
+        <source>短信报警控制器设置 通信记录</source>
+        <comment>logHeaderTitle</comment>
+        <translation>SMS Alarm Controller Setup communication log</translation>
+    </message>
+    <message>
+        <source>保存时间：%1</source>
+        <comment>logHeaderSavedAt</comment>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>程序版本：smscfg %1（网页版）</source>
+        <comment>logHeaderVersion</comment>
+        <translation>Program version: smscfg %1 (web page)</translation>
+    </message>
+    <message>
+        <source>无法读取配置文件：%1</source>
+        <comment>profileCannotRead</comment>
+        <translation>Cannot read the profile: %1</translation>
+    </message>
+    <message>
+        <source>把配置文件“%1”的 %2 步发送到控制器：
+
+%3</source>
+        <comment>profileConfirm</comment>
+        <translation>Send the %2 steps of profile &quot;%1&quot; to the controller:
+
+%3</translation>
+    </message>
+    <message>
+        <source>第%1步，共%2步：%3</source>
+        <comment>profileProgress</comment>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>步骤</source>
+        <comment>profileColumnStep</comment>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>请求</source>
+        <comment>profileColumnRequest</comment>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <comment>profileColumnResult</comment>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>共 %1 步：成功 %2，未成功 %3，未发送 %4</source>
+        <comment>profileSummary</comment>
+        <translation>%1 steps: %2 accepted, %3 not accepted, %4 not sent</translation>
+    </message>
+    <message>
+        <source>短信报警控制器设置 %1
+网页版（WebAssembly）
+串口：%2</source>
+        <comment>about</comment>
+        <translation>SMS Alarm Controller Setup %1
+Web page (WebAssembly)
+Port: %2</translation>
     </message>
 </context>
 <context>

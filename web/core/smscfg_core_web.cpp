@@ -1,6 +1,7 @@
 // The page's door to the core: one exported function, smscfg_call, takes a
 // JSON request {"op": ..., ...} and answers in JSON (UTF-8 both ways). The
 // page keeps one exchange and one demo controller; they live here.
+#include "commands/catalogue.h"
 #include "commands/clock_request.h"
 #include "commands/command_table.h"
 #include "commands/form_layout_table.h"
@@ -149,7 +150,7 @@ json formTable()
     json commands = json::array();
     for (const CommandEntry &entry : commandTable())
         commands.push_back({{"button", utf8(entry.button)},
-                            {"caption", utf8(entry.caption)},
+                            {"caption", utf8(commandCaption(entry))},
                             {"code", entry.code},
                             {"needsOpenPort", entry.needsOpenPort},
                             {"cliName", utf8(entry.cliName)},
@@ -368,6 +369,20 @@ json dispatch(const json &request)
     const std::string op = request.at("op").get<std::string>();
     const auto now = [&] { return Millis(request.at("now").get<long long>()); };
     const auto at = [&] { return logTimeOf(request.at("at")); };
+    if (op == "speak") {
+        // Another language's words for the core's texts ("Table/Key":
+        // words, as exported from the catalogue); none: Chinese.
+        const json &words = request.at("catalogue");
+        if (words.is_null()) {
+            text::setTranslator({});
+            return nullptr;
+        }
+        Catalogue catalogue;
+        for (const auto &[key, value] : words.items())
+            catalogue.emplace(key, utf16(value));
+        text::setTranslator(catalogueTranslator(std::move(catalogue)));
+        return nullptr;
+    }
     if (op == "form")
         return formTable();
     if (op == "build")

@@ -116,6 +116,10 @@ export class Core {
     }
   }
 
+  // The core's texts from now on in the language of `catalogue` ("Table/Key":
+  // words); null: Chinese.
+  speak(catalogue: Record<string, string> | null): void { this.call({ op: 'speak', catalogue }); }
+
   build(button: string, values: ControlValues, now: LocalTime): BuildOutcome {
     return this.call({ op: 'build', button, values, now });
   }

@@ -26,11 +26,28 @@ export class Form {
     for (const [name, items] of Object.entries(table.lists)) this.setList(name, items);
   }
 
+  // Each caption at its designed size where it fits its control; one that
+  // does not (a longer English one) wraps at its spaces within the control,
+  // then takes a smaller size. Every control keeps its place and size. Once
+  // the form is on the page.
+  fitCaptions(): void {
+    const least = 6.5;
+    for (const [c, e] of this.captioned) {
+      const overflows = () => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight;
+      if (e.hidden || !overflows()) continue;
+      if (c.caption.includes(' ')) e.classList.add('wrapped');
+      for (let points = c.points - 0.5; overflows() && points >= least; points -= 0.5) e.style.fontSize = `${points}pt`;
+    }
+  }
+
+  private readonly captioned = new Map<FormControl, HTMLElement>();
+
   private create(c: FormControl): HTMLElement {
     const placed = (e: HTMLElement): HTMLElement => {
       e.classList.add('control', c.kind.toLowerCase());
       Object.assign(e.style, { left: `${c.left}px`, top: `${c.top}px`, width: `${c.width}px`,
         height: `${c.height}px`, fontSize: `${c.points}pt` });
+      if (c.caption) this.captioned.set(c, e);
       return e;
     };
     switch (c.kind) {

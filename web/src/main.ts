@@ -6,18 +6,25 @@ import { ExchangeDriver } from './exchange.js';
 import { Form } from './form.js';
 import { type Line, type SerialLike, type SerialPortLike, webSerial, WebSerialLine } from './line.js';
 import { download, Profiles } from './profiles.js';
-import { texts } from './texts.js';
+import { type Language, languageOf, speak, texts } from './texts.js';
 
 const PortKey = 'smscfg.port';       // the last port that opened: "demo" or "serial:INDEX"
 const DemoModeKey = 'smscfg.demoMode';
 const SuccessBoxKey = 'smscfg.showSuccessBox';
+const LanguageKey = 'smscfg.language';  // chosen in 查看 → 语言: "zh" or "en"
 const ChooseValue = 'choose';
 const DemoValue = 'demo';
 const MaxLogLines = 20000;
 
 // The core's layout and command tables, taken from the same WebAssembly when
-// the site is built, so that the form shows while the core loads.
+// the site is built, so that the form shows while the core loads: in
+// Chinese, and in English; and the English catalogue, exported from
+// translations/smscfg_en.ts when the site is built.
 declare const FORM_TABLE: FormTable;
+declare const FORM_TABLE_EN: FormTable;
+declare const CATALOGUE_EN: Record<string, string>;
+
+const language: Language = languageOf(localStorage.getItem(LanguageKey), navigator.language);
 
 class Page {
   private readonly form: Form;
@@ -109,12 +116,24 @@ class Page {
       successBox.classList.toggle('checked', this.showsSuccessBox);
     });
     successBox.classList.toggle('checked', this.showsSuccessBox);
+    // Each language by its own name. The page opens again in it (the port
+    // it had open opens again).
+    const languages = ([['zh', '中文'], ['en', 'English']] as const).map(([code, name]) => {
+      const b = this.button(`actionLanguage-${code}`, name, () => {
+        if (code === language) return;
+        localStorage.setItem(LanguageKey, code);
+        location.reload();
+      });
+      b.classList.toggle('checked', code === language);
+      return b;
+    });
     return element('nav', { id: 'menuBar' },
       menu(texts.menuFile,
         this.button('actionApplyProfile', texts.menuApplyProfile, () => file.click()),
         this.button('actionSaveProfile', texts.menuSaveProfile, () => this.profiles.save()),
         this.button('actionClearRecord', texts.menuClearRecord, () => this.profiles.clearRecord()), file),
-      menu(texts.menuView, this.button('actionShowLog', texts.menuLog, () => this.toggleLog()), successBox),
+      menu(texts.menuView, this.button('actionShowLog', texts.menuLog, () => this.toggleLog()), successBox,
+        element('div', { className: 'menu-heading', textContent: texts.menuLanguage }), ...languages),
       menu(texts.menuTools, this.button('actionFillPcTime', texts.menuFillPcTime, () => this.fillPcTime()),
         element('div', { className: 'menu-heading', textContent: texts.menuDemoMode }), ...modes),
       menu(texts.menuHelp, this.button('actionAbout', texts.menuAbout,
@@ -210,7 +229,7 @@ class Page {
           : e instanceof Error && e.message === texts.noPortChosen ? e.message : texts.portOpenFailed;
       this.portText = name;
       this.setPortStatus(texts.portClosed);
-      this.log(this.core.logLine('Port', texts.portCannotOpen(name, why).replace('\n', '：'), logTimeOf(new Date())));
+      this.log(this.core.logLine('Port', texts.portCannotOpen(name, why).replace('\n', texts.reasonSeparator), logTimeOf(new Date())));
       this.messages.show(texts.portCannotOpen(name, why));
       this.setPortButtonsEnabled(false);
       return;
@@ -238,7 +257,7 @@ class Page {
     const built = this.core.build(button, this.form.values(), now);
     if (built.kind !== 'frame') {
       const caption = this.form.table.commands.find((c) => c.button === button)!.caption;
-      this.log(this.core.logLine('NotSent', `${caption}：${built.text}`, logTimeOf(new Date())));
+      this.log(this.core.logLine('NotSent', `${caption}${texts.reasonSeparator}${built.text}`, logTimeOf(new Date())));
       this.messages.show(built.text);
       return;
     }
@@ -316,6 +335,11 @@ class Page {
 
 async function main(): Promise<void> {
   const app = document.getElementById('app')!;
+  if (language === 'en') {
+    speak(CATALOGUE_EN);
+    document.documentElement.lang = 'en';
+    document.title = texts.appTitle;
+  }
   // Compiled from the page's head as soon as it was read (see index.html).
   const compiled = (self as { smscfgCore?: Promise<WebAssembly.Module> }).smscfgCore
     ?? WebAssembly.compileStreaming(fetch('smscfg-core.wasm'));
@@ -325,9 +349,11 @@ async function main(): Promise<void> {
       return {};
     },
   }));
-  const form = new Form(FORM_TABLE);
+  const form = new Form(language === 'en' ? FORM_TABLE_EN : FORM_TABLE);
   const placeholder = element('div', { id: 'Form1' }, form.root);
   app.append(placeholder);
+  // Chinese captions fit as they are.
+  if (language === 'en') form.fitCaptions();
   // Shown, the form is usable: it can be filled in, and a button pressed
   // (or Enter) before the core is ready is pressed again once it is.
   const early: string[] = [];
@@ -346,6 +372,7 @@ async function main(): Promise<void> {
     app.textContent = texts.coreFailed;
     throw e;
   }
+  if (language === 'en') core.speak(CATALOGUE_EN);
   placeholder.removeEventListener('click', keep);
   placeholder.remove();
   const page = new Page(core, form, app);

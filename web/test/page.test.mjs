@@ -31,8 +31,8 @@ after(async () => {
 
 // A fresh page (own storage) with its clock paused, so that tests move time
 // themselves; `relayUrl` puts the stand-in for navigator.serial in place.
-async function openPage({ relayUrl = null, noSerial = false } = {}) {
-  const context = await browser.newContext({ serviceWorkers: 'block' });
+async function openPage({ relayUrl = null, noSerial = false, locale = 'zh-CN' } = {}) {
+  const context = await browser.newContext({ serviceWorkers: 'block', locale });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
@@ -392,9 +392,40 @@ describe('through Web Serial to a silent smscfg-sim', () => {
   });
 });
 
+describe('in English', () => {
+  test('the browser\'s language, captions that fit, and 中文 chosen in View → Language, remembered', async () => {
+    const page = await openPage({ locale: 'en-US' });
+    assert.equal(await page.getAttribute('html', 'lang'), 'en');
+    assert.equal(await page.textContent('#Command2'), 'Initialise');
+    assert.equal(await page.textContent('#Label3'), 'Device count');
+    // Every control at its place and size, its caption within it.
+    const overflowing = await page.evaluate(() => [...document.querySelectorAll('#form .control')]
+      .filter((e) => e.offsetParent && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
+      .map((e) => e.textContent));
+    assert.deepEqual(overflowing, []);
+    assert.deepEqual(await page.evaluate(() => {
+      const b = document.getElementById('Command9').getBoundingClientRect();
+      const f = document.getElementById('form').getBoundingClientRect();
+      return [b.left - f.left, b.top - f.top, b.width, b.height];
+    }), [368, 336, 126, 36]);
+    await openDemo(page);
+    await page.click('#Command8');
+    assert.deepEqual(await takeMessages(page), ['Please enter the SMS centre number']);
+    assert.match(await logText(page), /not sent {2}Set SMS centre number: Please enter the SMS centre number\n/);
+    assert.equal(await page.textContent('#portStatus'), 'Port Demo controller (open)');
+    await Promise.all([page.waitForEvent('load'),
+      page.evaluate(() => document.getElementById('actionLanguage-zh').click())]);
+    await page.waitForSelector('html[data-ready=port]');
+    assert.equal(await page.textContent('#Command2'), '初始化');
+    assert.equal(await page.evaluate(() => localStorage.getItem('smscfg.language')), 'zh');
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  });
+});
+
 describe('offline', () => {
   test('after one visit the page opens with the network cut', async () => {
-    const context = await browser.newContext();
+    const context = await browser.newContext({ locale: 'zh-CN' });
     const page = await context.newPage();
     await page.goto(url);
     await page.waitForSelector('html[data-ready=port]');

@@ -22,21 +22,31 @@ rmSync(outDir, { recursive: true, force: true });
 mkdirSync(join(outDir, 'icons'), { recursive: true });
 // The form's tables, from the core itself, for the page to show the form
 // while the core loads.
-const formTable = await (async () => {
+// In English too, with the catalogue exported from translations/smscfg_en.ts
+// by this build of the core, which the page takes as well.
+const catalogueEn = readFileSync(join(coreDir, '../catalogue/smscfg_en.json'), 'utf8');
+const [formTable, formTableEn] = await (async () => {
   const { default: createCoreModule } = await import(join(coreDir, 'smscfg-core.mjs'));
   const wasm = readFileSync(join(coreDir, 'smscfg-core.wasm'));
   const core = await createCoreModule({
     instantiateWasm: (imports, done) => { WebAssembly.instantiate(wasm, imports).then((r) => done(r.instance, r.module)); return {}; },
   });
-  const request = JSON.stringify({ op: 'form' });
-  const size = core.lengthBytesUTF8(request) + 1;
-  const pointer = core._malloc(size);
-  core.stringToUTF8(request, pointer, size);
-  return core.UTF8ToString(core._smscfg_call(pointer));
+  const call = (json) => {
+    const request = JSON.stringify(json);
+    const size = core.lengthBytesUTF8(request) + 1;
+    const pointer = core._malloc(size);
+    core.stringToUTF8(request, pointer, size);
+    const answer = core.UTF8ToString(core._smscfg_call(pointer));
+    core._free(pointer);
+    return answer;
+  };
+  const chinese = call({ op: 'form' });
+  call({ op: 'speak', catalogue: JSON.parse(catalogueEn) });
+  return [chinese, call({ op: 'form' })];
 })();
 const common = { bundle: true, minify: true, format: 'esm', target: 'es2020', logLevel: 'warning', legalComments: 'none' };
 await esbuild.build({ ...common, entryPoints: [join(web, 'src/main.ts')], outfile: join(outDir, 'page.js'),
-  alias: { 'smscfg-core': join(coreDir, 'smscfg-core.mjs') }, define: { FORM_TABLE: formTable } });
+  alias: { 'smscfg-core': join(coreDir, 'smscfg-core.mjs') }, define: { FORM_TABLE: formTable, FORM_TABLE_EN: formTableEn, CATALOGUE_EN: catalogueEn } });
 copyFileSync(join(coreDir, 'smscfg-core.wasm'), join(outDir, 'smscfg-core.wasm'));
 for (const f of readdirSync(join(web, 'static'))) copyFileSync(join(web, 'static', f), join(outDir, f));
 const icons = join(web, '../packaging/icons');

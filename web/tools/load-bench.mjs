@@ -19,7 +19,7 @@ const { server, url } = await serve(resolve(site), 0);
 // same style sheet, and no script but the mark of its end.
 const work = mkdtempSync(join(tmpdir(), 'smscfg-bench-'));
 {
-  const context = await browser.newContext();
+  const context = await browser.newContext({ locale: 'zh-CN' });
   const page = await context.newPage();
   await page.goto(url);
   await page.waitForSelector('html[data-ready=port]');
@@ -34,7 +34,7 @@ const work = mkdtempSync(join(tmpdir(), 'smscfg-bench-'));
 const staticSite = await serve(join(work, 'static'), 0);
 
 async function load(pageUrl) {
-  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const context = await browser.newContext({ serviceWorkers: 'block', locale: 'zh-CN' });
   const page = await context.newPage();
   await page.goto(pageUrl, { waitUntil: 'load' });
   await page.waitForFunction(() => performance.getEntriesByName('form-usable').length > 0);

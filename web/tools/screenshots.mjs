@@ -1,6 +1,6 @@
 // Screenshots of the page in headless Chromium for docs/: the form, a
-// verdict, the log after a few exchanges, and the notice where the browser
-// has no Web Serial. Usage: node web/tools/screenshots.mjs SITE DOCS
+// verdict, the log after a few exchanges, the notice where the browser has
+// no Web Serial, and the form and log in English. Usage: node web/tools/screenshots.mjs SITE DOCS
 import { join, resolve } from 'node:path';
 import { launch } from '../test/browser.mjs';
 import { serve } from './serve.mjs';
@@ -9,8 +9,8 @@ const [site, docs] = process.argv.slice(2).map((p) => resolve(p));
 const { server, url } = await serve(site, 0);
 const browser = await launch();
 
-async function open(init) {
-  const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1120, height: 680 }, locale: 'zh-CN' });
+async function open(init, locale = 'zh-CN') {
+  const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1120, height: 680 }, locale });
   const page = await context.newPage();
   if (init) await page.addInitScript(init);
   await page.goto(url);
@@ -57,6 +57,21 @@ await page.context().close();
 
 page = await open(() => { delete Navigator.prototype.serial; });
 await page.locator('#app').screenshot({ path: join(docs, 'web-no-serial.png') });
+await page.context().close();
+
+// In English (the browser's language): the form, then the log after a verdict.
+page = await open(null, 'en-US');
+await useDemo(page);
+await page.keyboard.press('F12');
+await page.fill('#Text3', '12');
+await page.click('#Command3');
+await verdict(page);
+await page.click('#messageOk');
+await page.click('#Command8');
+await verdict(page);
+await page.click('#messageOk');
+await shot(page, 'web-form-en.png');
 await browser.close();
 server.close();
-console.log(['web-form.png', 'web-verdict.png', 'web-log.png', 'web-no-serial.png'].map((f) => join(docs, f)).join('\n'));
+console.log(['web-form.png', 'web-verdict.png', 'web-log.png', 'web-no-serial.png', 'web-form-en.png']
+  .map((f) => join(docs, f)).join('\n'));
