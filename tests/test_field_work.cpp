@@ -2,6 +2,7 @@
 #include "app/log_pane.h"
 #include "app/port_combo_box.h"
 #include "cli/cli.h"
+#include "pty.h"
 #include "window_rig.h"
 
 #include <QAction>
@@ -160,6 +161,43 @@ private slots:
         given.window.setSettings(&settings);
         given.window.startUp(QStringLiteral("3"));
         QCOMPARE(given.link.openedAs, QStringLiteral("3"));
+    }
+
+    // Only a port that will name the same device next time is remembered:
+    // a pseudo-terminal's number goes to someone's shell once it is closed.
+    // One remembered before (by an older version) is not opened either.
+    void remembersOnlyPortsThatStayTheSame_data()
+    {
+        QTest::addColumn<QString>("port");  // PTY: a pseudo-terminal; LINK: a link to it
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("a number") << "3" << true;
+        QTest::newRow("a serial device") << "/dev/ttyUSB0" << true;
+        QTest::newRow("a pseudo-terminal") << "PTY" << false;
+        QTest::newRow("a link to a pseudo-terminal") << "LINK" << false;
+        QTest::newRow("the pseudo-terminal multiplexer") << "/dev/ptmx" << false;
+    }
+    void remembersOnlyPortsThatStayTheSame()
+    {
+        QFETCH(QString, port);
+        QFETCH(bool, remembered);
+        QTemporaryDir dir;
+        Pty pty;
+        QVERIFY(QFile::link(pty.slavePath(), dir.filePath("controller")));
+        port.replace("PTY", pty.slavePath()).replace("LINK", dir.filePath("controller"));
+        QSettings settings(dir.filePath("smscfg.conf"), QSettings::IniFormat);
+        {
+            WindowRig<> rig;
+            rig.window.setSettings(&settings);
+            rig.window.startUp(port);
+            QCOMPARE(rig.link.openedAs, port);
+        }
+        QCOMPARE(settings.value("port").toString(), remembered ? port : QString());
+
+        settings.setValue("port", port);
+        WindowRig<> later;
+        later.window.setSettings(&settings);
+        later.window.startUp();
+        QCOMPARE(later.link.openedAs, remembered ? port : QStringLiteral("1"));
     }
 
     // Each kind of exchange leaves its lines in the log and its words in the

@@ -3,11 +3,14 @@
 #include "pty.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 using namespace smscfg;
@@ -37,9 +40,10 @@ class Holder {
 public:
     Holder(const Line &line, const QString &how)
     {
-        if (how == u"flock") {
+        if (how == u"flock" || how == u"exclusive") {
             m_fd = ::open(line.pty.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-            m_holds = m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+            m_holds = m_fd >= 0
+                && (how == u"flock" ? ::flock(m_fd, LOCK_EX | LOCK_NB) : ::ioctl(m_fd, TIOCEXCL)) == 0;
         } else {
             m_holds = m_link.open(line.name(how), nullptr);
         }
@@ -49,8 +53,12 @@ public:
     void release()
     {
         m_link.close();
-        if (m_fd >= 0)
+        // Exclusive mode stays with the terminal until the last close, and
+        // the test's side keeps it open.
+        if (m_fd >= 0) {
+            ::ioctl(m_fd, TIOCNXCL);
             ::close(m_fd);
+        }
         m_fd = -1;
     }
 
@@ -70,6 +78,8 @@ void openersTable()
     QTest::newRow("link, then another link") << "link" << "other link";
     QTest::newRow("device, then the device") << "device" << "device";
     QTest::newRow("another program's lock, then a link") << "flock" << "link";
+    QTest::newRow("another program's exclusive mode, then the device") << "exclusive" << "device";
+    QTest::newRow("another program's exclusive mode, then a link") << "exclusive" << "link";
 }
 
 }  // namespace
@@ -111,6 +121,38 @@ private slots:
         QVERIFY(cli.waitForFinished(10000));
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
                  line.name(second) + "不能用,请换到另一个串口。\n" + InUse + "\n");
+        QCOMPARE(cli.exitCode(), 4);
+        QCOMPARE(line.pty.readFor(20), QByteArray());
+    }
+
+    // Someone who is not root cannot even open a line held in exclusive
+    // mode (EBUSY): told it is in use, also through a link into /dev/pts.
+    void exclusiveLineForAnotherUser_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the device") << "device";
+        QTest::newRow("a link") << "link";
+    }
+    void exclusiveLineForAnotherUser()
+    {
+        QFETCH(QString, how);
+        Line line;
+        QVERIFY(::chmod(line.pty.slavePath().toLocal8Bit().constData(), 0666) == 0);
+        QVERIFY(::chmod(line.dir.path().toLocal8Bit().constData(), 0755) == 0);
+        Holder holder(line, "exclusive");
+        QVERIFY(holder.holds());
+        QStringList command{QStringLiteral(SMSCFG_CLI_PATH), "--port", line.name(how), "init"};
+        if (::geteuid() == 0) {
+            const QString setpriv = QStandardPaths::findExecutable("setpriv");
+            if (setpriv.isEmpty())
+                QSKIP("running as root without setpriv: cannot drop privileges to test");
+            command = QStringList{setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
+        }
+        QProcess cli;
+        cli.start(command.first(), command.mid(1));
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+                 line.name(how) + "不能用,请换到另一个串口。\n" + InUse + "\n");
         QCOMPARE(cli.exitCode(), 4);
         QCOMPARE(line.pty.readFor(20), QByteArray());
     }

@@ -121,6 +121,57 @@ private slots:
         QCOMPARE(unusablePortMessage(text, error), message);
     }
 
+    // A session's terminal (someone's shell, whatever mode its prompt left
+    // it in) is never taken for a line, by its path or through a link; a
+    // terminal that only a bridge or a simulator serves is one.
+    void sessionTerminals_data()
+    {
+        QTest::addColumn<QString>("terminal");  // "shell" or "bridge"
+        QTest::addColumn<bool>("raw");
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("a shell at work, by its path") << "shell" << false << false;
+        QTest::newRow("an idle shell prompt, by its path") << "shell" << true << false;
+        QTest::newRow("an idle shell prompt, through a link") << "shell" << true << true;
+        QTest::newRow("a shell at work, through a link") << "shell" << false << true;
+        QTest::newRow("a bridge's terminal in line mode, through a link") << "bridge" << false << true;
+        QTest::newRow("a bridge's raw terminal, through a link") << "bridge" << true << true;
+    }
+    void sessionTerminals()
+    {
+        QFETCH(QString, terminal);
+        QFETCH(bool, raw);
+        QFETCH(bool, throughLink);
+        QTemporaryDir dir;
+        const QString link = dir.filePath("ctl");
+        if (terminal == u"shell") {
+            SessionTerminal shell(raw);
+            QVERIFY(shell.ok());
+            QVERIFY(!throughLink || QFile::link(shell.path(), link));
+            QtSerialLink serial;
+            OpenError error;
+            QVERIFY(!serial.open(throughLink ? link : shell.path(), &error));
+            QCOMPARE(openErrorText(error), QStringLiteral("这是一个正在使用的终端，不是串口设备"));
+            QVERIFY(!serial.write(hexBytes("7E FE 07 00 45 4C 16")));
+            QCOMPARE(shell.shown(), QByteArray());
+            QVERIFY(shell.modeUnchanged());
+            return;
+        }
+        Pty bridge;
+        termios t{};
+        const int slave = ::open(bridge.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        QVERIFY(slave >= 0 && tcgetattr(slave, &t) == 0);
+        if (!raw)
+            t.c_lflag |= ICANON | ECHO;
+        QVERIFY(tcsetattr(slave, TCSANOW, &t) == 0);
+        ::close(slave);
+        QVERIFY(QFile::link(bridge.slavePath(), link));
+        QtSerialLink serial;
+        OpenError error;
+        QVERIFY2(serial.open(link, &error), qPrintable(openErrorText(error)));
+        QVERIFY(serial.write(hexBytes("7E FE 07 00 45 4C 16")));
+        QCOMPARE(bridge.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+    }
+
     // A user outside the dialout group is told so. Root may open anything,
     // so the check runs the command line as nobody.
     void portWithoutPermission()

@@ -175,30 +175,21 @@ private slots:
         QCOMPARE(cli(link), 0);
     }
 
-    // A stale link whose number now belongs to someone's terminal: nothing
-    // is sent into it, and the terminal is left as it was.
+    // A stale link whose number now belongs to someone's shell, idle at its
+    // prompt: nothing is sent into it, and the terminal is left as it was.
     void linkIntoATerminalIsNotALine()
     {
-        const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
-        const QByteArray terminal = ptsname(master);
-        const int slave = ::open(terminal.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        termios before{};
-        QVERIFY(slave >= 0 && tcgetattr(slave, &before) == 0 && (before.c_lflag & ICANON));
+        SessionTerminal shell(true);
+        QVERIFY(shell.ok());
         QTemporaryDir dir;
         const QString link = dir.filePath("controller");
-        QVERIFY(QFile::link(QString::fromLocal8Bit(terminal), link));
+        QVERIFY(QFile::link(shell.path(), link));
 
         const ProgramRun r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", link, "init"});
         QCOMPARE(r.exitCode, 4);
-        QCOMPARE(r.err, link + "不能用,请换到另一个串口。\n这不是串口设备\n");
-        char byte;
-        QCOMPARE(::read(master, &byte, 1), ssize_t(-1));
-        termios after{};
-        QVERIFY(tcgetattr(slave, &after) == 0);
-        QCOMPARE(after.c_lflag, before.c_lflag);
-        ::close(slave);
-        ::close(master);
+        QCOMPARE(r.err, link + "不能用,请换到另一个串口。\n这是一个正在使用的终端，不是串口设备\n");
+        QCOMPARE(shell.shown(), QByteArray());
+        QVERIFY(shell.modeUnchanged());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "commands/request_words.h"
 #include "protocol/wire.h"
 #include "exchange/traffic_text.h"
+#include "link/port_name.h"
 #include "link/port_text.h"
 #include "process/language.h"
 #include "process/version.h"
@@ -308,11 +309,14 @@ void MainWindow::createStatusBar()
 void MainWindow::startUp(const std::optional<QString> &portText)
 {
     const QList<PortInfo> ports = m_portBox->refresh();
+    // A link remembered by an older version may lead to someone's terminal
+    // by now: such a port counts as none remembered.
+    const QString remembered = m_settings ? m_settings->value(PortKey).toString() : QString();
     QString port;
     if (portText)
         port = *portText;
-    else if (m_settings && m_settings->contains(PortKey))
-        port = m_settings->value(PortKey).toString();
+    else if (!remembered.isEmpty() && portStaysTheSame(remembered))
+        port = remembered;
     else
         // A first start: the adapter just plugged in is the controller's.
         port = soleUsbAdapter(ports).value_or(QStringLiteral("1"));
@@ -336,7 +340,7 @@ bool MainWindow::openPort(const QString &portText)
     }
     setPortStatus(portText, PortState::Open);
     m_trafficLog.portEvent(portOpenedMessage(portText));
-    if (m_settings)
+    if (m_settings && portStaysTheSame(portText))
         m_settings->setValue(PortKey, portText);
     return true;
 }

@@ -38,16 +38,16 @@ public:
     // Where the list of the system's ports comes from.
     void setPortDiscovery(const PortDiscovery &ports);
     // Where the last port that opened and the 查看 choices (the language
-    // too) are remembered;
-    // none: not remembered.
+    // too) are remembered; none: not remembered. A port is remembered when
+    // it will name the same device next time (see portStaysTheSame).
     void setSettings(QSettings *settings);
     // The PC's clock, for 填入电脑时间 and the log's times.
     void setClock(std::function<QDateTime()> now);
 
     // Fills the lists and opens the port named by `portText`; without one,
-    // the port that last opened, else the system's only USB adapter, else
-    // "1". When the port cannot be opened, says so and disables the buttons
-    // that need a port.
+    // the port remembered, else the system's only USB adapter, else "1".
+    // When the port cannot be opened, says so and disables the buttons that
+    // need a port.
     void startUp(const std::optional<QString> &portText = std::nullopt);
 
     // The texts and ticks of every control, by control name.

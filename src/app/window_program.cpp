@@ -27,7 +27,7 @@ const char Help[] = QT_TRANSLATE_NOOP(
     "串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS<N-1>，Windows 上是 COMN）；\n"
     "以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口；\n"
     "第一次启动时，系统正好有一个 USB 串口适配器就打开它，否则打开串口 1。\n"
-    "上次的串口记在 ~/.config/smscfg/smscfg.conf。\n"
+    "上次的串口记在 ~/.config/smscfg/smscfg.conf（只记数字和串口设备，不记伪终端）。\n"
     "\n"
     "窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。\n"
     "\n"

@@ -3,6 +3,11 @@
 #include "protocol/decimal_text.h"
 #include "qt_boundary/core_types.h"
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 namespace smscfg {
 
 std::optional<QString> portDeviceName(const QString &portText, const QString &numberedPrefix)
@@ -22,6 +27,30 @@ std::optional<QString> portDeviceName(const QString &portText, const QString &nu
         return portText;
 #endif
     return std::nullopt;
+}
+
+bool isPseudoTerminal(const QString &path)
+{
+#ifndef Q_OS_WIN
+    struct stat st {};
+    if (::stat(path.toLocal8Bit().constData(), &st) != 0 || !S_ISCHR(st.st_mode))
+        return false;
+    const unsigned int kind = major(st.st_rdev);
+    // Unix 98 slaves (/dev/pts/N) 136-143, /dev/ptmx 5:2, and the old BSD
+    // masters (2) and slaves (3).
+    return (kind >= 136 && kind <= 143) || (kind == 5 && minor(st.st_rdev) == 2) || kind == 2 || kind == 3;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+bool portStaysTheSame(const QString &portText)
+{
+    if (parseDecimalFloor(trimSpaces(toU16(portText))))
+        return true;
+    const std::optional<QString> path = portDeviceName(portText);
+    return path && !isPseudoTerminal(*path);
 }
 
 }  // namespace smscfg

@@ -12,4 +12,13 @@ namespace smscfg {
 std::optional<QString> portDeviceName(const QString &portText,
                                       const QString &numberedPrefix = QStringLiteral("/dev/ttyS"));
 
+// Whether `portText` will name the same device next time: a number, or a
+// path that does not lead to a pseudo-terminal. A pseudo-terminal's number
+// is handed out again once it is closed, often to someone's shell, and so is
+// the one a link to it names.
+bool portStaysTheSame(const QString &portText);
+
+// Whether `path`, links followed, is a pseudo-terminal (either side).
+bool isPseudoTerminal(const QString &path);
+
 }  // namespace smscfg

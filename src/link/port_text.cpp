@@ -18,6 +18,7 @@ QString openErrorText(const OpenError &error)
         return QCoreApplication::translate("PortText", "没有权限打开该串口：请把当前用户加入 dialout 组，然后重新登录");
     case OpenError::Reason::InUse: return QCoreApplication::translate("PortText", "该串口正被另一个程序使用");
     case OpenError::Reason::NotSerial: return QCoreApplication::translate("PortText", "这不是串口设备");
+    case OpenError::Reason::Terminal: return QCoreApplication::translate("PortText", "这是一个正在使用的终端，不是串口设备");
     case OpenError::Reason::Other: break;
     }
     return error.detail.isEmpty() ? QCoreApplication::translate("PortText", "无法打开该串口")

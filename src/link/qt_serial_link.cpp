@@ -3,15 +3,20 @@
 #include "link/port_name.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+#include <variant>
 #endif
 
 namespace smscfg {
@@ -32,35 +37,90 @@ QString systemError(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-// Checks the device behind `path` (a link resolved to `device`) before the
-// port is opened, since opening it sets its line mode. nullopt when fine.
-std::optional<OpenError> checkDevice(const QString &path, const QString &device)
+// Whether the terminal open on `fd` is some session's controlling terminal:
+// someone's shell, or a login on a serial console. Only the session that owns
+// a terminal may ask the kernel who that is (TIOCGSID), so a child in a
+// session of its own tries to take the terminal as its own (TIOCSCTTY), which
+// fails exactly when another session has it, and gives it back at once.
+// nullopt when it cannot be told.
+std::optional<bool> isControllingTerminal(int fd)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        // Only async-signal-safe calls here. Giving the terminal back sends
+        // SIGHUP to this child alone, which must not reach the parent's
+        // handler (it shares the parent's wake-up socket).
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGHUP, &ignore, nullptr);
+        if (::setsid() < 0)
+            ::_exit(2);
+        if (::ioctl(fd, TIOCSCTTY, 0) != 0)
+            ::_exit(errno == EPERM ? 1 : 2);
+        ::ioctl(fd, TIOCNOTTY);
+        ::_exit(0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return std::nullopt;
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 1;
+}
+
+OpenError::Reason reasonOfOpenFailure(int code)
+{
+    switch (code) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV: return Reason::NotFound;
+    case EACCES:
+    case EPERM: return Reason::NoPermission;
+    case EBUSY: return Reason::InUse;
+    default: return Reason::Other;
+    }
+}
+
+// Looks at the device behind `path` before the port is opened, since
+// opening it sets its line mode. Returns a descriptor on it (no controlling
+// terminal, no wait for a carrier) to be held until the port is open, so
+// that the line does not hang up between the two opens; or why the port
+// must not be opened.
+std::variant<int, OpenError> checkDevice(const QString &device)
 {
     const QByteArray name = device.toLocal8Bit();
     if (::access(name.constData(), R_OK | W_OK) != 0) {
         const int code = errno;
-        return OpenError{code == ENOENT ? Reason::NotFound : code == EACCES || code == EPERM ? Reason::NoPermission
-                                                                                            : Reason::Other,
-                         systemError(code)};
+        return OpenError{reasonOfOpenFailure(code), systemError(code)};
     }
     struct stat st {};
     if (::stat(name.constData(), &st) != 0 || !S_ISCHR(st.st_mode))
         return OpenError{Reason::NotSerial, {}};
-    // A link into /dev/pts may have outlived the program that served it,
-    // and its number been given to someone's terminal since. A terminal is
-    // in line mode (canonical input or echo); a line that plays a serial
-    // port is raw.
-    if (QFileInfo(path).isSymLink() && device.startsWith(QStringLiteral("/dev/pts/"))) {
-        const int fd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0)
-            return OpenError{Reason::NotFound, systemError(errno)};
-        termios t{};
-        const bool terminal = ::tcgetattr(fd, &t) != 0 || (t.c_lflag & (ICANON | ECHO)) != 0;
-        ::close(fd);
-        if (terminal)
-            return OpenError{Reason::NotSerial, QStringLiteral("%1 is a terminal").arg(device)};
+    const int fd = ::open(name.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        return OpenError{reasonOfOpenFailure(code), systemError(code)};
     }
-    return std::nullopt;
+    const auto refuse = [fd](OpenError error) {
+        ::close(fd);
+        return error;
+    };
+    // Another program holds it in exclusive mode, which does not stop root.
+    int exclusive = 0;
+    if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0)
+        return refuse({Reason::InUse, QStringLiteral("%1 is in exclusive use").arg(device)});
+    if (::isatty(fd)) {
+        const std::optional<bool> controlling = isControllingTerminal(fd);
+        if (!controlling)
+            return refuse({Reason::Other, QStringLiteral("cannot tell whether %1 is someone's terminal").arg(device)});
+        if (*controlling)
+            return refuse({Reason::Terminal, QStringLiteral("%1 is a session's terminal").arg(device)});
+    }
+    return fd;
 }
 #endif
 
@@ -89,8 +149,11 @@ bool QtSerialLink::open(const QString &portText, OpenError *error)
     const QString device = QFileInfo(*path).canonicalFilePath();
     if (device.isEmpty())
         return fail(error, Reason::NotFound, systemError(ENOENT));
-    if (const std::optional<OpenError> problem = checkDevice(*path, device))
+    const std::variant<int, OpenError> checked = checkDevice(device);
+    if (const auto *problem = std::get_if<OpenError>(&checked))
         return fail(error, problem->reason, problem->detail);
+    const int probe = std::get<int>(checked);
+    const auto closeProbe = qScopeGuard([probe] { ::close(probe); });
 #else
     const QString device = *path;
 #endif

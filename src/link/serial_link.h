@@ -13,7 +13,8 @@ struct OpenError {
         NotFound,      // no such device (absent, unplugged, a dangling link)
         NoPermission,  // the user may not open it
         InUse,         // another program holds it
-        NotSerial,     // a file, or a terminal, not a serial line
+        NotSerial,     // a file or another device, not a serial line
+        Terminal,      // a session's terminal (someone's shell), not a line
         Other,
     };
     Reason reason = Reason::Other;
