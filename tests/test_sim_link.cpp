@@ -46,7 +46,7 @@ private slots:
         QTest::addColumn<bool>("linked");
         QTest::newRow("nothing") << "nothing" << true;
         QTest::newRow("a dangling link") << "dangling" << true;
-        QTest::newRow("a link to a terminal no simulator serves") << "unserved" << true;
+        QTest::newRow("a link to a terminal a bridge has open") << "bridged" << false;
         QTest::newRow("a file holding data") << "file" << false;
         QTest::newRow("a device node") << "node" << false;
         QTest::newRow("a folder") << "folder" << false;
@@ -66,7 +66,7 @@ private slots:
         std::unique_ptr<SimProcess> other;
         if (before == u"dangling") {
             QVERIFY(QFile::link("/dev/pts/999999", link));
-        } else if (before == u"unserved") {
+        } else if (before == u"bridged") {
             QVERIFY(QFile::link(pty.slavePath(), link));
         } else if (before == u"file") {
             QFile file(link);
@@ -106,6 +106,22 @@ private slots:
         // No temporary link left beside it.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
                  whatIsAt(link) == u"nothing" ? 1 : 2);
+    }
+
+    // An empty path would quietly mean none: refused as wrong usage.
+    void emptyPathsAreRefused_data()
+    {
+        QTest::addColumn<QString>("option");
+        for (const char *option : {"--link", "--device", "--state", "--log"})
+            QTest::newRow(option) << option;
+    }
+    void emptyPathsAreRefused()
+    {
+        QFETCH(QString, option);
+        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {option, ""});
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith("smscfg-sim: " + option + " needs a"), qPrintable(r.err));
     }
 
     // Two starting at once: one gets the link, the other is refused.

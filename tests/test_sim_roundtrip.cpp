@@ -7,11 +7,14 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,10 +97,19 @@ private slots:
     }
 
     // Seconds of noise on the line: the simulator stays up, its memory stays
-    // put, and the next real request is answered.
+    // put, and the next real request is answered. At a line's pace what
+    // arrives faster than the line could carry it is dropped and counted,
+    // not queued for hours.
+    void floodOfRandomBytes_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::newRow("as fast as the terminal") << QStringList{};
+        QTest::newRow("at 115200 baud") << QStringList{"--baud", "115200"};
+    }
     void floodOfRandomBytes()
     {
-        SimProcess sim({});
+        QFETCH(QStringList, simArgs);
+        SimProcess sim(simArgs);
         const int fd = ::open(sim.port().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         QVERIFY(fd >= 0);
         QRandomGenerator rng(11);
@@ -123,8 +135,13 @@ private slots:
 #ifndef __SANITIZE_ADDRESS__
         QVERIFY2(residentKiB(sim.pid()) - startRss < 16 * 1024, qPrintable(QString::number(residentKiB(sim.pid()) - startRss)));
 #endif
-        QTest::qWait(300);  // the simulator gives up on any partial frame
+        // The backlog crosses (4096 bytes at 115200 baud: 0.36 s), then the
+        // simulator gives up on any partial frame.
+        QTest::qWait(simArgs.isEmpty() ? 300 : 700);
         QCOMPARE(cli(sim.port(), {"init"}).exitCode, 0);
+        const QString log = QString::fromUtf8(sim.stop());
+        QCOMPARE(log.contains(QRegularExpression(QStringLiteral("（收到的字节比 115200 波特的线路快，丢掉了\\d+字节）"))),
+                 !simArgs.isEmpty());
     }
 
     // A reader never sees half a state: each write replaces the file whole
@@ -203,8 +220,109 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});
     }
 
+    // A FIFO, a device or a folder is refused at once, without being read.
+    void stateOfTheWrongKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a device without end") << "/dev/zero";
+        QTest::newRow("a folder") << "folder";
+    }
+    void stateOfTheWrongKind()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("state.json");
+        if (kind == u"fifo")
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        else if (kind == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir("state.json"));
+        else
+            path = kind;
+        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", path}, 5000);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err, "smscfg-sim: " + path + " cannot be read as a controller's state, and is left as it is: "
+                            "not a regular file\n");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 kind.startsWith(u'/') ? QStringList() : QStringList{"state.json"});
+    }
+
+    // One state, one simulator: a second one on the same file would lose the
+    // first one's updates, and is refused for as long as the first runs.
+    void secondSimulatorOnAStateIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString stateFile = dir.filePath("state.json");
+        SimProcess first({"--state", stateFile});
+        QVERIFY(!first.port().isEmpty());
+        QCOMPARE(cli(first.port(), {"device-count", "7"}).exitCode, 0);
+        const ProgramRun second = run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile}, 5000);
+        QCOMPARE(second.exitCode, 1);
+        QCOMPARE(second.out, QString());
+        QCOMPARE(second.err, "smscfg-sim: " + stateFile + " is the state of another smscfg-sim that is still running\n");
+        // Still held across the first one's writes.
+        QCOMPARE(cli(first.port(), {"centre", "13800138000"}).exitCode, 0);
+        QCOMPARE(run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile}, 5000).exitCode, 1);
+        first.stop();
+        SimProcess next({"--state", stateFile});
+        QVERIFY(!next.port().isEmpty());
+        QCOMPARE(at(readJsonObject(stateFile), "deviceCount"), QJsonValue(7));
+        QCOMPARE(at(readJsonObject(stateFile), "smsCentre"), QJsonValue("13800138000"));
+    }
+
+    // A simulator that could not keep its state must not answer 06: one
+    // whose state cannot be written does not start, and leaves it as it was.
+    void stateThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("a folder it may not write") << "read-only folder";
+        QTest::newRow("someone else's state in a shared folder") << "shared folder";
+        QTest::newRow("a place where no file can be made") << "/proc";
+    }
+    void stateThatCannotBeWritten()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        QVERIFY(::chmod(dir.path().toLocal8Bit().constData(), 0755) == 0);
+        QString stateFile = "/proc/smscfg-state.json";
+        QStringList command{QStringLiteral(SMSCFG_SIM_PATH)};
+        QByteArray before;
+        if (where != u"/proc") {
+            // A valid state, written by a simulator that has ended.
+            const QString folder = dir.filePath("folder");
+            QVERIFY(QDir(dir.path()).mkdir("folder"));
+            stateFile = folder + "/state.json";
+            {
+                SimProcess earlier({"--state", stateFile});
+                QCOMPARE(cli(earlier.port(), {"device-count", "7"}).exitCode, 0);
+            }
+            before = readFile(stateFile);
+            QVERIFY(!before.isEmpty());
+            QVERIFY(::chmod(folder.toLocal8Bit().constData(), where == u"shared folder" ? 01777 : 0555) == 0);
+            // The simulator runs as another user than the one who owns them.
+            if (::geteuid() == 0) {
+                const QString setpriv = QStandardPaths::findExecutable("setpriv");
+                if (setpriv.isEmpty())
+                    QSKIP("running as root without setpriv: cannot run as another user");
+                command = QStringList{setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
+            } else if (where == u"shared folder") {
+                QSKIP("needs root to make a file that belongs to someone else");
+            }
+        }
+        const ProgramRun r = run(command.first(), command.mid(1) + QStringList{"--state", stateFile}, 5000);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith("smscfg-sim: " + stateFile + " cannot be written ("), qPrintable(r.err));
+        QVERIFY2(r.err.endsWith("), and a controller that keeps nothing must not answer 06\n"), qPrintable(r.err));
+        QCOMPARE(readFile(stateFile), before);
+        if (where != u"/proc")
+            QCOMPARE(QDir(dir.filePath("folder")).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});
+    }
+
     // A writer killed between writing its temporary file and renaming it
     // leaves the temporary behind; the next start clears ours, and only ours.
+    // One a writer still holds is its own.
     void leftoverTemporariesAreRemoved()
     {
         QTemporaryDir dir;
@@ -217,10 +335,13 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("{\"half") > 0);
         }
         QVERIFY(QFile::link(dir.filePath("state.json.backup"), dir.filePath("state.json.smscfg-sim-LINK00")));
+        QFile held(dir.filePath("state.json.smscfg-sim-HELD00"));
+        QVERIFY(held.open(QIODevice::WriteOnly) && ::flock(held.handle(), LOCK_EX | LOCK_NB) == 0);
         SimProcess sim({"--state", stateFile});
         QVERIFY(!sim.port().isEmpty());
         QCOMPARE(cli(sim.port(), {"init"}).exitCode, 0);
-        QStringList expected = others + QStringList{"state.json", "state.json.smscfg-sim-LINK00"};
+        QStringList expected = others + QStringList{"state.json", "state.json.smscfg-sim-LINK00",
+                                                    "state.json.smscfg-sim-HELD00"};
         expected.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
     }

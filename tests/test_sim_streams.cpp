@@ -17,6 +17,7 @@
 
 #include <csignal>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 extern char **environ;
@@ -175,6 +176,126 @@ private slots:
             ::close(out[0]);
             ::close(err[0]);
         }
+    }
+
+    // The log goes only to a regular file, a terminal or a pipe, and never
+    // through a link someone planted where it was to go; whatever is
+    // refused is refused at once and left as it was.
+    void logGoesOnlyWhereItShould_data()
+    {
+        QTest::addColumn<QString>("log");  // what --log names
+        QTest::addColumn<QString>("refusal");  // empty: the log is written there
+        QTest::newRow("a new file") << "new file" << "";
+        QTest::newRow("a file with lines") << "file" << "";
+        QTest::newRow("a terminal") << "terminal" << "";
+        QTest::newRow("a pipe it was given") << "/dev/fd/3" << "";
+        QTest::newRow("standard error") << "/dev/stderr" << "";
+        QTest::newRow("a link to a file, planted") << "link" << "it is a symbolic link, which is not followed";
+        QTest::newRow("a FIFO nobody reads") << "fifo" << "it is a FIFO that nobody reads";
+        QTest::newRow("a folder") << "folder" << "Is a directory";
+        QTest::newRow("a device that is no terminal") << "/dev/full" << "it is not a regular file, a terminal or a pipe";
+        QTest::newRow("a descriptor that is a device") << "/dev/fd/4" << "it is not a regular file, a terminal or a pipe";
+    }
+    void logGoesOnlyWhereItShould()
+    {
+        QFETCH(QString, log);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("target");
+        QFile(target).open(QIODevice::WriteOnly);
+        Pty terminal;
+        QString path = log;
+        if (log == u"new file" || log == u"file" || log == u"folder" || log == u"fifo" || log == u"link")
+            path = dir.filePath("sim.log");
+        const QByteArray earlier = "earlier line\n";
+        if (log == u"file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        }
+        if (log == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir("sim.log"));
+        if (log == u"fifo")
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        if (log == u"link")
+            QVERIFY(QFile::link(target, path));
+        if (log == u"terminal")
+            path = terminal.slavePath();
+
+        // The test's pipe on descriptor 3 and /dev/full on 4; stderr a pipe too.
+        int given[2], err[2];
+        QVERIFY(::pipe2(given, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC) == 0);
+        const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+        QVERIFY(full >= 0);
+        const auto closeAll = qScopeGuard([&] {
+            for (int fd : {given[0], given[1], err[0], err[1], full})
+                ::close(fd);
+        });
+        for (int fd : {given[0], err[0]})
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+        QList<QByteArray> words{SMSCFG_SIM_PATH, "--log", path.toLocal8Bit()};
+        std::vector<char *> argv;
+        for (QByteArray &w : words)
+            argv.push_back(w.data());
+        argv.push_back(nullptr);
+        int out[2];
+        QVERIFY(::pipe2(out, O_CLOEXEC) == 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+        posix_spawn_file_actions_adddup2(&actions, given[1], 3);
+        posix_spawn_file_actions_adddup2(&actions, full, 4);
+        pid_t pid = -1;
+        QCOMPARE(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        QFile port;
+        QVERIFY(port.open(out[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        const QString line = QString::fromLocal8Bit(port.readLine()).trimmed();  // the port, or nothing on refusal
+        const auto drain = [](int fd) {
+            QByteArray bytes;
+            char chunk[4096];
+            for (ssize_t n; (n = ::read(fd, chunk, sizeof chunk)) > 0;)
+                bytes.append(chunk, n);
+            return bytes;
+        };
+        // Its exit status; -1 (and ended) when it is still running after `ms`.
+        const auto exitStatus = [pid](int ms) {
+            int status = 0;
+            QElapsedTimer timer;
+            timer.start();
+            while (::waitpid(pid, &status, WNOHANG) == 0) {
+                if (timer.elapsed() > ms) {
+                    ::kill(pid, SIGKILL);
+                    ::waitpid(pid, nullptr, 0);
+                    return -1;
+                }
+                QTest::qWait(5);
+            }
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        };
+        if (!refusal.isEmpty()) {
+            QCOMPARE(exitStatus(5000), 1);
+            QCOMPARE(line, QString());
+            QCOMPARE(QString::fromUtf8(drain(err[0])),
+                     "smscfg-sim: will not write the log to " + path + ": " + refusal + "\n");
+            QCOMPARE(readFile(target), QByteArray());
+            QCOMPARE(QFileInfo(dir.filePath("sim.log")).isSymLink(), log == u"link");
+            return;
+        }
+        {
+            LineEnd tool(line);
+            QVERIFY(tool.ok() && tool.write(PhoneRequest));
+            QCOMPARE(tool.read(PhoneReply.size()), PhoneReply);
+        }
+        ::kill(pid, SIGTERM);
+        QCOMPARE(exitStatus(5000), 0);
+        const QByteArray written = log == u"terminal" ? terminal.readFor(50)
+            : log == u"/dev/fd/3"                     ? drain(given[0])
+            : log == u"/dev/stderr"                   ? drain(err[0])
+                                                      : readFile(path);
+        QVERIFY2(written.contains("第3个电话 = 123"), written.constData());
+        QCOMPARE(written.startsWith(earlier), log == u"file");
     }
 
     // Every line is written or counted as dropped, and the count is told.

@@ -1,6 +1,7 @@
 #include "sim/line_pacer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace smscfg::sim {
 namespace {
@@ -24,10 +25,12 @@ LinePacer::LinePacer(int baud, QObject *parent) : QObject(parent), m_byteNs(byte
 void LinePacer::push(const QByteArray &bytes)
 {
     m_busyUntil = std::max(m_busyUntil, m_clock.nsecsElapsed());
-    for (const char byte : bytes) {
+    const qsizetype room = MaxBacklog - backlog();
+    for (const char byte : bytes.first(std::min(room, bytes.size()))) {
         m_busyUntil += m_byteNs;
         m_pending.emplace_back(m_busyUntil, byte);
     }
+    m_dropped += std::max<qsizetype>(bytes.size() - room, 0);
     if (!m_timer.isActive())
         release();
 }
@@ -48,6 +51,8 @@ void LinePacer::release()
     }
     if (!due.isEmpty())
         emit crossed(due);
+    if (m_pending.empty() && m_dropped > 0)
+        emit dropped(std::exchange(m_dropped, 0));
 }
 
 }  // namespace smscfg::sim

@@ -43,16 +43,19 @@ QString helpText()
                "\n"
                "  --link 路径    另外建立指向工具那一端的符号链接 路径，在打印串口那一行之前\n"
                "                 就建好，退出时如果它仍指向那里就删除。只建在没有东西的地方，\n"
-               "                 或者替换失效的链接、指向没有运行中的 smscfg-sim 服务的伪终端\n"
-               "                 的链接；路径上有别的东西就拒绝。\n"
+               "                 或者替换失效的链接；路径上有别的东西（包括指向仍打开着的\n"
+               "                 终端的链接）就拒绝。\n"
                "  --device 路径  改为在已有的串口设备上服务，9600 8N1\n"
-               "  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入\n"
-               "                 （不是状态的文件会被拒绝，原样保留），每个被接受的请求之后\n"
-               "                 写入（先写临时文件 文件.smscfg-sim-XXXXXX，再改名；被杀掉的\n"
-               "                 模拟器留下的临时文件在启动时删除）\n"
-               "  --log 文件     把请求记录追加到文件，而不是标准错误\n"
+               "  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入，\n"
+               "                 每个被接受的请求之后写入（先写临时文件\n"
+               "                 文件.smscfg-sim-XXXXXX，再改名；被杀掉的模拟器留下的临时\n"
+               "                 文件在启动时删除）。模拟器运行时锁住该文件；另一个模拟器\n"
+               "                 正在用的、不是状态的或写不进去的文件会被拒绝，原样保留\n"
+               "  --log 文件     把请求记录追加到文件，而不是标准错误：普通文件、终端或\n"
+               "                 管道；不跟随符号链接\n"
                "  --baud N       按 N 波特的线路接收每个请求、发送每个应答所需的时间来做\n"
-               "                 （每字节 10 位：9600 时 1.04 毫秒）\n"
+               "                 （每字节 10 位：9600 时 1.04 毫秒）；超出 4096 字节缓冲区\n"
+               "                 的字节被丢掉并计数\n"
                "  --lang zh|en   说中文或英文（默认看区域设置：LC_ALL、LC_MESSAGES、LANG）\n"
                "\n"
                "故障选项：\n"
@@ -99,13 +102,21 @@ int main(int argc, char *argv[])
     if (!languageError.isEmpty())
         return usage(QCoreApplication::translate("Language", "--lang 只能是 zh（中文）或 en（英文）"));
     smscfg::sim::SimOptions options;
-    QString link, device, logFile;
+    std::optional<QString> link, device, stateFile, logFile;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         auto value = [&](QString *out) {
             if (i + 1 >= args.size())
                 return false;
             *out = args[++i];
+            return true;
+        };
+        // An empty path would quietly mean none.
+        auto path = [&](std::optional<QString> *out) {
+            QString text;
+            if (!value(&text) || text.isEmpty())
+                return false;
+            *out = text;
             return true;
         };
         auto number = [&](int *out) {
@@ -141,59 +152,52 @@ int main(int argc, char *argv[])
             if (!number(&options.baud) || options.baud == 0)
                 return usage(QCoreApplication::translate("SimProgram", "--baud 后面要跟大于 0 的波特率"));
         } else if (a == u"--link") {
-            if (!value(&link))
+            if (!path(&link))
                 return usage(QCoreApplication::translate("SimProgram", "--link 后面要跟路径"));
         } else if (a == u"--device") {
-            if (!value(&device))
+            if (!path(&device))
                 return usage(QCoreApplication::translate("SimProgram", "--device 后面要跟路径"));
         } else if (a == u"--state") {
-            if (!value(&options.stateFile))
+            if (!path(&stateFile))
                 return usage(QCoreApplication::translate("SimProgram", "--state 后面要跟文件名"));
         } else if (a == u"--log") {
-            if (!value(&logFile))
+            if (!path(&logFile))
                 return usage(QCoreApplication::translate("SimProgram", "--log 后面要跟文件名"));
         } else {
             return usage(QCoreApplication::translate("SimProgram", "不认识的参数 %1").arg(escapeForLog(a)));
         }
     }
-    if (!link.isEmpty() && !device.isEmpty())
+    if (link && device)
         return usage(QCoreApplication::translate("SimProgram", "--link 和 --device 不能一起用"));
-
+    // Nothing here waits on a file (a FIFO, a device), and until the event
+    // loop runs a signal ends the program outright.
     QString error;
     smscfg::sim::ControllerState state;
-    if (!options.stateFile.isEmpty()) {
-        const std::optional<smscfg::sim::ControllerState> loaded = smscfg::sim::readStateFile(options.stateFile, &error);
-        if (!loaded)
-            return fail(QCoreApplication::translate("SimProgram", "%1 读不出控制器的状态，原样保留：%2")
-                            .arg(escapeForLog(options.stateFile), error));
-        state = *loaded;
-        smscfg::sim::removeLeftoverTemporaries(options.stateFile);
-    }
+    std::unique_ptr<smscfg::sim::StateFile> stateHeld;
+    if (stateFile && !(stateHeld = smscfg::sim::StateFile::open(*stateFile, &state, &error)))
+        return fail(error);
     int logFd = STDERR_FILENO;
-    if (!logFile.isEmpty()) {
-        logFd = ::open(logFile.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-        if (logFd < 0)
-            return fail(QCoreApplication::translate("SimProgram", "无法打开记录文件 %1：%2")
-                            .arg(escapeForLog(logFile), smscfg::sim::errnoText()));
-    }
+    if (logFile && (logFd = smscfg::sim::openLogFile(*logFile, &error)) < 0)
+        return fail(QCoreApplication::translate("SimProgram", "不往 %1 写记录：%2").arg(escapeForLog(*logFile), error));
     smscfg::sim::SimLog log(logFd, logFd != STDERR_FILENO);
 
-    std::unique_ptr<smscfg::sim::SimLine> line = device.isEmpty() ? smscfg::sim::SimLine::openPty(&error)
-                                                                  : smscfg::sim::SimLine::openDevice(device, &error);
+    std::unique_ptr<smscfg::sim::SimLine> line = device ? smscfg::sim::SimLine::openDevice(*device, &error)
+                                                        : smscfg::sim::SimLine::openPty(&error);
     if (!line)
         return fail(escapeForLog(error));
     // Before the link is made: a signal from now on ends the event loop
     // once it runs, and the link is removed on the way out.
     smscfg::quitOnTerminationSignals(app);
     std::unique_ptr<smscfg::sim::ToolLink> toolLink;
-    if (!link.isEmpty() && !(toolLink = smscfg::sim::ToolLink::create(link, line->toolPath(), &error)))
+    if (link && !(toolLink = smscfg::sim::ToolLink::create(*link, line->toolPath(), &error)))
         return fail(error);
 
     // The only line on stdout, so that a reader may stop after it.
     std::fprintf(stdout, "%s\n", line->toolPath().toLocal8Bit().constData());
     std::fflush(stdout);
 
-    smscfg::sim::Simulator simulator(*line, options, std::move(state), [&log](const QString &l) { log.line(l); });
+    smscfg::sim::Simulator simulator(*line, options, std::move(state), stateHeld.get(),
+                                     [&log](const QString &l) { log.line(l); });
     int status = 0;
     QObject::connect(line.get(), &smscfg::sim::SimLine::lost, &app, [&](const QString &reason) {
         log.line(QStringLiteral("smscfg-sim: ") + escapeForLog(reason));

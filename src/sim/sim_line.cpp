@@ -65,33 +65,8 @@ std::unique_ptr<SimLine> SimLine::openPty(QString *error)
             ::close(keeper);
         return nullptr;
     }
-    // An open-file-description lock, not flock(): the tool flocks the port
-    // it opens, and the two kinds do not meet. Nor a process-associated
-    // fcntl() lock, which any close() of the device in this process drops.
-    struct flock served {};
-    served.l_type = F_WRLCK;
-    served.l_whence = SEEK_SET;
-    if (::fcntl(keeper, F_OFD_SETLK, &served) != 0) {
-        *error = systemError(QCoreApplication::translate("SimProgram", "无法把 %1 标为有人服务").arg(slave));
-        ::close(master);
-        ::close(keeper);
-        return nullptr;
-    }
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
     return std::unique_ptr<SimLine>(new SimLine(master, keeper, slave));
-}
-
-bool SimLine::isServedPty(const QString &path)
-{
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno != ENOENT;
-    struct flock probe {};
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    const bool served = ::fcntl(fd, F_OFD_GETLK, &probe) != 0 || probe.l_type != F_UNLCK;
-    ::close(fd);
-    return served;
 }
 
 std::unique_ptr<SimLine> SimLine::openDevice(const QString &path, QString *error)

@@ -1,7 +1,13 @@
 #include "sim/sim_log.h"
 
+#include "sim/system_io.h"
+
 #include <QCoreApplication>
+#include <QRegularExpression>
+
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -113,6 +119,65 @@ void SimLog::line(const QString &text)
     m_queue->bytes += bytes.size();
     m_queue->lines.push_back(std::move(bytes));
     m_queue->changed.notify_all();
+}
+
+namespace {
+
+bool fitsALog(int fd, bool named)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return false;
+    // A pipe opened by name without blocking has a reader.
+    return S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || (!named && S_ISSOCK(st.st_mode))
+        || (S_ISCHR(st.st_mode) && ::isatty(fd));
+}
+
+}  // namespace
+
+int openLogFile(const QString &path, QString *error)
+{
+    const QString notALog = QCoreApplication::translate("SimProgram", "它不是普通文件、终端或管道");
+    // One of the descriptors the simulator was started with: named by a
+    // link that is followed by design.
+    static const QRegularExpression given(QStringLiteral("^/(?:dev|proc/self)/fd/([0-9]{1,9})$"));
+    int inherited = -1;
+    if (path == u"/dev/stdout")
+        inherited = STDOUT_FILENO;
+    else if (path == u"/dev/stderr")
+        inherited = STDERR_FILENO;
+    else if (const QRegularExpressionMatch m = given.match(path); m.hasMatch())
+        inherited = m.captured(1).toInt();
+    if (inherited >= 0) {
+        if (::fcntl(inherited, F_GETFD) < 0) {
+            *error = errnoText();
+            return -1;
+        }
+        if (!fitsALog(inherited, false)) {
+            *error = notALog;
+            return -1;
+        }
+        const int fd = ::fcntl(inherited, F_DUPFD_CLOEXEC, 3);
+        if (fd < 0)
+            *error = errnoText();
+        return fd;
+    }
+    const int fd = ::open(path.toLocal8Bit().constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *error = errno == ELOOP ? QCoreApplication::translate("SimProgram", "它是符号链接，不跟随")
+            : errno == ENXIO    ? QCoreApplication::translate("SimProgram", "它是没有人读的 FIFO")
+                                : errnoText();
+        return -1;
+    }
+    if (!fitsALog(fd, true)) {
+        ::close(fd);
+        *error = notALog;
+        return -1;
+    }
+    // Opened without blocking; written by a thread that may wait.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 }  // namespace smscfg::sim

@@ -32,4 +32,12 @@ private:
     std::shared_ptr<Queue> m_queue;
 };
 
+// Opens the --log file for appending, without ever blocking: a regular file
+// (made when there is none), a terminal, or a pipe, one the simulator was
+// given (/dev/stderr, /dev/fd/N) or a FIFO someone reads. A final symbolic
+// link is not followed, since anyone may have planted it where the log is
+// to go; it and anything else (a FIFO nobody reads, a folder, another
+// device) are refused. The descriptor, or -1 with the reason in `error`.
+int openLogFile(const QString &path, QString *error);
+
 }  // namespace smscfg::sim

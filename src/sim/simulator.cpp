@@ -3,7 +3,6 @@
 #include "protocol/frame.h"
 #include "protocol/request_text.h"
 #include "qt_boundary/log_text.h"
-#include "sim/state_file.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -16,8 +15,10 @@ namespace {
 constexpr int QuietMs = 200;
 }  // namespace
 
-Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, Log log, QObject *parent)
-    : QObject(parent), m_line(line), m_options(std::move(options)), m_log(std::move(log)), m_state(std::move(state))
+Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
+                     QObject *parent)
+    : QObject(parent), m_line(line), m_options(std::move(options)), m_log(std::move(log)), m_state(std::move(state)),
+      m_stateFile(stateFile)
 {
     m_quietTimer.setSingleShot(true);
     m_quietTimer.setInterval(QuietMs);
@@ -32,6 +33,9 @@ Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, L
         connect(&m_line, &SimLine::received, m_incoming.get(), &LinePacer::push);
         connect(m_incoming.get(), &LinePacer::crossed, this, &Simulator::onReceived);
         connect(m_outgoing.get(), &LinePacer::crossed, &m_line, &SimLine::write);
+        connect(m_incoming.get(), &LinePacer::dropped, this, [this](qint64 count) {
+            m_log(QStringLiteral("（收到的字节比 %1 波特的线路快，丢掉了%2字节）").arg(m_options.baud).arg(count));
+        });
     } else {
         connect(&m_line, &SimLine::received, this, &Simulator::onReceived);
     }
@@ -91,9 +95,9 @@ void Simulator::transmit(const QByteArray &bytes)
 void Simulator::writeState()
 {
     QString error;
-    if (!m_options.stateFile.isEmpty() && !writeStateFile(m_options.stateFile, m_state, &error))
+    if (m_stateFile && !m_stateFile->write(m_state, &error))
         m_log(QCoreApplication::translate("SimProgram", "无法写入状态文件 %1：%2")
-                  .arg(escapeForLog(m_options.stateFile), escapeForLog(error)));
+                  .arg(escapeForLog(m_stateFile->path()), escapeForLog(error)));
 }
 
 }  // namespace smscfg::sim

@@ -4,6 +4,7 @@
 #include "controller/frame_assembler.h"
 #include "sim/line_pacer.h"
 #include "sim/sim_line.h"
+#include "sim/state_file.h"
 
 #include <QTimer>
 
@@ -24,7 +25,6 @@ struct SimOptions {
     int splitMs = -1;        // >= 0: send each reply in two parts, this far apart
     bool shortReply = false; // send only the first five bytes
     int baud = 0;            // > 0: receive and send at this line speed
-    QString stateFile;       // JSON state written after each accepted request
 };
 
 // The byte a stray-byte fault puts before a reply.
@@ -37,7 +37,9 @@ class Simulator : public QObject {
     Q_OBJECT
 public:
     using Log = std::function<void(const QString &line)>;
-    Simulator(SimLine &line, SimOptions options, ControllerState state, Log log, QObject *parent = nullptr);
+    // `stateFile` (may be null) is written after each accepted request.
+    Simulator(SimLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
+              QObject *parent = nullptr);
 
 private:
     void onReceived(const QByteArray &bytes);
@@ -51,6 +53,7 @@ private:
     Log m_log;
     FrameAssembler m_assembler;
     ControllerState m_state;
+    StateFile *m_stateFile;
     QTimer m_quietTimer;
     // With a line speed: what the tool sends, and what we send.
     std::unique_ptr<LinePacer> m_incoming;

@@ -1,7 +1,6 @@
 #include "sim/tool_link.h"
 
 #include "qt_boundary/log_text.h"
-#include "sim/sim_line.h"
 #include "sim/system_io.h"
 
 #include <QCoreApplication>
@@ -29,8 +28,11 @@ std::optional<QByteArray> linkText(const QByteArray &path)
 }
 
 // Why the thing at `path` must stay, or nothing when a new link may take
-// its place. `ownTarget` is our own terminal, which its stale link may name
-// again now that the number has come round.
+// its place: a link whose target is gone. A pseudo-terminal's node lives as
+// long as a program holds its other side (a running simulator, a serial
+// bridge, someone's terminal), so one that is there is someone's.
+// `ownTarget` is our own terminal, which a stale link may name again now
+// that the number has come round.
 std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTarget)
 {
     struct stat st {};
@@ -46,8 +48,9 @@ std::optional<QString> reasonToKeep(const QByteArray &path, const QString &ownTa
     const QString target = QFileInfo(QString::fromLocal8Bit(path)).canonicalFilePath();
     if (!S_ISCHR(st.st_mode) || !pty.match(target).hasMatch())
         return QCoreApplication::translate("SimProgram", "它是指向 %1 的链接，指向的不是伪终端").arg(escapeForLog(target));
-    if (target != ownTarget && SimLine::isServedPty(target))
-        return QCoreApplication::translate("SimProgram", "另一个仍在运行的 smscfg-sim 在用它");
+    if (target != ownTarget)
+        return QCoreApplication::translate("SimProgram", "它指向 %1，一个别的程序（模拟器、串口桥或终端）打开着的伪终端")
+            .arg(escapeForLog(target));
     return std::nullopt;
 }
 

@@ -8,11 +8,11 @@ namespace smscfg::sim {
 
 // The symbolic link --link PATH to the tool's side of the simulator's line.
 //
-// It is made only where nothing is, or in place of a link that no running
-// simulator serves: a dangling one, or one into /dev/pts whose terminal does
-// not carry a running simulator's mark (SimLine::isServedPty). Anything else
-// at PATH (a file, a device, a folder, a link to anything else, another
-// simulator's link) is left alone and the link is refused. The link is made
+// It is made only where nothing is, or in place of a link whose target is
+// gone (a dangling one, such as a killed simulator leaves: its terminal went
+// with it). Anything else at PATH (a file, a device, a folder, a link to
+// anything else, a link to a terminal that a simulator, a serial bridge or
+// someone's shell still has open) is left alone and the link is refused. The link is made
 // under a temporary name and moved into place in one step, after the checks,
 // so that nothing that appears at PATH meanwhile is lost.
 class ToolLink {
