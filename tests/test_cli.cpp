@@ -2,8 +2,13 @@
 #include "commands/command_table.h"
 #include "program_run.h"
 #include "qt_boundary/core_types.h"
+#include "sim_process.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace smscfg;
 
@@ -137,6 +142,95 @@ private slots:
             said.replace(arg, QString());
         const auto chinese = std::find_if(said.cbegin(), said.cend(), isChinese);
         QVERIFY2(chinese == said.cend(), qPrintable(said.mid(std::max<qsizetype>(0, chinese - said.cbegin() - 20), 40)));
+    }
+
+    // A profile that is a FIFO, a device, a folder or too large is refused
+    // at once, without being read: nothing hangs, nothing fills the memory.
+    void profileFilesOfTheWrongKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a FIFO") << "fifo" << "不是普通文件";
+        QTest::newRow("a device without end") << "/dev/zero" << "不是普通文件";
+        QTest::newRow("a folder") << "folder" << "不是普通文件";
+        QTest::newRow("over 1 MB") << "large" << "文件太大（超过 1 MB）";
+    }
+    void profileFilesOfTheWrongKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString path = dir.filePath("profile.json");
+        if (kind == u"fifo") {
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(dir.path()).mkdir("profile.json"));
+        } else if (kind == u"large") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MaxProfileBytes + 1));
+        } else {
+            path = kind;
+        }
+        const ProgramRun r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--dry-run", "apply", path}, 5000);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err, "无法读取配置文件 " + path + "：" + reason + "\n");
+    }
+
+    // Outside text that the line's side prints (a step's words as it goes
+    // out, a port's path) never reaches the terminal raw: control characters
+    // are shown escaped. (The words' own are in tests/core.)
+    void outsideTextIsEscaped_data()
+    {
+        QTest::addColumn<QStringList>("args");  // PROFILE: a profile with a description that clears the screen
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a step's words, sent") << QStringList{"--port", "SIM", "apply", "PROFILE"} << "\\x1b[2J\\x1b[H";
+        QTest::newRow("a port's path") << QStringList{"--port", "/dev/\x1b[2J", "init"} << "/dev/\\x1b[2J不能用";
+    }
+    void outsideTextIsEscaped()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QFile profile(dir.filePath("p.json"));
+        QVERIFY(profile.open(QIODevice::WriteOnly));
+        profile.write("{\"smscfg-profile\": 1, \"steps\": [[\"device-desc\", \"1\", \"\\u001b[2J\\u001b[H\", \"01\"]]}");
+        profile.close();
+        args.replaceInStrings("PROFILE", profile.fileName());
+        std::unique_ptr<SimProcess> sim;
+        if (args.contains("SIM")) {
+            sim = std::make_unique<SimProcess>(QStringList{});
+            args.replaceInStrings("SIM", sim->port());
+        }
+        const ProgramRun r = runCli(args);
+        const QString output = r.out + r.err;
+        QVERIFY2(std::none_of(output.cbegin(), output.cend(), [](QChar c) { return c < u' ' && c != u'\n'; }),
+                 qPrintable(output));
+        QVERIFY2(output.contains(shown), qPrintable(output));
+    }
+
+    // A result that cannot be printed is no result: a script must not take
+    // a full disk for success.
+    void outputThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("a frame") << QStringList{"--dry-run", "init"};
+        QTest::newRow("help") << QStringList{"--help"};
+        QTest::newRow("the version") << QStringList{"--version"};
+    }
+    void outputThatCannotBeWritten()
+    {
+        QFETCH(QStringList, args);
+        QProcess cli;
+        cli.setStandardOutputFile("/dev/full");
+        QProcessEnvironment chinese = QProcessEnvironment::systemEnvironment();
+        chinese.insert("LC_ALL", "C");
+        cli.setProcessEnvironment(chinese);
+        cli.start(QStringLiteral(SMSCFG_CLI_PATH), args);
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 74);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+                 QStringLiteral("smscfg-cli：输出无法写入（No space left on device）\n"));
     }
 
     void clockNowTakesThePcTime()

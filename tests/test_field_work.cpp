@@ -367,6 +367,9 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(saved.readAll());
         QVERIFY2(text.contains("发送 7E FE 07 00 45 4C 16  0x45 初始化"), qPrintable(text));
+        // Why it cannot be saved, in the operator's words.
+        QVERIFY(!rig.window.logPane().saveTo(dir.filePath("missing/log.txt"), &error));
+        QCOMPARE(error, QStringLiteral("文件或文件夹不存在"));
         rig.window.findChild<QPushButton *>("logClear")->click();
         QCOMPARE(rig.window.logPane().lines(), QStringList());
     }

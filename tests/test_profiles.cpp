@@ -1,15 +1,21 @@
 #include "app/profile_session.h"
 #include "commands/profile.h"
+#include "program_run.h"
 #include "protocol/reply.h"
 #include "window_rig.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace smscfg;
 
@@ -197,6 +203,92 @@ private slots:
         next.window.setSettings(&settings);
         next.window.findChild<QAction *>("actionApplyProfile")->trigger();
         QCOMPARE(next.sink.offered, QStringList{dir.filePath("楼")});
+    }
+
+    // Saving never costs the profile saved there before, and says why in
+    // the operator's words.
+    void saveThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QString>("where");  // DIR: a fresh folder holding a profile, saved.json
+        QTest::addColumn<QString>("message");
+        QTest::newRow("over a profile, the disk full") << "DIR/saved.json"
+                                                       << "无法保存配置文件：文件超过了系统允许的大小";
+        QTest::newRow("into a folder that is not there") << "DIR/missing/saved.json"
+                                                         << "无法保存配置文件：文件或文件夹不存在";
+        QTest::newRow("over a folder") << "DIR" << "无法保存配置文件：不是普通文件";
+        QTest::newRow("over a device") << "/dev/full" << "无法保存配置文件：不是普通文件";
+    }
+    void saveThatCannotBeWritten()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString saved = dir.filePath("saved.json");
+        const QByteArray before = R"({"smscfg-profile": 1, "steps": [["init"]]})";
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        WindowRig<> rig;
+        rig.open();
+        // Enough settings to fill more than a disk block.
+        for (int probe = 1; probe <= 200; ++probe) {
+            rig.setText("Text13", "1");
+            rig.setText("Text14", QString::number(probe));
+            rig.click("Command12");
+            rig.link.deliver(replyFrame(0x4F, 0x06));
+        }
+        QCOMPARE(rig.window.profiles().recordedSteps().size(), 200);
+        rig.sink.messages.clear();  // the verdicts
+        rig.sink.fileName = QString(where).replace("DIR", dir.path());
+        // A disk that takes 4096 bytes and no more.
+        rlimit limit{}, full{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        full = {4096, limit.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+        rig.window.findChild<QAction *>("actionSaveProfile")->trigger();
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, handler);
+        QCOMPARE(rig.sink.messages, QStringList{message});
+        QCOMPARE(readFile(saved), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"saved.json"});
+    }
+
+    // A FIFO, a device, a folder or a file too large is refused at once,
+    // without being read; nothing is asked and nothing sent.
+    void applyRefusesFilesOfTheWrongKind_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a FIFO") << "fifo" << "无法读取配置文件：不是普通文件";
+        QTest::newRow("a device without end") << "/dev/zero" << "无法读取配置文件：不是普通文件";
+        QTest::newRow("a folder") << "folder" << "无法读取配置文件：不是普通文件";
+        QTest::newRow("over 1 MB") << "large" << "无法读取配置文件：文件太大（超过 1 MB）";
+    }
+    void applyRefusesFilesOfTheWrongKind()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath("profile.json");
+        if (kind == u"fifo") {
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(dir.path()).mkdir("profile.json"));
+        } else if (kind == u"large") {
+            // A valid profile, 1 MB and one byte long.
+            QByteArray json = R"({"smscfg-profile": 1, "steps": [["init"]]})";
+            json.insert(json.size() - 1, QByteArray(MaxProfileBytes + 1 - json.size(), ' '));
+            QCOMPARE(writeFile(dir, json), path);
+        } else {
+            path = kind;
+        }
+        WindowRig<> rig;
+        rig.open();
+        rig.window.profiles().apply(path);
+        QCOMPARE(rig.sink.messages, QStringList{message});
+        QCOMPARE(rig.sink.questions, QStringList());
+        QCOMPARE(rig.link.writes, QByteArrayList());
     }
 
     void windowRefusesABadFileAndSendsNothing()

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 
 // The three programs as the operator starts them.
 class TestPrograms : public QObject {
@@ -62,17 +66,33 @@ private slots:
     }
 
     // A signal ends the window promptly even while its start-up message,
-    // shown before anything else could run, is open.
+    // shown before anything else could run, is open; and a settings file
+    // of the wrong kind never holds the start up: it is neither read nor
+    // written.
     void signalWhileTheStartUpBoxIsOpen_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::addColumn<QString>("settings");  // what ~/.config/smscfg/smscfg.conf is
+        QTest::newRow("SIGTERM") << int(SIGTERM) << "none";
+        QTest::newRow("SIGINT") << int(SIGINT) << "none";
+        QTest::newRow("SIGTERM, the settings a FIFO") << int(SIGTERM) << "fifo";
+        QTest::newRow("SIGTERM, the settings a device without end") << int(SIGTERM) << "/dev/zero";
     }
     void signalWhileTheStartUpBoxIsOpen()
     {
         QFETCH(int, signal);
+        QFETCH(QString, settings);
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("smscfg"));
+        const QString conf = home.filePath("smscfg/smscfg.conf");
+        if (settings == u"fifo")
+            QVERIFY(::mkfifo(conf.toLocal8Bit().constData(), 0600) == 0);
+        else if (settings != u"none")
+            QVERIFY(QFile::link(settings, conf));
         QProcess window;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.path());
+        window.setProcessEnvironment(env);
         window.start(QStringLiteral(SMSCFG_WINDOW_PATH), {"/dev/smscfg-missing"});
         QVERIFY(window.waitForStarted());
         QTest::qWait(700);
@@ -83,6 +103,14 @@ private slots:
         QVERIFY(window.waitForFinished(2000));
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+        const QString err = QString::fromUtf8(window.readAllStandardError());
+        if (settings == u"none") {
+            QVERIFY2(!err.contains("smscfg.conf"), qPrintable(err));
+        } else {
+            QVERIFY2(err.contains("smscfg: 不读也不写设置文件 " + conf + "：不是普通文件\n"), qPrintable(err));
+            QCOMPARE(QFileInfo(conf).isSymLink(), settings != u"fifo");
+            QVERIFY(!QFileInfo(conf).isFile());  // not replaced by a settings file
+        }
     }
 
     void standardButtonsSpeakChinese()

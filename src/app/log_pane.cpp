@@ -1,13 +1,13 @@
 #include "app/log_pane.h"
 
 #include "app/app_title.h"
+#include "process/file_access.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace smscfg {
@@ -72,18 +72,13 @@ void LogPane::clear()
 
 bool LogPane::saveTo(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QStringList header = m_header ? m_header() : QStringList();
-        if (!header.isEmpty())
-            file.write((header.join(u'\n') + QStringLiteral("\n\n")).toUtf8());
-        file.write((m_view->toPlainText() + u'\n').toUtf8());
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    const QStringList header = m_header ? m_header() : QStringList();
+    const QString text = (header.isEmpty() ? QString() : header.join(u'\n') + QStringLiteral("\n\n"))
+        + m_view->toPlainText() + u'\n';
+    const std::optional<FileProblem> problem = writeFileAtomically(path, text.toUtf8());
+    if (problem && error)
+        *error = fileProblemText(*problem);
+    return !problem;
 }
 
 void LogPane::onSave()

@@ -4,6 +4,7 @@
 #include "exchange/traffic_text.h"
 #include "link/port_text.h"
 #include "link/step_runner.h"
+#include "process/file_access.h"
 #include "protocol/request_text.h"
 #include "protocol/wire.h"
 #include "qt_boundary/core_types.h"
@@ -13,11 +14,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QHeaderView>
 #include <QLabel>
@@ -91,17 +90,12 @@ void ProfileSession::clearRecord()
 
 bool ProfileSession::save(const QString &path, QString *error) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = file.errorString();
-        return false;
-    }
     Profile profile{toU16(QFileInfo(path).completeBaseName()), {}};
     for (const QStringList &words : recordedSteps())
         profile.steps.push_back(toU16List(words));
-    const std::string json = profileToJson(profile);
-    if (file.write(json.data(), qint64(json.size())) < 0 || !file.flush()) {
-        *error = file.errorString();
+    // Whole or not at all: a full disk must not cost the profile saved there before.
+    if (const std::optional<FileProblem> problem = writeFileAtomically(path, QByteArray::fromStdString(profileToJson(profile)))) {
+        *error = fileProblemText(*problem);
         return false;
     }
     return true;
@@ -144,12 +138,12 @@ void ProfileSession::apply(const QString &path)
 {
     if (isApplying())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_sink.show(tr("无法读取配置文件：%1").arg(file.errorString()));
+    const auto content = readRegularFile(path, MaxProfileBytes);
+    if (const auto *problem = std::get_if<FileProblem>(&content)) {
+        m_sink.show(tr("无法读取配置文件：%1").arg(fileProblemText(*problem)));
         return;
     }
-    const auto profile = parseProfile(file.readAll().toStdString());
+    const auto profile = parseProfile(std::get<QByteArray>(content).toStdString());
     if (const auto *problem = std::get_if<std::u16string>(&profile)) {
         m_sink.show(toQString(*problem));
         return;
@@ -317,11 +311,11 @@ QByteArray resultsCsv(const QList<QStringList> &rows)
 
 bool ProfileSession::saveResults(const QString &path, QString *error) const
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(resultsCsv(m_resultRows)) >= 0 && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
+    if (const std::optional<FileProblem> problem = writeFileAtomically(path, resultsCsv(m_resultRows))) {
+        *error = fileProblemText(*problem);
+        return false;
+    }
+    return true;
 }
 
 void ProfileSession::saveResultsWithDialog()

@@ -3,17 +3,23 @@
 #include "app/main_window.h"
 #include "app/message_box_sink.h"
 #include "link/qt_serial_link.h"
+#include "process/file_access.h"
 #include "process/language.h"
 #include "process/quit_on_signal.h"
 #include "process/version.h"
+#include "qt_boundary/log_text.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace smscfg {
 namespace {
@@ -79,11 +85,12 @@ const QString LanguageKey = QStringLiteral("language");
 
 // The language to speak: --lang, else the one last chosen in 查看 → 语言,
 // else the system's.
-Language chosenLanguage(const std::optional<Language> &option, const QSettings &settings)
+Language chosenLanguage(const std::optional<Language> &option, const QSettings *settings)
 {
     if (option)
         return *option;
-    if (const auto saved = languageNamed(settings.value(LanguageKey).toString().toStdU16String()))
+    if (const auto saved = settings ? languageNamed(settings->value(LanguageKey).toString().toStdU16String())
+                                    : std::nullopt)
         return *saved;
     return languageOfSystemLocale();
 }
@@ -100,6 +107,30 @@ bool hasDisplay()
 #endif
 }
 
+// ~/.config/smscfg/smscfg.conf: the last port that opened and the window's
+// choices. QSettings would wait for ever on a FIFO there and read a device
+// without end, so the file is looked at first; one that is not a small
+// regular file is neither read nor written (the window then remembers
+// nothing) and `problem` says why.
+QString settingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/smscfg/smscfg.conf");
+}
+
+std::unique_ptr<QSettings> openSettings(std::optional<FileProblem> *problem)
+{
+    constexpr qint64 MaxSettingsBytes = 64 * 1024;
+    const QString path = settingsPath();
+    const auto content = readRegularFile(path, MaxSettingsBytes);
+    const auto *fileProblem = std::get_if<FileProblem>(&content);
+    if (fileProblem && !(fileProblem->kind == FileProblem::Kind::System && fileProblem->code == ENOENT)) {
+        *problem = *fileProblem;
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 }  // namespace
 
 int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow &)> &shown)
@@ -109,9 +140,9 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
         args << QString::fromLocal8Bit(argv[i]);
     QString languageError;
     const std::optional<Language> languageOption = takeLanguageOption(args, &languageError);
-    // ~/.config/smscfg/smscfg.conf: the last port that opened, the 查看 choices.
-    QSettings settings(QStringLiteral("smscfg"), QStringLiteral("smscfg"));
-    const Language language = chosenLanguage(languageOption, settings);
+    std::optional<FileProblem> settingsProblem;
+    const std::unique_ptr<QSettings> settings = openSettings(&settingsProblem);
+    const Language language = chosenLanguage(languageOption, settings.get());
     const auto say = [language](const char *chinese) {
         return translateEarly(language, "WindowProgram", chinese).toLocal8Bit();
     };
@@ -142,6 +173,10 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
     // Lets a Wayland desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.smscfg.smscfg"));
     installLanguage(language);
+    if (settingsProblem)  // told in the language now installed
+        std::fputs(qPrintable(QCoreApplication::translate("WindowProgram", "smscfg: 不读也不写设置文件 %1：%2\n")
+                                  .arg(escapeForLog(settingsPath()), fileProblemText(*settingsProblem))),
+                   stderr);
     if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-') && args[1].size() > 1
                             && !args[1].at(1).isDigit())) {
         std::fputs(qPrintable(QCoreApplication::translate("WindowProgram",
@@ -159,7 +194,7 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
     QtSerialLink link;
     MessageBoxSink sink;
     MainWindow window(link, sink);
-    window.setSettings(&settings);
+    window.setSettings(settings.get());
     sink.setParent(&window);
     window.show();
     if (shown)

@@ -1,10 +1,9 @@
 #include "cli/cli.h"
 
+#include "process/file_access.h"
 #include "process/version.h"
 #include "qt_boundary/core_types.h"
 #include "qt_boundary/local_time.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -21,12 +20,14 @@ int listPorts(QTextStream &out, QTextStream &err, const PortDiscovery &discovery
     return Accepted;
 }
 
+// A profile: a regular file of at most 1 MB, opened without blocking, so
+// that a FIFO or a device cannot hang the command line or fill its memory.
 std::variant<std::string, std::u16string> readFile(const std::u16string &path)
 {
-    QFile file(toQString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return toU16(file.errorString());
-    return file.readAll().toStdString();
+    const auto content = readRegularFile(toQString(path), MaxProfileBytes);
+    if (const auto *problem = std::get_if<FileProblem>(&content))
+        return toU16(fileProblemText(*problem));
+    return std::get<QByteArray>(content).toStdString();
 }
 
 }  // namespace

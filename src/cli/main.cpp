@@ -1,10 +1,15 @@
 #include "cli/cli.h"
 #include "cli/send.h"
+#include "cli_words/cli_texts.h"
 #include "process/language.h"
 #include "process/standard_descriptors.h"
 #include "qt_boundary/core_types.h"
 
 #include <QCoreApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
@@ -20,5 +25,17 @@ int main(int argc, char *argv[])
     environment.send = smscfg::cli::sendOverSerial;
     environment.apply = smscfg::cli::applyOverSerial;
     environment.defaultPort = qEnvironmentVariable("SMSCFG_PORT");
-    return smscfg::cli::run(args, out, err, environment);
+    const int code = smscfg::cli::run(args, out, err, environment);
+    // A result that could not be printed (a full disk) is no result: a
+    // script must not read success into it.
+    errno = 0;
+    out.flush();
+    const int why = errno;
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int reason = why != 0 ? why : errno;
+        const QString reasonText = reason != 0 ? QStringLiteral("（%1）").arg(QString::fromLocal8Bit(std::strerror(reason))) : QString();
+        err << smscfg::toQString(smscfg::cli::cliText(smscfg::cli::CliText::OutputNotWritten, {smscfg::toU16(reasonText)}));
+        return smscfg::cli::OutputFailed;
+    }
+    return code;
 }

@@ -113,6 +113,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
         std::unique_ptr<Session> session;
         std::unique_ptr<StepRunner> runner;
         QElapsedTimer clock;
+        qint64 elapsedMs = 0;  // from its first step to its own end
         int code = Accepted;
         qsizetype accepted = 0;
         qsizetype refused = 0;
@@ -141,7 +142,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
                              out << QCoreApplication::translate("Apply", "%1  第%2步  %3  %4  %5 ms")
                                         .arg(port)
                                         .arg(index + 1)
-                                        .arg(toQStringList(steps[size_t(index)].words).join(u' '), toQString(verdictText(result)))
+                                        .arg(toQString(printableWords(steps[size_t(index)].words)), toQString(verdictText(result)))
                                         .arg(result.roundTrip.count())
                                     << Qt::endl;
                              r.code = worseExitCode(r.code, exitCodeOf(result.outcome));
@@ -150,7 +151,10 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
                                                                                : r.unanswered);
                          });
         QObject::connect(run.runner.get(), &StepRunner::done, [&, p](bool) {
+            if (runs[p].done)
+                return;
             runs[p].done = true;
+            runs[p].elapsedMs = runs[p].clock.elapsed();
             finishIfAllDone();
         });
         QObject::connect(&run.session->link, &SerialLink::linkLost, [&, p] {
@@ -160,6 +164,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
             r.runner->cancel();
             if (!r.done) {
                 r.done = true;
+                r.elapsedMs = r.clock.elapsed();
                 finishIfAllDone();
             }
         });
@@ -187,7 +192,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
                        .arg(run.refused)
                        .arg(run.unanswered)
                        .arg(stepCount - run.accepted - run.refused - run.unanswered)
-                       .arg(run.clock.elapsed())
+                       .arg(run.elapsedMs)
                 << Qt::endl;
         }
         code = worseExitCode(code, run.code);

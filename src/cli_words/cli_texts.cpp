@@ -49,7 +49,8 @@ constexpr text::KeyedText<CliText> entries[] = {
     TEXT(ClockNowHelp, u"\n  clock now 发送电脑的本地时间。\n\n"),
     TEXT(ExitStatusHelp,
          u"\n退出状态：0 设置成功或已打印帧；1 设置失败；2 输入被拒绝（原因在 stderr，\n"
-         u"什么也没发送）；3 设备无响应或应答无法识别；4 串口不能用；64 用法不对。\n"
+         u"什么也没发送）；3 设备无响应或应答无法识别；4 串口不能用；64 用法不对；\n"
+         u"74 输出无法写入。\n"
          u"用 apply 时，取所有步骤和串口中最差的一个。\n"),
     TEXT(NeedsValue, u"%1 后面要有一个值"),
     TEXT(BadTimeout, u"--timeout 要给一个正的毫秒数"),
@@ -62,6 +63,7 @@ constexpr text::KeyedText<CliText> entries[] = {
     TEXT(NoPortsFound, u"没有找到串口\n"),
     TEXT(CannotReadProfile, u"无法读取配置文件 %1：%2\n"),
     TEXT(DryRunStep, u"第%1步  %2  %3\n"),
+    TEXT(OutputNotWritten, u"smscfg-cli：输出无法写入%1\n"),
 };
 #undef TEXT
 static_assert(text::inKeyOrder(entries), "one entry per key, in the order of the keys");

@@ -36,6 +36,7 @@ enum class CliText {
     NoPortsFound,
     CannotReadProfile,
     DryRunStep,
+    OutputNotWritten,  // %1: "（the system's reason）" or nothing
     Count
 };
 

@@ -45,9 +45,14 @@ std::variant<Invocation, std::u16string> parseApply(Invocation inv, const Words 
 {
     inv.action = Invocation::Action::Apply;
     Words rest;
+    bool optionsEnded = false;
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::u16string &word = words[i];
-        if (word == u"--keep-going")
+        if (optionsEnded)
+            rest.push_back(word);
+        else if (word == u"--")
+            optionsEnded = true;
+        else if (word == u"--keep-going")
             inv.keepGoing = true;
         else if (word == u"--help" || word == u"-h")
             return helpFor(cliText(T::ApplyUsageHelp, {globalOptions()}) + cliText(T::ApplyHelp));
@@ -116,32 +121,24 @@ std::u16string helpText()
     return help + cliText(T::ExitStatusHelp);
 }
 
-std::u16string joined(const Words &words)
-{
-    std::u16string line;
-    for (const std::u16string &word : words)
-        line += (line.empty() ? u"" : u" ") + word;
-    return line;
-}
-
 void applyProfile(WordsOutcome &outcome, const World &world)
 {
     const Invocation &inv = outcome.invocation;
     const auto content = world.readFile(inv.profilePath);
     if (const auto *reason = std::get_if<std::u16string>(&content)) {
-        outcome.err = cliText(T::CannotReadProfile, {inv.profilePath, *reason});
+        outcome.err = cliText(T::CannotReadProfile, {escapeForLog(inv.profilePath), *reason});
         outcome.exitCode = InputRejected;
         return;
     }
     const auto profile = parseProfile(std::get<std::string>(content));
     if (const auto *problem = std::get_if<std::u16string>(&profile)) {
-        outcome.err = *problem + u'\n';
+        outcome.err = escapeForLog(*problem) + u'\n';
         outcome.exitCode = InputRejected;
         return;
     }
     auto steps = buildProfileSteps(std::get<Profile>(profile), world.now);
     if (const auto *problem = std::get_if<std::u16string>(&steps)) {
-        outcome.err = *problem + u'\n';
+        outcome.err = escapeForLog(*problem) + u'\n';
         outcome.exitCode = InputRejected;
         return;
     }
@@ -152,7 +149,7 @@ void applyProfile(WordsOutcome &outcome, const World &world)
     }
     for (std::size_t i = 0; i < outcome.steps.size(); ++i)
         outcome.out += cliText(T::DryRunStep, {text::number((long long)(i + 1)), outcome.steps[i].frame.toHex(),
-                                               joined(outcome.steps[i].words)});
+                                               printableWords(outcome.steps[i].words)});
 }
 
 }  // namespace
@@ -260,7 +257,7 @@ WordsOutcome runWords(const Words &args, const World &world)
     WordsOutcome outcome;
     auto parsed = parseArguments(args, world.now, world.defaultPort);
     if (const auto *error = std::get_if<std::u16string>(&parsed)) {
-        outcome.err = u"smscfg-cli: " + *error + u'\n' + usageLine() + u'\n';
+        outcome.err = u"smscfg-cli: " + escapeForLog(*error) + u'\n' + usageLine() + u'\n';
         outcome.exitCode = Usage;
         return outcome;
     }
@@ -275,7 +272,7 @@ WordsOutcome runWords(const Words &args, const World &world)
     }
     const BuildResult result = inv.request.command->build(inv.request.controls);
     if (!result.hasFrame()) {
-        outcome.err = result.text() + u'\n';
+        outcome.err = escapeForLog(result.text()) + u'\n';
         outcome.exitCode = InputRejected;
         return outcome;
     }
@@ -286,6 +283,14 @@ WordsOutcome runWords(const Words &args, const World &world)
     outcome.work = LineWork::Send;
     outcome.frame = result.frame();
     return outcome;
+}
+
+std::u16string printableWords(const Words &words)
+{
+    std::u16string line;
+    for (const std::u16string &word : words)
+        line += (line.empty() ? u"" : u" ") + escapeForLog(word);
+    return line;
 }
 
 std::u16string noPortsFoundText()

@@ -25,6 +25,7 @@ enum ExitCode {
     NoVerdict = 3,      // "设备无响应", or a reply without a verdict
     PortUnusable = 4,   // the port cannot be opened
     Usage = 64,         // unknown command, wrong number of texts, bad option
+    OutputFailed = 74,  // what was to be printed could not be written
 };
 
 // A parsed command line.
@@ -82,6 +83,11 @@ WordsOutcome runWords(const Words &args, const World &world);
 // The worst of two exit codes: a port that cannot be used, then no verdict,
 // then a refusal, then acceptance.
 int worseExitCode(int a, int b);
+
+// A profile step's words as a line can show them: control characters and
+// other characters that do not print escaped (\x1b), as everywhere outside
+// text is printed.
+std::u16string printableWords(const Words &words);
 
 // What `ports` prints on stderr when there are none.
 std::u16string noPortsFoundText();

@@ -9,6 +9,24 @@ namespace smscfg {
 
 using T = CommandText;
 
+namespace {
+
+// Half of a UTF-16 pair without the other half would go out as two bytes
+// that are no character.
+bool hasLoneSurrogate(std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            ++i;
+        else if (u >= 0xD800 && u <= 0xDFFF)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 BuildResult buildDeviceDescription(std::u16string_view address, std::u16string_view description,
                                    std::u16string_view content, TextEncoding encoding)
 {
@@ -16,6 +34,8 @@ BuildResult buildDeviceDescription(std::u16string_view address, std::u16string_v
         return BuildResult::message(commandText(T::MissingDeviceDescription));
     if (description.size() > std::size_t(wire::DeviceDescriptionMaxChars))
         return BuildResult::message(commandText(T::DeviceDescriptionTooLong));
+    if (hasLoneSurrogate(description))
+        return BuildResult::refusal(commandText(T::LoneSurrogate, {commandText(T::BoxDeviceDescription)}));
 
     const std::optional<Bytes> contentBytes = hexListToBytes(content);
     if (!contentBytes)
@@ -43,6 +63,8 @@ BuildResult buildPortDescription(std::u16string_view address, std::u16string_vie
         return BuildResult::message(commandText(T::MissingPortDescription));
     if (trimSpaces(description).size() > std::size_t(wire::PortDescriptionMaxChars))
         return BuildResult::message(commandText(T::PortDescriptionTooLong));
+    if (hasLoneSurrogate(description))
+        return BuildResult::refusal(commandText(T::LoneSurrogate, {commandText(T::BoxPortDescription)}));
 
     const std::optional<std::uint8_t> addressByte = decimalTextToByte(address);
     if (!addressByte)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace smscfg {
 namespace {
@@ -125,10 +126,16 @@ std::u16string jsonErrorAt(std::string_view json, std::size_t offset, T what)
 }
 
 // A version number as the message shows it: at most six significant digits.
+// The shortest text that reads back as `value`: 1.0000000001 stays so.
+// (Not std::to_chars: the WebAssembly build's library has none for doubles.)
 std::u16string shortNumber(double value)
 {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value)
+            break;
+    }
     return text::ascii(buffer);
 }
 

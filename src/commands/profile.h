@@ -20,6 +20,10 @@ namespace smscfg {
 
 inline constexpr int ProfileVersion = 1;
 
+// The most a profile file may hold: some 100,000 short steps, far more than
+// any controller takes, and little enough to read and show at once.
+inline constexpr long long MaxProfileBytes = 1024 * 1024;
+
 struct Profile {
     std::u16string name;
     std::vector<Words> steps;

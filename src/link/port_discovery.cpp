@@ -1,5 +1,7 @@
 #include "link/port_discovery.h"
 
+#include "qt_boundary/log_text.h"
+
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -25,9 +27,10 @@ public:
     }
 };
 
+// A device's own words (its USB descriptor) are outside text.
 QString orDash(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral("-") : text;
+    return text.isEmpty() ? QStringLiteral("-") : escapeForLog(text);
 }
 
 QString hex4(quint16 value)
@@ -82,7 +85,7 @@ QString portLine(const PortInfo &port)
 {
     const QString ids = port.vendorId && port.productId ? hex4(*port.vendorId) + u':' + hex4(*port.productId)
                                                         : QStringLiteral("-");
-    return QStringList{port.path, orDash(port.description), orDash(port.manufacturer), ids,
+    return QStringList{escapeForLog(port.path), orDash(port.description), orDash(port.manufacturer), ids,
                        orDash(port.serialNumber)}
         .join(u'\t');
 }

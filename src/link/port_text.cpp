@@ -4,6 +4,7 @@
 #include "protocol/decimal_text.h"
 #include "protocol/frame.h"
 #include "qt_boundary/core_types.h"
+#include "qt_boundary/log_text.h"
 
 #include <QCoreApplication>
 
@@ -22,16 +23,17 @@ QString openErrorText(const OpenError &error)
     case OpenError::Reason::Other: break;
     }
     return error.detail.isEmpty() ? QCoreApplication::translate("PortText", "无法打开该串口")
-                                  : QCoreApplication::translate("PortText", "无法打开该串口：%1").arg(error.detail);
+                                  : QCoreApplication::translate("PortText", "无法打开该串口：%1").arg(escapeForLog(error.detail));
 }
 
 QString portDisplayName(const QString &portText)
 {
+    // A path is outside text: shown with its control characters escaped.
     if (parseDecimalFloor(trimSpaces(toU16(portText))))
-        return QStringLiteral("COM") + portText;
+        return QStringLiteral("COM") + escapeForLog(portText);
     if (trimSpaces(toU16(portText)).empty())
         return QCoreApplication::translate("PortText", "串口");
-    return portText;
+    return escapeForLog(portText);
 }
 
 QString portOpenedMessage(const QString &portText)

@@ -14,7 +14,8 @@ namespace smscfg {
 // ("（COM3 即 /dev/ttyS2）").
 QString unusablePortMessage(const QString &portText, const OpenError &error);
 
-// A port as the operator reads it: "COM3" for a number, a path as typed.
+// A port as the operator reads it: "COM3" for a number, a path as typed
+// (control characters escaped: "/dev/\x1b[2J").
 QString portDisplayName(const QString &portText);
 
 // The port is open: "COM3 已打开（9600,n,8,1）".

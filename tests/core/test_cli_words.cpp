@@ -29,6 +29,8 @@ cli::World world()
     return {SundayEvening, u"1.0", [](const std::u16string &path) -> std::variant<std::string, std::u16string> {
                 if (path == u"一号楼.json")
                     return std::string(R"({"smscfg-profile": 1, "steps": [["device-count", "12"], ["clock", "now"]]})");
+                if (path == u"清屏.json")  // a description that would clear the screen
+                    return std::string("{\"smscfg-profile\": 1, \"steps\": [[\"device-desc\", \"1\", \"\\u001b[2J\\u001b[H\", \"01\"]]}");
                 return std::u16string(u"No such file or directory");
             },
             {}};
@@ -195,6 +197,9 @@ TEST_CASE("dry runs: stdout, stderr and exit status")
         {"apply a profile that is not there", {u"apply", u"二号楼.json"}, 2, "",
             "无法读取配置文件 二号楼.json：No such file or directory\n"},
         {"apply without a profile", {u"apply"}, 64, "", "smscfg-cli: 用法：apply PROFILE [--keep-going]\n"},
+        {"apply -- PROFILE", {u"apply", u"--", u"一号楼.json"}, 0, "第1步  7E FE 08 00 46 0C 5A 16  device-count 12\n", ""},
+        {"apply -- a profile named like an option", {u"apply", u"--keep-going", u"--", u"--keep-going"}, 2, "",
+            "无法读取配置文件 --keep-going：No such file or directory\n"},
         {"version", {u"--version"}, 0, "smscfg-cli 1.0\n", ""},
     };
     for (const Row &row : rows) {
@@ -210,6 +215,35 @@ TEST_CASE("dry runs: stdout, stderr and exit status")
         CHECK((row.err.empty() ? err.empty() : err.rfind(row.err, 0) == 0));
         INFO(err);
         CHECK(outcome.exitCode == row.exitCode);
+    }
+}
+
+// Outside text (a step's words, a word echoed in an error, a path) never
+// reaches the terminal raw: control characters are shown escaped.
+TEST_CASE("outside text is printed escaped")
+{
+    struct Row {
+        const char *name;
+        Words args;
+        std::string shown;
+    };
+    const Row rows[] = {
+        {"a step's words", {u"apply", u"清屏.json"}, "device-desc 1 \\x1b[2J\\x1b[H 01\n"},
+        {"an unknown command", {u"\x1b[2J"}, "smscfg-cli: unknown command \\x1b[2J\n"},
+        {"a level", {u"upper-limit", u"1", u"2", u"\x1b[2J"}, ", not \\x1b[2J\n"},
+        {"an option", {u"init", u"--\x1b[2J"}, "smscfg-cli: --\\x1b[2J is not an option of init"},
+        {"a profile's path", {u"apply", u"\x1b[2J.json"}, "无法读取配置文件 \\x1b[2J.json："},
+        {"a word of a bad step", {u"apply", u"--keep-going", u"\x07.json"}, "\\x07.json"},
+    };
+    for (const Row &row : rows) {
+        INFO(row.name);
+        Words args{u"--dry-run"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const cli::WordsOutcome outcome = cli::runWords(args, world());
+        const std::string printed = text::toUtf8(outcome.out + outcome.err);
+        INFO(printed);
+        CHECK(std::none_of(printed.begin(), printed.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7F; }));
+        CHECK(printed.find(row.shown) != std::string::npos);
     }
 }
 

@@ -274,6 +274,36 @@ TEST_CASE("each button's request from the boxes it reads")
     }
 }
 
+// Half of a UTF-16 pair (from a profile's "\ud800", say) would go out as two
+// bytes that are no character: refused, naming the box, in either encoding.
+TEST_CASE("a description with half a UTF-16 pair is refused")
+{
+    struct Case {
+        const char *name;
+        const char *button;
+        const char *box;  // the description's box
+        std::u16string description;
+        bool unicode;
+        S expected;
+    };
+    const S device = "refusal:设备描述含有不成对的代理字符（半个 UTF-16 字符）";
+    const S port = "refusal:端口描述含有不成对的代理字符（半个 UTF-16 字符）";
+    const Case cases[] = {
+        {"device, a lone high half", "Command6", "Text5", u"A\xD800", true, device},
+        {"device, a lone low half in code page", "Command6", "Text5", u"\xDC00", false, device},
+        {"device, the halves the wrong way round", "Command6", "Text5", u"\xDC00\xD800", true, device},
+        {"device, a whole pair", "Command6", "Text5", u"\xD83D\xDE00",
+         true, "7E FE 19 00 49 01 D8 3D DE 00 00 20 00 20 00 20 00 20 00 20 00 20 01 17 16"},
+        {"port, a lone high half", "Command1", "Text8", u"\xD83D" u"A", true, port},
+    };
+    for (const Case &c : cases) {
+        INFO(c.name);
+        ControlValues v = controls({"Text1=1", "Text9=01", "Text6=1", "Text7=2"}, c.unicode ? Texts{Uni} : Texts{});
+        v.texts.insert_or_assign(text::fromUtf8(c.box), c.description);
+        CHECK(outcome(findCommandByButton(text::fromUtf8(c.button))->build(v)) == c.expected);
+    }
+}
+
 // The table is the one place the window, the CLI and the simulator look
 // commands up: codes run 0x45..0x52 without a gap and names are unique.
 TEST_CASE("the command table is complete")
