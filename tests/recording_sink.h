@@ -9,15 +9,15 @@
 class RecordingSink : public smscfg::MessageSink {
 public:
     void show(const QString &text) override { messages << text; }
-    bool ask(const QString &text, const QString &) override
+    bool confirmSteps(const smscfg::StepsQuestion &question, bool *ticked) override
     {
-        questions << text;
-        return true;
-    }
-    bool askWithOption(const QString &text, const QString &yes, const QString &, bool *ticked) override
-    {
+        questions << question.summary;
+        QStringList lines;
+        for (qsizetype i = 0; i < question.count; ++i)
+            lines << question.step(i);
+        questionSteps << lines;
         *ticked = optionTicked;
-        return ask(text, yes);
+        return true;
     }
     QString openFileName(const QString &, const QString &folder, const QString &) override
     {
@@ -31,8 +31,9 @@ public:
     }
 
     QStringList messages;
-    QStringList questions;
+    QStringList questions;              // their summaries
+    QList<QStringList> questionSteps;   // and their steps' lines
     QString fileName;
-    bool optionTicked = false;  // how askWithOption's check box is left
+    bool optionTicked = false;  // how the question's check box is left
     QStringList offered;        // where each file dialog started
 };

@@ -2,10 +2,12 @@
 #include "app/log_pane.h"
 #include "app/port_combo_box.h"
 #include "cli/cli.h"
+#include "program_run.h"
 #include "pty.h"
 #include "window_rig.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -340,6 +342,61 @@ private slots:
         // Input that is refused still says so in a box.
         rig.click("Command3");
         QCOMPARE(rig.sink.messages.mid(messages.size()), QStringList{"设备总数"});
+    }
+
+    // The log keeps its last lines, and says how many earlier ones it let
+    // go, on screen and in the saved file; so do the lines logged before it
+    // was first shown.
+    void logPaneKeepsItsLastLines()
+    {
+        const auto exchange = [](WindowRig<> &rig) {
+            rig.click("Command2");
+            rig.reply("7E FE 08 00 45 06 53 16");
+        };
+        WindowRig<> early;
+        early.open();
+        LogPane &pane = early.window.logPane();
+        exchange(early);
+        const qint64 perExchange = pane.lines().size() - 2;  // after the port's line and the date's
+        const qint64 before = pane.lines().size() - perExchange;
+        QVERIFY(perExchange >= 3);  // sent, received, outcome
+        const int exchanges = int(LogPane::MaxLines / perExchange) + 10;
+        for (int i = 1; i < exchanges; ++i)
+            exchange(early);
+        const qint64 logged = before + perExchange * exchanges;
+        QCOMPARE(pane.lines().size(), LogPane::MaxLines);
+        QCOMPARE(pane.droppedLines(), logged - LogPane::MaxLines);
+        const auto *note = pane.findChild<QLabel *>("logDropped");
+        QVERIFY(note && note->isVisibleTo(&pane));
+        QCOMPARE(note->text(), QStringLiteral("（较早的 %1 行已不再保留，这里是最近的 %2 行）")
+                                   .arg(logged - LogPane::MaxLines)
+                                   .arg(LogPane::MaxLines));
+
+        // The same lines logged before the pane is first made.
+        WindowRig<> late;
+        late.open();
+        for (int i = 0; i < exchanges; ++i)
+            exchange(late);
+        QCOMPARE(late.window.logPane().lines().size(), LogPane::MaxLines);
+        QCOMPARE(late.window.logPane().droppedLines(), logged - LogPane::MaxLines);
+
+        for (int i = 0; i < 5; ++i)
+            pane.append(QStringLiteral("line %1").arg(i));
+        QCOMPARE(pane.lines().size(), LogPane::MaxLines);
+        QCOMPARE(pane.lines().last(), QStringLiteral("line 4"));
+        QCOMPARE(pane.droppedLines(), logged + 5 - LogPane::MaxLines);
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(pane.saveTo(dir.filePath("log.txt"), &error));
+        const QString saved = QString::fromUtf8(readFile(dir.filePath("log.txt")));
+        const QString said = QStringLiteral("（较早的 %1 行已不再保留，这里是最近的 %2 行）")
+                                 .arg(logged + 5 - LogPane::MaxLines)
+                                 .arg(LogPane::MaxLines);
+        QVERIFY2(saved.contains("\n\n" + said + "\n"), qPrintable(saved.left(300)));
+        QVERIFY(saved.endsWith("\nline 4\n"));
+        pane.clear();
+        QVERIFY(!note->isVisibleTo(&pane));
+        QCOMPARE(pane.droppedLines(), 0);
     }
 
     void logPaneOpensBesideTheFormAndSaves()

@@ -1,15 +1,21 @@
+#include "app/message_box_sink.h"
 #include "app/profile_session.h"
 #include "commands/profile.h"
 #include "program_run.h"
 #include "protocol/reply.h"
 #include "window_rig.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QSettings>
-#include <QTableWidget>
+#include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +36,22 @@ QString writeFile(const QTemporaryDir &dir, const QByteArray &text)
     file.open(QIODevice::WriteOnly);
     file.write(text);
     return path;
+}
+
+// The results table, a row to a line: "1 | 0x46 设备总数 = 12 | 设置成功（N ms）".
+QStringList resultRows(MainWindow &window)
+{
+    QStringList rows;
+    const auto *table = window.profiles().results()->findChild<QTableView *>("profileResultTable");
+    const QAbstractItemModel *model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join(QStringLiteral(" | ")).replace(QRegularExpression(QStringLiteral("（\\d+ ms）")),
+                                                        QStringLiteral("（N ms）"));
+    }
+    return rows;
 }
 
 }  // namespace
@@ -80,9 +102,10 @@ private slots:
         rig.open();
         rig.sink.fileName = path;
         rig.window.findChild<QAction *>("actionApplyProfile")->trigger();
-        QCOMPARE(rig.sink.questions.size(), 1);
-        QVERIFY(rig.sink.questions[0].contains("1. 0x46 设备总数 = 12"));
-        QVERIFY(rig.sink.questions[0].contains("3. 0x45 初始化"));
+        QCOMPARE(rig.sink.questions,
+                 QStringList{"把配置文件“一号楼”的 3 步发送到控制器：\n设置设备总数 1 步，设置短信接收电话号码 1 步，初始化 1 步"});
+        QCOMPARE(rig.sink.questionSteps.value(0),
+                 (QStringList{"1. 0x46 设备总数 = 12", "2. 0x4C 第1个电话 = 13912345678", "3. 0x45 初始化"}));
 
         QProgressDialog *progress = rig.window.profiles().progress();
         QVERIFY(progress && progress->isVisible());
@@ -99,11 +122,11 @@ private slots:
         QVERIFY(!rig.window.profiles().isApplying());
         QCOMPARE(rig.sink.messages, QStringList());  // no verdict boxes while applying
 
-        auto *table = rig.window.profiles().results()->findChild<QTableWidget *>("profileResultTable");
-        QCOMPARE(table->rowCount(), 3);
-        QCOMPARE(table->item(0, 2)->text().section(u'（', 0, 0), QStringLiteral("设置成功"));
-        QCOMPARE(table->item(1, 2)->text().section(u'（', 0, 0), QStringLiteral("设置成功"));
-        QCOMPARE(table->item(2, 2)->text(), QStringLiteral("已取消，未发送"));
+        const QStringList rows = resultRows(rig.window);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0], QStringLiteral("1 | 0x46 设备总数 = 12 | 设置成功（N ms）"));
+        QCOMPARE(rows[1], QStringLiteral("2 | 0x4C 第1个电话 = 13912345678 | 设置成功（N ms）"));
+        QCOMPARE(rows[2], QStringLiteral("3 | 0x45 初始化 | 已取消，未发送"));
         // What it applied is in the record, ready to be saved again.
         QCOMPARE(rig.window.profiles().recordedSteps().size(), 2);
     }
@@ -118,9 +141,9 @@ private slots:
         rig.link.deliver(replyFrame(0x45, 0x06));
         rig.link.deliver(replyFrame(0x46, 0x09));
         QCOMPARE(rig.link.writes.size(), 2);
-        auto *table = rig.window.profiles().results()->findChild<QTableWidget *>("profileResultTable");
-        QCOMPARE(table->item(1, 2)->text().section(u'（', 0, 0), QStringLiteral("设置失败"));
-        QCOMPARE(table->item(2, 2)->text(), QStringLiteral("未发送"));
+        const QStringList rows = resultRows(rig.window);
+        QCOMPARE(rows.value(1), QStringLiteral("2 | 0x46 设备总数 = 1 | 设置失败（N ms）"));
+        QCOMPARE(rows.value(2), QStringLiteral("3 | 0x46 设备总数 = 2 | 未发送"));
     }
 
     // 出错后继续 in the confirmation; then 重试未成功的步骤 sends again only
@@ -203,6 +226,60 @@ private slots:
         next.window.setSettings(&settings);
         next.window.findChild<QAction *>("actionApplyProfile")->trigger();
         QCOMPARE(next.sink.offered, QStringList{dir.filePath("楼")});
+    }
+
+    // The question before an apply fits the screen whatever the number of
+    // steps: a summary, then every step in a list that scrolls, with 应用
+    // and 取消 in reach.
+    void questionFitsTheScreen_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::newRow("50 steps") << 50;
+        QTest::newRow("100,000 steps") << 100000;
+    }
+    void questionFitsTheScreen()
+    {
+        QFETCH(int, steps);
+        QTemporaryDir dir;
+        QByteArray json = R"({"smscfg-profile": 1, "steps": [["init"])";
+        json += QByteArray(R"(,["init"])").repeated(steps - 1) + "]}";
+        const QString path = writeFile(dir, json);
+        WindowRig<MessageBoxSink> rig;
+        rig.sink.setParent(&rig.window);
+        rig.window.show();
+        rig.open();
+        QString seen;
+        QTimer look;
+        connect(&look, &QTimer::timeout, [&] {
+            auto *question = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!question || !seen.isEmpty())
+                return;
+            const QRect screen = question->screen()->availableGeometry();
+            QStringList found;
+            if (!screen.contains(question->frameGeometry()))
+                found << QStringLiteral("%1 px high on a %2 px screen").arg(question->frameGeometry().height()).arg(screen.height());
+            const auto *list = question->findChild<QAbstractItemView *>("questionSteps");
+            if (!list || list->model()->rowCount() != steps)
+                found << "no list of every step";
+            QAbstractButton *cancel = nullptr;
+            for (QAbstractButton *button : question->findChildren<QAbstractButton *>()) {
+                const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+                if ((button->text() == u"应用" || button->text() == u"取消" || button->text() == u"Cancel"
+                     || button->text() == u"出错后继续")
+                    && !screen.contains(place))
+                    found << button->text() + " off the screen";
+                if (button->text() == u"取消" || button->text() == u"Cancel")
+                    cancel = button;
+            }
+            seen = found.isEmpty() ? QStringLiteral("fits") : found.join(u'；');
+            QVERIFY(cancel);
+            cancel->click();
+        });
+        look.start(20);
+        rig.window.profiles().apply(path);
+        look.stop();
+        QCOMPARE(seen, QStringLiteral("fits"));
+        QCOMPARE(rig.link.writes, QByteArrayList());
     }
 
     // Saving never costs the profile saved there before, and says why in

@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,8 +13,11 @@
 
 namespace smscfg {
 
-LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(this))
+LogPane::LogPane(QWidget *parent)
+    : QWidget(parent), m_view(new QPlainTextEdit(this)), m_droppedNote(new QLabel(this))
 {
+    m_droppedNote->setObjectName(QStringLiteral("logDropped"));
+    m_droppedNote->hide();
     setObjectName(QStringLiteral("logPane"));
     m_view->setObjectName(QStringLiteral("logView"));
     m_view->setReadOnly(true);
@@ -35,6 +39,7 @@ LogPane::LogPane(QWidget *parent) : QWidget(parent), m_view(new QPlainTextEdit(t
     buttons->addWidget(clearButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_droppedNote);
     layout->addWidget(m_view);
     layout->addLayout(buttons);
 }
@@ -55,7 +60,26 @@ void LogPane::changeEvent(QEvent *event)
 
 void LogPane::append(const QString &line)
 {
+    // The view lets the first line go itself once it holds MaxLines.
+    if (m_kept < MaxLines)
+        ++m_kept;
+    else
+        addDropped(1);
     m_view->appendPlainText(line);
+}
+
+void LogPane::addDropped(qint64 count)
+{
+    if (count <= 0)
+        return;
+    m_dropped += count;
+    m_droppedNote->setText(droppedText());
+    m_droppedNote->show();
+}
+
+QString LogPane::droppedText() const
+{
+    return tr("（较早的 %1 行已不再保留，这里是最近的 %2 行）").arg(m_dropped).arg(MaxLines);
 }
 
 QStringList LogPane::lines() const
@@ -67,6 +91,9 @@ QStringList LogPane::lines() const
 void LogPane::clear()
 {
     m_view->clear();
+    m_kept = 0;
+    m_dropped = 0;
+    m_droppedNote->hide();
     emit cleared();
 }
 
@@ -74,7 +101,7 @@ bool LogPane::saveTo(const QString &path, QString *error) const
 {
     const QStringList header = m_header ? m_header() : QStringList();
     const QString text = (header.isEmpty() ? QString() : header.join(u'\n') + QStringLiteral("\n\n"))
-        + m_view->toPlainText() + u'\n';
+        + (m_dropped > 0 ? droppedText() + u'\n' : QString()) + m_view->toPlainText() + u'\n';
     const std::optional<FileProblem> problem = writeFileAtomically(path, text.toUtf8());
     if (problem && error)
         *error = fileProblemText(*problem);

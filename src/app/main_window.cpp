@@ -470,6 +470,7 @@ LogPane &MainWindow::logPane()
         // Cleared, the log starts again with the day's date.
         connect(m_logPane, &LogPane::cleared, &m_trafficLog, &TrafficLog::repeatDate);
         centralWidget()->layout()->addWidget(m_logPane);
+        m_logPane->addDropped(m_pendingDropped);
         for (const QString &line : std::as_const(m_pendingLog))
             m_logPane->append(line);
         m_pendingLog.clear();
@@ -484,8 +485,10 @@ void MainWindow::appendToLog(const QString &line)
         return;
     }
     m_pendingLog << line;
-    if (m_pendingLog.size() > LogPane::MaxLines)
+    if (m_pendingLog.size() > LogPane::MaxLines) {
         m_pendingLog.removeFirst();
+        ++m_pendingDropped;
+    }
 }
 
 QStringList MainWindow::logHeader() const

@@ -110,6 +110,7 @@ private:
     QScrollArea *m_scroll = nullptr;
     LogPane *m_logPane = nullptr;
     QStringList m_pendingLog;  // lines logged before the pane was made
+    qint64 m_pendingDropped = 0;  // and the earlier ones let go
     ProfileSession *m_profiles;
     QAction *m_successBox;
     PortComboBox *m_portBox;

@@ -1,11 +1,10 @@
 #include "app/message_box_sink.h"
 
 #include "app/app_title.h"
+#include "app/steps_question_dialog.h"
 
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace smscfg {
 
@@ -19,27 +18,12 @@ void MessageBoxSink::show(const QString &text)
     box->open();
 }
 
-bool MessageBoxSink::ask(const QString &text, const QString &yes)
+bool MessageBoxSink::confirmSteps(const StepsQuestion &question, bool *ticked)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, m_parent);
-    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(accept);
-    box.exec();
-    return box.clickedButton() == accept;
-}
-
-bool MessageBoxSink::askWithOption(const QString &text, const QString &yes, const QString &option, bool *ticked)
-{
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, m_parent);
-    QPushButton *accept = box.addButton(yes, QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(accept);
-    auto *check = new QCheckBox(option, &box);
-    box.setCheckBox(check);
-    box.exec();
-    *ticked = check->isChecked();
-    return box.clickedButton() == accept;
+    StepsQuestionDialog dialog(question, m_parent);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    *ticked = dialog.optionTicked();
+    return accepted;
 }
 
 QString MessageBoxSink::openFileName(const QString &title, const QString &folder, const QString &filter)

@@ -12,8 +12,7 @@ class MessageBoxSink : public MessageSink {
 public:
     void setParent(QWidget *parent) { m_parent = parent; }
     void show(const QString &text) override;
-    bool ask(const QString &text, const QString &yes) override;
-    bool askWithOption(const QString &text, const QString &yes, const QString &option, bool *ticked) override;
+    bool confirmSteps(const StepsQuestion &question, bool *ticked) override;
     QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFileName(const QString &title, const QString &suggested, const QString &filter) override;
 

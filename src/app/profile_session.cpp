@@ -1,15 +1,18 @@
 #include "app/profile_session.h"
 
 #include "app/app_title.h"
+#include "commands/command_table.h"
 #include "exchange/traffic_text.h"
 #include "link/port_text.h"
 #include "link/step_runner.h"
 #include "process/file_access.h"
 #include "protocol/request_text.h"
+#include "qt_boundary/log_text.h"
 #include "protocol/wire.h"
 #include "qt_boundary/core_types.h"
 #include "qt_boundary/local_time.h"
 
+#include <QAbstractTableModel>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -21,8 +24,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace smscfg {
 namespace {
@@ -34,6 +41,30 @@ QString profileFilter()
 // The folder of the last profile or result file opened or saved.
 const QString FolderKey = QStringLiteral("profileFolder");
 
+// How many steps of each kind, in the order they first come:
+// "初始化 1 步，设置设备总数 2 步".
+QString stepKinds(const QList<ProfileStep> &steps)
+{
+    QList<std::pair<quint8, qsizetype>> counts;
+    for (const ProfileStep &step : steps) {
+        const quint8 code = quint8(step.frame.bytes()[4]);
+        auto it = std::find_if(counts.begin(), counts.end(), [code](const auto &c) { return c.first == code; });
+        if (it == counts.end())
+            counts.append({code, 1});
+        else
+            ++it->second;
+    }
+    QStringList parts;
+    for (const auto &[code, count] : counts) {
+        const auto entry = std::find_if(commandTable().cbegin(), commandTable().cend(),
+                                        [code = code](const CommandEntry &e) { return e.code == code; });
+        parts << ProfileSession::tr("%1 %2 步")
+                     .arg(toQString(entry != commandTable().cend() ? entry->caption : codeText(code)))
+                     .arg(count);
+    }
+    return parts.join(ProfileSession::tr("，"));
+}
+
 // What a request sets: its code and the bytes that name the device, probe
 // or phone slot.
 QByteArray settingKey(const QByteArray &frame)
@@ -42,7 +73,66 @@ QByteArray settingKey(const QByteArray &frame)
     return frame.mid(4, 1 + wire::targetBytes(code));
 }
 
+using Shown = ProfileSession::Shown;
+using StepOutcome = ProfileSession::StepOutcome;
+
+// The results table's rows, made when they are shown.
+class ResultRows : public QAbstractTableModel {
+public:
+    ResultRows(std::shared_ptr<const Shown> shown, QObject *parent)
+        : QAbstractTableModel(parent), m_shown(std::move(shown))
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_shown->run.steps.size());
+    }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 3; }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        return Shown::header().value(section);
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        return m_shown->row(index.row()).value(index.column());
+    }
+
+private:
+    std::shared_ptr<const Shown> m_shown;
+};
+
+// Hands memory freed after a long apply back to the system: the allocator
+// would otherwise keep the many small blocks a run of 100,000 steps left.
+void releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
+}
+
 }  // namespace
+
+ProfileSession::StepOutcome ProfileSession::StepOutcome::of(const Exchange::Result &result)
+{
+    // The reply is kept only where the result shows it.
+    return {result.outcome, qint32(result.roundTrip.count()), result.late,
+            result.outcome == Exchange::Outcome::NoVerdict ? result.reply : std::vector<std::uint8_t>()};
+}
+
+QString ProfileSession::StepOutcome::text() const
+{
+    Exchange::Result result{};
+    result.outcome = outcome;
+    result.reply = reply;
+    result.roundTrip = std::chrono::milliseconds(ms);
+    result.late = late;
+    return toQString(resultText(result));
+}
 
 ProfileSession::ProfileSession(Exchange &exchange, MessageSink &sink, QWidget *dialogParent,
                                std::function<QDateTime()> now, QObject *parent)
@@ -159,16 +249,19 @@ void ProfileSession::apply(const QString &path)
         m_sink.show(tr("配置文件里没有步骤"));
         return;
     }
-    QStringList lines;
-    for (qsizetype i = 0; i < steps.size(); ++i)
-        lines << QStringLiteral("%1. %2").arg(i + 1).arg(toQString(describeRequest(steps[i].frame.bytes())));
     const QString name = toQString(std::get<Profile>(profile).name);
+    StepsQuestion question;
+    question.summary = tr("把配置文件“%1”的 %2 步发送到控制器：\n%3")
+                           .arg(escapeForLog(name.isEmpty() ? QFileInfo(path).fileName() : name))
+                           .arg(steps.size())
+                           .arg(stepKinds(steps));
+    question.count = steps.size();
+    question.step = [steps](qsizetype i) {
+        return QStringLiteral("%1. %2").arg(i + 1).arg(toQString(describeRequest(steps[i].frame.bytes())));
+    };
+    question.option = tr("出错后继续");
     bool keepGoing = false;
-    if (!m_sink.askWithOption(tr("把配置文件“%1”的 %2 步发送到控制器：\n\n%3")
-                                  .arg(name.isEmpty() ? QFileInfo(path).fileName() : name)
-                                  .arg(steps.size())
-                                  .arg(lines.join(u'\n')),
-                              tr("应用"), tr("出错后继续"), &keepGoing))
+    if (!m_sink.confirmSteps(question, &keepGoing))
         return;
     QList<qsizetype> numbers;
     for (qsizetype i = 0; i < steps.size(); ++i)
@@ -194,7 +287,8 @@ void ProfileSession::run(const Run &run)
     m_progress->setWindowModality(Qt::WindowModal);
     connect(m_progress, &QProgressDialog::canceled, m_runner.get(), &StepRunner::cancel);
 
-    auto results = std::make_shared<QList<Exchange::Result>>();
+    auto results = std::make_shared<std::vector<StepOutcome>>();
+    results->reserve(size_t(run.steps.size()));
     connect(m_runner.get(), &StepRunner::stepStarted, this, [this, run](qsizetype index) {
         m_progress->setValue(int(index));
         m_progress->setLabelText(tr("第%1步，共%2步：%3")
@@ -204,57 +298,70 @@ void ProfileSession::run(const Run &run)
     });
     connect(m_runner.get(), &StepRunner::stepFinished, this,
             [this, run, results](qsizetype index, const Exchange::Result &result) {
-                results->append(result);
+                results->push_back(StepOutcome::of(result));
                 if (result.outcome == Exchange::Outcome::Accepted)
                     record(toQStringList(run.steps[index].words), toQByteArray(result.request));
             });
     connect(m_runner.get(), &StepRunner::done, this, [this, run, results](bool cancelled) {
         m_progress->hide();
-        showResults(run, *results, cancelled);
+        showResults(run, std::move(*results), cancelled);
+        releaseFreedMemory();
     });
     m_progress->show();
     m_runner->start();
 }
 
-void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &results, bool cancelled)
+QStringList ProfileSession::Shown::header()
+{
+    return {ProfileSession::tr("步骤"), ProfileSession::tr("请求"), ProfileSession::tr("结果")};
+}
+
+QStringList ProfileSession::Shown::row(qsizetype index) const
+{
+    const QString result = size_t(index) < outcomes.size() ? outcomes[size_t(index)].text()
+        : cancelled                                        ? ProfileSession::tr("已取消，未发送")
+                                                           : ProfileSession::tr("未发送");
+    return {QString::number(run.numbers[index]), toQString(describeRequest(run.steps[index].frame.bytes())), result};
+}
+
+void ProfileSession::showResults(const Run &run, std::vector<StepOutcome> outcomes, bool cancelled)
 {
     const QList<ProfileStep> &steps = run.steps;
     // What did not succeed, for 重试未成功的步骤.
     Run retry{{}, {}, run.keepGoing};
-    m_resultRows = {{tr("步骤"), tr("请求"), tr("结果")}};
     for (qsizetype i = 0; i < steps.size(); ++i) {
-        const QString text = i < results.size() ? toQString(resultText(results[i]))
-                                                : (cancelled ? tr("已取消，未发送") : tr("未发送"));
-        m_resultRows << QStringList{QString::number(run.numbers[i]), toQString(describeRequest(steps[i].frame.bytes())), text};
-        if (i >= results.size() || results[i].outcome != Exchange::Outcome::Accepted) {
+        if (size_t(i) >= outcomes.size() || outcomes[size_t(i)].outcome != Exchange::Outcome::Accepted) {
             retry.steps << steps[i];
             retry.numbers << run.numbers[i];
         }
     }
+    const qsizetype done = qsizetype(outcomes.size());
+    const qsizetype accepted = std::count_if(outcomes.cbegin(), outcomes.cend(), [](const StepOutcome &r) {
+        return r.outcome == Exchange::Outcome::Accepted;
+    });
+    m_shown = std::make_shared<const Shown>(Shown{run, std::move(outcomes), cancelled});
 
     delete m_results;
     m_results = new QDialog(m_dialogParent);
     m_results->setObjectName(QStringLiteral("profileResults"));
     m_results->setWindowTitle(tr("应用配置文件的结果"));
     m_results->setAttribute(Qt::WA_DeleteOnClose);
-    auto *table = new QTableWidget(int(steps.size()), 3, m_results);
+    // Whatever is freed once the operator closes the results is given back.
+    connect(m_results, &QObject::destroyed, this, [] { releaseFreedMemory(); });
+    auto *table = new QTableView(m_results);
     table->setObjectName(QStringLiteral("profileResultTable"));
-    table->setHorizontalHeaderLabels(m_resultRows.first());
+    table->setModel(new ResultRows(m_shown, table));
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int row = 0; row < int(steps.size()); ++row)
-        for (int column = 0; column < 3; ++column)
-            table->setItem(row, column, new QTableWidgetItem(m_resultRows[row + 1][column]));
+    // Measured on the first rows only: all 100,000 would take seconds.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
-    const qsizetype accepted = std::count_if(results.cbegin(), results.cend(), [](const Exchange::Result &r) {
-        return r.outcome == Exchange::Outcome::Accepted;
-    });
     auto *summary = new QLabel(tr("共 %1 步：成功 %2，未成功 %3，未发送 %4")
                                    .arg(steps.size())
                                    .arg(accepted)
-                                   .arg(results.size() - accepted)
-                                   .arg(steps.size() - results.size()),
+                                   .arg(done - accepted)
+                                   .arg(steps.size() - done),
                                m_results);
     summary->setObjectName(QStringLiteral("profileSummary"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_results);
@@ -282,11 +389,19 @@ void ProfileSession::showResults(const Run &run, const QList<Exchange::Result> &
     m_results->show();
 }
 
+QList<QStringList> ProfileSession::resultRows() const
+{
+    QList<QStringList> rows{Shown::header()};
+    for (qsizetype i = 0; m_shown && i < m_shown->run.steps.size(); ++i)
+        rows << m_shown->row(i);
+    return rows;
+}
+
 QString ProfileSession::resultsText() const
 {
     // Tab-separated: a spreadsheet takes it as rows and columns when pasted.
     QStringList lines;
-    for (const QStringList &row : m_resultRows)
+    for (const QStringList &row : resultRows())
         lines << row.join(u'\t');
     return lines.join(u'\n') + u'\n';
 }
@@ -311,7 +426,7 @@ QByteArray resultsCsv(const QList<QStringList> &rows)
 
 bool ProfileSession::saveResults(const QString &path, QString *error) const
 {
-    if (const std::optional<FileProblem> problem = writeFileAtomically(path, resultsCsv(m_resultRows))) {
+    if (const std::optional<FileProblem> problem = writeFileAtomically(path, resultsCsv(resultRows()))) {
         *error = fileProblemText(*problem);
         return false;
     }

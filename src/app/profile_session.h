@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QSettings;
 
@@ -54,11 +56,18 @@ public:
     QString resultsText() const;
     bool saveResults(const QString &path, QString *error) const;
 
-signals:
-    // A profile was saved: where, in words for the status bar.
-    void saved(const QString &text);
+    // What one applied step came to, kept small: 100,000 steps must not cost
+    // the window a gigabyte.
+    struct StepOutcome {
+        Exchange::Outcome outcome;
+        qint32 ms;
+        bool late;
+        std::vector<std::uint8_t> reply;  // only without a verdict, to show it
+        static StepOutcome of(const Exchange::Result &result);
+        // As the results table shows it: "设置成功（28 ms）".
+        QString text() const;
+    };
 
-private:
     // Steps to send, with their numbers in the profile.
     struct Run {
         QList<ProfileStep> steps;
@@ -66,10 +75,26 @@ private:
         bool keepGoing = false;
     };
 
+    // The last results: a run and what its steps came to. The table, 复制
+    // and CSV make their rows from it when they need them.
+    struct Shown {
+        Run run;
+        std::vector<StepOutcome> outcomes;
+        bool cancelled = false;
+        static QStringList header();
+        QStringList row(qsizetype index) const;  // step number, request, result
+    };
+
+signals:
+    // A profile was saved: where, in words for the status bar.
+    void saved(const QString &text);
+
+private:
     void onFinished(const Exchange::Result &result);
     void record(const QStringList &words, const QByteArray &frame);
     void run(const Run &run);
-    void showResults(const Run &run, const QList<Exchange::Result> &results, bool cancelled);
+    void showResults(const Run &run, std::vector<StepOutcome> outcomes, bool cancelled);
+    QList<QStringList> resultRows() const;
     void saveResultsWithDialog();
     QString folder() const;
     void rememberFolder(const QString &path);
@@ -87,7 +112,7 @@ private:
     std::unique_ptr<StepRunner> m_runner;
     QPointer<QProgressDialog> m_progress;
     QPointer<QDialog> m_results;
-    QList<QStringList> m_resultRows;  // the table, its header first
+    std::shared_ptr<const Shown> m_shown;
     QSettings *m_settings = nullptr;
 };
 

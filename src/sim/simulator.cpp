@@ -34,7 +34,7 @@ Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, S
         connect(m_incoming.get(), &LinePacer::crossed, this, &Simulator::onReceived);
         connect(m_outgoing.get(), &LinePacer::crossed, &m_line, &SimLine::write);
         connect(m_incoming.get(), &LinePacer::dropped, this, [this](qint64 count) {
-            m_log(QStringLiteral("（收到的字节比 %1 波特的线路快，丢掉了%2字节）").arg(m_options.baud).arg(count));
+            m_log(QCoreApplication::translate("SimProgram", "（收到的字节比 %1 波特的线路快，丢掉了%2字节）").arg(m_options.baud).arg(count));
         });
     } else {
         connect(&m_line, &SimLine::received, this, &Simulator::onReceived);
