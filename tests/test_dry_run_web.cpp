@@ -1,5 +1,6 @@
 #include "program_run.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,6 +32,9 @@ private slots:
         write("bad-step.json", R"({"smscfg-profile": 1, "steps": [["init"], ["phone", "99", "1"]]})");
         write("not-json.json", "{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"] [\"init\"]]}");
         write("version-2.json", R"({"smscfg-profile": 2, "steps": []})");
+        QVERIFY(QDir(m_dir.path()).mkdir("folder.json"));
+        QFile large(m_dir.filePath("large.json"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(1024 * 1024 + 1));
     }
 
     void sameAsTheCommandLine_data()
@@ -74,6 +78,8 @@ private slots:
         QTest::newRow("apply: not JSON") << QStringList{"apply", dir + "not-json.json"};
         QTest::newRow("apply: a later version") << QStringList{"apply", dir + "version-2.json"};
         QTest::newRow("apply: no such file") << QStringList{"apply", dir + "none.json"};
+        QTest::newRow("apply: a folder") << QStringList{"apply", dir + "folder.json"};
+        QTest::newRow("apply: over 1 MB") << QStringList{"apply", dir + "large.json"};
         QTest::newRow("apply: not an option") << QStringList{"apply", "--fast", dir + "一号楼.json"};
         QTest::newRow("English: help") << QStringList{"--lang", "en", "--help"};
         QTest::newRow("English: a refusal") << QStringList{"--lang", "en", "centre", "8613912345678"};

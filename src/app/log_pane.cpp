@@ -1,7 +1,8 @@
 #include "app/log_pane.h"
 
 #include "app/app_title.h"
-#include "process/file_access.h"
+#include "files/files.h"
+#include "qt_boundary/core_types.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -102,9 +103,9 @@ bool LogPane::saveTo(const QString &path, QString *error) const
     const QStringList header = m_header ? m_header() : QStringList();
     const QString text = (header.isEmpty() ? QString() : header.join(u'\n') + QStringLiteral("\n\n"))
         + (m_dropped > 0 ? droppedText() + u'\n' : QString()) + m_view->toPlainText() + u'\n';
-    const std::optional<FileProblem> problem = writeFileAtomically(path, text.toUtf8());
+    const std::optional<FileProblem> problem = writeFileAtomically(path.toLocal8Bit().toStdString(), text.toStdString());
     if (problem && error)
-        *error = fileProblemText(*problem);
+        *error = toQString(fileProblemText(*problem));
     return !problem;
 }
 

@@ -5,7 +5,7 @@
 #include "exchange/traffic_text.h"
 #include "link/port_text.h"
 #include "link/step_runner.h"
-#include "process/file_access.h"
+#include "files/files.h"
 #include "protocol/request_text.h"
 #include "qt_boundary/log_text.h"
 #include "protocol/wire.h"
@@ -184,8 +184,8 @@ bool ProfileSession::save(const QString &path, QString *error) const
     for (const QStringList &words : recordedSteps())
         profile.steps.push_back(toU16List(words));
     // Whole or not at all: a full disk must not cost the profile saved there before.
-    if (const std::optional<FileProblem> problem = writeFileAtomically(path, QByteArray::fromStdString(profileToJson(profile)))) {
-        *error = fileProblemText(*problem);
+    if (const auto problem = writeFileAtomically(path.toLocal8Bit().toStdString(), profileToJson(profile))) {
+        *error = toQString(fileProblemText(*problem));
         return false;
     }
     return true;
@@ -228,12 +228,12 @@ void ProfileSession::apply(const QString &path)
 {
     if (isApplying())
         return;
-    const auto content = readRegularFile(path, MaxProfileBytes);
+    const auto content = readRegularFile(path.toLocal8Bit().toStdString(), MaxProfileBytes);
     if (const auto *problem = std::get_if<FileProblem>(&content)) {
-        m_sink.show(tr("无法读取配置文件：%1").arg(fileProblemText(*problem)));
+        m_sink.show(tr("无法读取配置文件：%1").arg(toQString(fileProblemText(*problem))));
         return;
     }
-    const auto profile = parseProfile(std::get<QByteArray>(content).toStdString());
+    const auto profile = parseProfile(std::get<std::string>(content));
     if (const auto *problem = std::get_if<std::u16string>(&profile)) {
         m_sink.show(toQString(*problem));
         return;
@@ -426,8 +426,8 @@ QByteArray resultsCsv(const QList<QStringList> &rows)
 
 bool ProfileSession::saveResults(const QString &path, QString *error) const
 {
-    if (const std::optional<FileProblem> problem = writeFileAtomically(path, resultsCsv(resultRows()))) {
-        *error = fileProblemText(*problem);
+    if (const auto problem = writeFileAtomically(path.toLocal8Bit().toStdString(), resultsCsv(resultRows()).toStdString())) {
+        *error = toQString(fileProblemText(*problem));
         return false;
     }
     return true;

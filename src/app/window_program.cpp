@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/message_box_sink.h"
 #include "link/qt_serial_link.h"
-#include "process/file_access.h"
+#include "files/files.h"
 #include "process/language.h"
 #include "process/quit_on_signal.h"
 #include "process/version.h"
@@ -122,7 +122,7 @@ std::unique_ptr<QSettings> openSettings(std::optional<FileProblem> *problem)
 {
     constexpr qint64 MaxSettingsBytes = 64 * 1024;
     const QString path = settingsPath();
-    const auto content = readRegularFile(path, MaxSettingsBytes);
+    const auto content = readRegularFile(path.toLocal8Bit().toStdString(), MaxSettingsBytes);
     const auto *fileProblem = std::get_if<FileProblem>(&content);
     if (fileProblem && !(fileProblem->kind == FileProblem::Kind::System && fileProblem->code == ENOENT)) {
         *problem = *fileProblem;
@@ -175,7 +175,7 @@ int runWindowProgram(int argc, char *argv[], const std::function<void(MainWindow
     installLanguage(language);
     if (settingsProblem)  // told in the language now installed
         std::fputs(qPrintable(QCoreApplication::translate("WindowProgram", "smscfg: 不读也不写设置文件 %1：%2\n")
-                                  .arg(escapeForLog(settingsPath()), fileProblemText(*settingsProblem))),
+                                  .arg(escapeForLog(settingsPath()), toQString(fileProblemText(*settingsProblem)))),
                    stderr);
     if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-') && args[1].size() > 1
                             && !args[1].at(1).isDigit())) {

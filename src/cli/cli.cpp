@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 
-#include "process/file_access.h"
+#include "files/files.h"
 #include "process/version.h"
 #include "qt_boundary/core_types.h"
 #include "qt_boundary/local_time.h"
@@ -24,10 +24,10 @@ int listPorts(QTextStream &out, QTextStream &err, const PortDiscovery &discovery
 // that a FIFO or a device cannot hang the command line or fill its memory.
 std::variant<std::string, std::u16string> readFile(const std::u16string &path)
 {
-    const auto content = readRegularFile(toQString(path), MaxProfileBytes);
+    auto content = readRegularFile(toQString(path).toLocal8Bit().toStdString(), MaxProfileBytes);
     if (const auto *problem = std::get_if<FileProblem>(&content))
-        return toU16(fileProblemText(*problem));
-    return std::get<QByteArray>(content).toStdString();
+        return fileProblemText(*problem);
+    return std::get<std::string>(std::move(content));
 }
 
 }  // namespace

@@ -3,15 +3,13 @@
 // runs the same words as smscfg-cli, so it prints the same and exits alike.
 #include "cli_words/cli_words.h"
 #include "commands/catalogue.h"
+#include "files/files.h"
 #include "protocol/text.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 
 using namespace smscfg;
 
@@ -25,12 +23,13 @@ LocalTime localTimeNow()
     return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_wday == 0 ? 7 : t.tm_wday};
 }
 
+// As smscfg-cli reads a profile: a regular file of at most 1 MB.
 std::variant<std::string, std::u16string> readFile(const std::u16string &path)
 {
-    std::ifstream file(text::toUtf8(path), std::ios::binary);
-    if (!file)
-        return text::fromUtf8(std::strerror(errno));
-    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    auto content = readRegularFile(text::toUtf8(path), MaxProfileBytes);
+    if (const auto *problem = std::get_if<FileProblem>(&content))
+        return fileProblemText(*problem);
+    return std::get<std::string>(std::move(content));
 }
 
 void write(std::FILE *stream, const std::u16string &text)

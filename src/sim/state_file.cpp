@@ -1,6 +1,6 @@
 #include "sim/state_file.h"
 
-#include "process/file_access.h"
+#include "files/files.h"
 #include "qt_boundary/core_types.h"
 #include "qt_boundary/log_text.h"
 #include "sim/system_io.h"
@@ -150,7 +150,7 @@ std::unique_ptr<StateFile> StateFile::open(const QString &path, ControllerState 
         if (const auto *problem = std::get_if<FileProblem>(&content))
             return unreadable(problemText(*problem));
         QString why;
-        const std::optional<ControllerState> loaded = parseState(std::get<QByteArray>(content), &why);
+        const std::optional<ControllerState> loaded = parseState(QByteArray::fromStdString(std::get<std::string>(content)), &why);
         if (!loaded)
             return unreadable(why);
         // No other simulator can be writing now.
