@@ -121,7 +121,7 @@ private slots:
         const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {option, ""});
         QCOMPARE(r.exitCode, 64);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith("smscfg-sim: " + option + " needs a"), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("smscfg-sim: " + option + " 后面要跟"), qPrintable(r.err));
     }
 
     // Two starting at once: one gets the link, the other is refused.

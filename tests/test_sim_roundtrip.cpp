@@ -242,8 +242,7 @@ private slots:
         const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", path}, 5000);
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QString());
-        QCOMPARE(r.err, "smscfg-sim: " + path + " cannot be read as a controller's state, and is left as it is: "
-                            "not a regular file\n");
+        QCOMPARE(r.err, "smscfg-sim: " + path + " 读不出控制器的状态，原样保留：不是普通文件\n");
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  kind.startsWith(u'/') ? QStringList() : QStringList{"state.json"});
     }
@@ -260,7 +259,7 @@ private slots:
         const ProgramRun second = run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile}, 5000);
         QCOMPARE(second.exitCode, 1);
         QCOMPARE(second.out, QString());
-        QCOMPARE(second.err, "smscfg-sim: " + stateFile + " is the state of another smscfg-sim that is still running\n");
+        QCOMPARE(second.err, "smscfg-sim: " + stateFile + " 是另一个仍在运行的 smscfg-sim 的状态\n");
         // Still held across the first one's writes.
         QCOMPARE(cli(first.port(), {"centre", "13800138000"}).exitCode, 0);
         QCOMPARE(run(QStringLiteral(SMSCFG_SIM_PATH), {"--state", stateFile}, 5000).exitCode, 1);
@@ -313,8 +312,8 @@ private slots:
         const ProgramRun r = run(command.first(), command.mid(1) + QStringList{"--state", stateFile}, 5000);
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith("smscfg-sim: " + stateFile + " cannot be written ("), qPrintable(r.err));
-        QVERIFY2(r.err.endsWith("), and a controller that keeps nothing must not answer 06\n"), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("smscfg-sim: " + stateFile + " 写不进去（"), qPrintable(r.err));
+        QVERIFY2(r.err.endsWith("）：什么也保存不了的控制器不能回答 06\n"), qPrintable(r.err));
         QCOMPARE(readFile(stateFile), before);
         if (where != u"/proc")
             QCOMPARE(QDir(dir.filePath("folder")).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});

@@ -190,11 +190,11 @@ private slots:
         QTest::newRow("a terminal") << "terminal" << "";
         QTest::newRow("a pipe it was given") << "/dev/fd/3" << "";
         QTest::newRow("standard error") << "/dev/stderr" << "";
-        QTest::newRow("a link to a file, planted") << "link" << "it is a symbolic link, which is not followed";
-        QTest::newRow("a FIFO nobody reads") << "fifo" << "it is a FIFO that nobody reads";
+        QTest::newRow("a link to a file, planted") << "link" << "它是符号链接，不跟随";
+        QTest::newRow("a FIFO nobody reads") << "fifo" << "它是没有人读的 FIFO";
         QTest::newRow("a folder") << "folder" << "Is a directory";
-        QTest::newRow("a device that is no terminal") << "/dev/full" << "it is not a regular file, a terminal or a pipe";
-        QTest::newRow("a descriptor that is a device") << "/dev/fd/4" << "it is not a regular file, a terminal or a pipe";
+        QTest::newRow("a device that is no terminal") << "/dev/full" << "它不是普通文件、终端或管道";
+        QTest::newRow("a descriptor that is a device") << "/dev/fd/4" << "它不是普通文件、终端或管道";
     }
     void logGoesOnlyWhereItShould()
     {
@@ -278,7 +278,7 @@ private slots:
             QCOMPARE(exitStatus(5000), 1);
             QCOMPARE(line, QString());
             QCOMPARE(QString::fromUtf8(drain(err[0])),
-                     "smscfg-sim: will not write the log to " + path + ": " + refusal + "\n");
+                     "smscfg-sim: 不往 " + path + " 写记录：" + refusal + "\n");
             QCOMPARE(readFile(target), QByteArray());
             QCOMPARE(QFileInfo(dir.filePath("sim.log")).isSymLink(), log == u"link");
             return;

@@ -21,6 +21,7 @@
 #include "commands/form_layout_table.h"
 #include "controller/controller_texts.h"
 #include "exchange/exchange_texts.h"
+#include "files/file_texts.h"
 #include "protocol/protocol_texts.h"
 #include "protocol/text.h"
 
@@ -47,7 +48,7 @@ std::vector<text::CatalogueEntry> coreEntries()
     std::vector<text::CatalogueEntry> all;
     for (auto part : {protocolTextCatalogue(), commandTextCatalogue(), controller::controllerTextCatalogue(),
                       cli::cliTextCatalogue(), exchangeTextCatalogue(), formCatalogue(),
-                      commandHelpCatalogue()})
+                      commandHelpCatalogue(), fileTextCatalogue()})
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }

@@ -167,20 +167,6 @@ Commands (button caption, then usage and an example):
 </translation>
     </message>
     <message>
-        <source>
-退出状态：0 设置成功或已打印帧；1 设置失败；2 输入被拒绝（原因在 stderr，
-什么也没发送）；3 设备无响应或应答无法识别；4 串口不能用；64 用法不对。
-用 apply 时，取所有步骤和串口中最差的一个。
-</source>
-        <comment>ExitStatusHelp</comment>
-        <translation>
-Exit status: 0 accepted or frame printed; 1 refused; 2 input rejected (message
-on stderr, nothing sent); 3 no response or a reply without a verdict;
-4 port cannot be used; 64 wrong usage. With apply, the worst over all steps
-and ports.
-</translation>
-    </message>
-    <message>
         <source>%1 后面要有一个值</source>
         <comment>NeedsValue</comment>
         <translation>%1 needs a value</translation>
@@ -239,6 +225,28 @@ and ports.
 </source>
         <comment>DryRunStep</comment>
         <translation>step %1  %2  %3
+</translation>
+    </message>
+    <message>
+        <source>
+退出状态：0 设置成功或已打印帧；1 设置失败；2 输入被拒绝（原因在 stderr，
+什么也没发送）；3 设备无响应或应答无法识别；4 串口不能用；64 用法不对；
+74 输出无法写入。
+用 apply 时，取所有步骤和串口中最差的一个。
+</source>
+        <comment>ExitStatusHelp</comment>
+        <translation>
+Exit status: 0 accepted or frame printed; 1 refused; 2 input rejected (message
+on stderr, nothing sent); 3 no response or a reply without a verdict;
+4 port cannot be used; 64 wrong usage; 74 the output could not be written.
+With apply, the worst over all steps and ports.
+</translation>
+    </message>
+    <message>
+        <source>smscfg-cli：输出无法写入%1
+</source>
+        <comment>OutputNotWritten</comment>
+        <translation>smscfg-cli: the output could not be written%1
 </translation>
     </message>
 </context>
@@ -662,6 +670,21 @@ and ports.
         <comment>ProfileStepHelp</comment>
         <translation>--help is not a request</translation>
     </message>
+    <message>
+        <source>设备描述</source>
+        <comment>BoxDeviceDescription</comment>
+        <translation>Device description</translation>
+    </message>
+    <message>
+        <source>端口描述</source>
+        <comment>BoxPortDescription</comment>
+        <translation>Port description</translation>
+    </message>
+    <message>
+        <source>%1含有不成对的代理字符（半个 UTF-16 字符）</source>
+        <comment>LoneSurrogate</comment>
+        <translation>%1 holds an unpaired surrogate (half a UTF-16 character)</translation>
+    </message>
 </context>
 <context>
     <name>ControllerText</name>
@@ -946,6 +969,94 @@ and ports.
         <source>%1 …（共%2字节）</source>
         <comment>BytesElided</comment>
         <translation>%1 … (%2 bytes in all)</translation>
+    </message>
+</context>
+<context>
+    <name>FileText</name>
+    <message>
+        <source>%1 字节</source>
+        <comment>ByteCount</comment>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <comment>NotRegular</comment>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>文件太大（超过 %1）</source>
+        <comment>TooLarge</comment>
+        <translation>file too large (over %1)</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <comment>NotFound</comment>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <comment>NoPermission</comment>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>磁盘空间已满</source>
+        <comment>DiskFull</comment>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>超出了磁盘配额</source>
+        <comment>OverQuota</comment>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>文件系统是只读的</source>
+        <comment>ReadOnly</comment>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>文件超过了系统允许的大小</source>
+        <comment>TooBigForSystem</comment>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <comment>IsFolder</comment>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>路径中有一段不是文件夹</source>
+        <comment>NotFolder</comment>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>文件名太长</source>
+        <comment>NameTooLong</comment>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>符号链接太多</source>
+        <comment>TooManyLinks</comment>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>读写磁盘出错</source>
+        <comment>DiskError</comment>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>打开的文件太多</source>
+        <comment>TooManyOpen</comment>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>文件正被使用</source>
+        <comment>InUse</comment>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>%1（错误 %2）</source>
+        <comment>OtherError</comment>
+        <translation>%1 (error %2)</translation>
     </message>
 </context>
 <context>
@@ -1810,6 +1921,10 @@ Port: %2</translation>
         <source>（%1 即 %2）</source>
         <translation> (%1 is %2)</translation>
     </message>
+    <message>
+        <source>这是一个正在使用的终端，不是串口设备</source>
+        <translation>This is a terminal in use, not a serial device</translation>
+    </message>
 </context>
 <context>
     <name>ProtocolText</name>
@@ -2017,105 +2132,6 @@ Port: %2</translation>
 <context>
     <name>SimProgram</name>
     <message>
-        <source>smscfg-sim：串口上的虚拟短信报警控制器。
-
-用法：smscfg-sim [--link 路径 | --device 路径] [--state 文件] [--log 文件]
-                 [--baud N] [--lang zh|en] [故障选项]
-      smscfg-sim --help | --version
-
-默认建立一对伪终端，把设置工具要打开的路径作为标准输出的唯一一行打印出来；
-请求记录写到标准错误。它一直运行，直到收到 SIGINT、SIGTERM 或 SIGHUP。
-在 bash 里，打开窗口连到它、窗口关闭时停止它：
-
-  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
-
-或者从脚本发送请求，记录写到文件里：
-
-  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
-
-（不要用 smscfg &quot;$(smscfg-sim | head -1)&quot;：shell 要等整条管道结束，
-而模拟器不会结束。）
-
-  --link 路径    另外建立指向工具那一端的符号链接 路径，在打印串口那一行之前
-                 就建好，退出时如果它仍指向那里就删除。只建在没有东西的地方，
-                 或者替换失效的链接、指向没有运行中的 smscfg-sim 服务的伪终端
-                 的链接；路径上有别的东西就拒绝。
-  --device 路径  改为在已有的串口设备上服务，9600 8N1
-  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入
-                 （不是状态的文件会被拒绝，原样保留），每个被接受的请求之后
-                 写入（先写临时文件 文件.smscfg-sim-XXXXXX，再改名；被杀掉的
-                 模拟器留下的临时文件在启动时删除）
-  --log 文件     把请求记录追加到文件，而不是标准错误
-  --baud N       按 N 波特的线路接收每个请求、发送每个应答所需的时间来做
-                 （每字节 10 位：9600 时 1.04 毫秒）
-  --lang zh|en   说中文或英文（默认看区域设置：LC_ALL、LC_MESSAGES、LANG）
-
-故障选项：
-  --refuse       对每个请求都回答 09（拒绝）
-  --silent       从不回答
-  --delay 毫秒   晚这么多毫秒再回答
-  --stray        每个应答前先发一个多余的字节（EE）
-  --split 毫秒   把每个应答分两段发送，中间隔这么多毫秒
-  --short        每个应答只发前五个字节
-
-应答是 7E FE 08 00 命令码 状态 校验和 16，状态 06 表示接受，09 表示拒绝。
-每个请求记一行：时间、帧、含义、应答。没人读的记录不会拖住模拟器：
-写不出去的行被丢掉，等能写的时候再记下丢了多少行。
-
-</source>
-        <translation>smscfg-sim: a virtual SMS alarm controller on a serial line.
-
-usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [--log FILE]
-                  [--baud N] [--lang zh|en] [fault options]
-       smscfg-sim --help | --version
-
-By default it creates a pseudo-terminal pair and prints the path the tool
-should open as the only line on stdout; the request log goes to stderr.
-It serves until SIGINT, SIGTERM or SIGHUP. In bash, to open the window on
-it and stop it when the window closes:
-
-  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
-
-or to send requests from a script, with the log in a file:
-
-  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
-
-(Not smscfg &quot;$(smscfg-sim | head -1)&quot;: the shell waits for the whole pipeline
-to end, and the simulator does not end.)
-
-  --link PATH    also make a symbolic link PATH to that side, in place before
-                 the port line is printed, removed on exit if it still points
-                 there. Only made where nothing is, or in place of a dangling
-                 link or a link to a pseudo-terminal that no running
-                 smscfg-sim serves; anything else at PATH is refused.
-  --device PATH  serve on an existing serial device instead, 9600 8N1
-  --state FILE   keep the controller&apos;s state in FILE as JSON: loaded at start
-                 when FILE exists (a FILE that is not a state is refused and
-                 left as it is), written after every accepted request
-                 (a temporary file FILE.smscfg-sim-XXXXXX, then a rename;
-                 ones left by a killed simulator are removed at start)
-  --log FILE     append the request log to FILE instead of stderr
-  --baud N       take as long as a line at N baud to receive each request and
-                 to send each reply (10 bits a byte: 1.04 ms at 9600)
-  --lang zh|en   speak Chinese or English (by default the locale&apos;s:
-                 LC_ALL, LC_MESSAGES, LANG)
-
-Fault modes:
-  --refuse       answer 09 (refused) to every request
-  --silent       never answer
-  --delay MS     answer MS milliseconds late
-  --stray        put one stray byte (EE) before each reply
-  --split MS     send each reply in two parts, MS milliseconds apart
-  --short        send only the first five bytes of each reply
-
-Replies are 7E FE 08 00 CODE STATUS CS 16, STATUS 06 accepted or 09 refused.
-Each request is logged in one line: time, frame, meaning, reply. A log that
-nobody reads never holds the simulator up: lines that cannot be written are
-dropped, and how many is logged when they can be again.
-
-</translation>
-    </message>
-    <message>
         <source>（smscfg-sim --help 有选项的说明）</source>
         <translation>(smscfg-sim --help explains the options)</translation>
     </message>
@@ -2160,20 +2176,12 @@ dropped, and how many is logged when they can be again.
         <translation>%1 cannot be read as a controller&apos;s state, and is left as it is: %2</translation>
     </message>
     <message>
-        <source>无法打开记录文件 %1：%2</source>
-        <translation>cannot open the log %1: %2</translation>
-    </message>
-    <message>
         <source>无法建立伪终端</source>
         <translation>cannot create a pseudo-terminal</translation>
     </message>
     <message>
         <source>无法设置 %1</source>
         <translation>cannot set up %1</translation>
-    </message>
-    <message>
-        <source>无法把 %1 标为有人服务</source>
-        <translation>cannot mark %1 as served</translation>
     </message>
     <message>
         <source>无法打开 %1</source>
@@ -2222,16 +2230,162 @@ dropped, and how many is logged when they can be again.
         <translation>it is a link to %1, not to a pseudo-terminal</translation>
     </message>
     <message>
-        <source>另一个仍在运行的 smscfg-sim 在用它</source>
-        <translation>another smscfg-sim that is still running serves it</translation>
-    </message>
-    <message>
         <source>不建立链接 %1：%2</source>
         <translation>will not make the link %1: %2</translation>
     </message>
     <message>
         <source>它一直在变</source>
         <translation>it keeps changing</translation>
+    </message>
+    <message>
+        <source>smscfg-sim：串口上的虚拟短信报警控制器。
+
+用法：smscfg-sim [--link 路径 | --device 路径] [--state 文件] [--log 文件]
+                 [--baud N] [--lang zh|en] [故障选项]
+      smscfg-sim --help | --version
+
+默认建立一对伪终端，把设置工具要打开的路径作为标准输出的唯一一行打印出来；
+请求记录写到标准错误。它一直运行，直到收到 SIGINT、SIGTERM 或 SIGHUP。
+在 bash 里，打开窗口连到它、窗口关闭时停止它：
+
+  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
+
+或者从脚本发送请求，记录写到文件里：
+
+  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
+
+（不要用 smscfg &quot;$(smscfg-sim | head -1)&quot;：shell 要等整条管道结束，
+而模拟器不会结束。）
+
+  --link 路径    另外建立指向工具那一端的符号链接 路径，在打印串口那一行之前
+                 就建好，退出时如果它仍指向那里就删除。只建在没有东西的地方，
+                 或者替换失效的链接；路径上有别的东西（包括指向仍打开着的
+                 终端的链接）就拒绝。
+  --device 路径  改为在已有的串口设备上服务，9600 8N1
+  --state 文件   把控制器的状态以 JSON 保存在文件里：启动时文件存在就读入，
+                 每个被接受的请求之后写入（先写临时文件
+                 文件.smscfg-sim-XXXXXX，再改名；被杀掉的模拟器留下的临时
+                 文件在启动时删除）。模拟器运行时锁住该文件；另一个模拟器
+                 正在用的、不是状态的或写不进去的文件会被拒绝，原样保留
+  --log 文件     把请求记录追加到文件，而不是标准错误：普通文件、终端或
+                 管道；不跟随符号链接
+  --baud N       按 N 波特的线路接收每个请求、发送每个应答所需的时间来做
+                 （每字节 10 位：9600 时 1.04 毫秒）；超出 4096 字节缓冲区
+                 的字节被丢掉并计数
+  --lang zh|en   说中文或英文（默认看区域设置：LC_ALL、LC_MESSAGES、LANG）
+
+故障选项：
+  --refuse       对每个请求都回答 09（拒绝）
+  --silent       从不回答
+  --delay 毫秒   晚这么多毫秒再回答
+  --stray        每个应答前先发一个多余的字节（EE）
+  --split 毫秒   把每个应答分两段发送，中间隔这么多毫秒
+  --short        每个应答只发前五个字节
+
+应答是 7E FE 08 00 命令码 状态 校验和 16，状态 06 表示接受，09 表示拒绝。
+每个请求记一行：时间、帧、含义、应答。没人读的记录不会拖住模拟器：
+写不出去的行被丢掉，等能写的时候再记下丢了多少行。
+
+</source>
+        <translation>smscfg-sim: a virtual SMS alarm controller on a serial line.
+
+usage: smscfg-sim [--link PATH | --device PATH] [--state FILE] [--log FILE]
+                  [--baud N] [--lang zh|en] [fault options]
+       smscfg-sim --help | --version
+
+By default it creates a pseudo-terminal pair and prints the path the tool
+should open as the only line on stdout; the request log goes to stderr.
+It serves until SIGINT, SIGTERM or SIGHUP. In bash, to open the window on
+it and stop it when the window closes:
+
+  read -r port &lt; &lt;(smscfg-sim); smscfg &quot;$port&quot;; kill $!
+
+or to send requests from a script, with the log in a file:
+
+  read -r port &lt; &lt;(smscfg-sim --log sim.log); smscfg-cli --port &quot;$port&quot; init; kill $!
+
+(Not smscfg &quot;$(smscfg-sim | head -1)&quot;: the shell waits for the whole pipeline
+to end, and the simulator does not end.)
+
+  --link PATH    also make a symbolic link PATH to that side, in place before
+                 the port line is printed, removed on exit if it still points
+                 there. Only made where nothing is, or in place of a dangling
+                 link; anything else at PATH (a link to a terminal that is
+                 still open included) is refused.
+  --device PATH  serve on an existing serial device instead, 9600 8N1
+  --state FILE   keep the controller&apos;s state in FILE as JSON: loaded at start
+                 when FILE exists, written after every accepted request
+                 (a temporary file FILE.smscfg-sim-XXXXXX, then a rename;
+                 ones left by a killed simulator are removed at start).
+                 FILE is locked while the simulator runs; one that another
+                 simulator holds, that is not a state, or that cannot be
+                 written is refused and left as it is
+  --log FILE     append the request log to FILE instead of stderr: a regular
+                 file, a terminal or a pipe; a symbolic link is not followed
+  --baud N       take as long as a line at N baud to receive each request and
+                 to send each reply (10 bits a byte: 1.04 ms at 9600); bytes
+                 beyond a 4096-byte buffer are dropped and counted
+  --lang zh|en   speak Chinese or English (by default the locale&apos;s:
+                 LC_ALL, LC_MESSAGES, LANG)
+
+Fault modes:
+  --refuse       answer 09 (refused) to every request
+  --silent       never answer
+  --delay MS     answer MS milliseconds late
+  --stray        put one stray byte (EE) before each reply
+  --split MS     send each reply in two parts, MS milliseconds apart
+  --short        send only the first five bytes of each reply
+
+Replies are 7E FE 08 00 CODE STATUS CS 16, STATUS 06 accepted or 09 refused.
+Each request is logged in one line: time, frame, meaning, reply. A log that
+nobody reads never holds the simulator up: lines that cannot be written are
+dropped, and how many is logged when they can be again.
+
+</translation>
+    </message>
+    <message>
+        <source>不往 %1 写记录：%2</source>
+        <translation>will not write the log to %1: %2</translation>
+    </message>
+    <message>
+        <source>它不是普通文件、终端或管道</source>
+        <translation>it is not a regular file, a terminal or a pipe</translation>
+    </message>
+    <message>
+        <source>它是符号链接，不跟随</source>
+        <translation>it is a symbolic link, which is not followed</translation>
+    </message>
+    <message>
+        <source>它是没有人读的 FIFO</source>
+        <translation>it is a FIFO that nobody reads</translation>
+    </message>
+    <message>
+        <source>（收到的字节比 %1 波特的线路快，丢掉了%2字节）</source>
+        <translation>(bytes came faster than a %1-baud line; %2 bytes dropped)</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>超过 %1 字节</source>
+        <translation>larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 写不进去（%2）：什么也保存不了的控制器不能回答 06</source>
+        <translation>%1 cannot be written (%2), and a controller that keeps nothing must not answer 06</translation>
+    </message>
+    <message>
+        <source>%1 是另一个仍在运行的 smscfg-sim 的状态</source>
+        <translation>%1 is the state of another smscfg-sim that is still running</translation>
+    </message>
+    <message>
+        <source>%1 一直在变</source>
+        <translation>%1 keeps changing</translation>
+    </message>
+    <message>
+        <source>它指向 %1，一个别的程序（模拟器、串口桥或终端）打开着的伪终端</source>
+        <translation>it leads to %1, a pseudo-terminal that another program (a simulator, a bridge, a terminal) has open</translation>
     </message>
 </context>
 <context>
@@ -2243,38 +2397,6 @@ dropped, and how many is logged when they can be again.
 </context>
 <context>
     <name>WindowProgram</name>
-    <message>
-        <source>用法：smscfg [--lang zh|en] [串口]
-      smscfg --help | --version
-
-打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。
-串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS&lt;N-1&gt;，Windows 上是 COMN）；
-以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口；
-第一次启动时，系统正好有一个 USB 串口适配器就打开它，否则打开串口 1。
-上次的串口记在 ~/.config/smscfg/smscfg.conf。
-
-窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。
-
-语言：--lang，否则上次在“查看 → 语言”里选的，否则系统的区域设置（中文或英文）。
-
-命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。
-</source>
-        <translation>Usage: smscfg [--lang zh|en] [PORT]
-       smscfg --help | --version
-
-Opens the SMS alarm controller setup window and the serial port (9600,n,8,1).
-PORT: a number N is the Nth serial port (/dev/ttyS&lt;N-1&gt; on Linux, COMN on Windows);
-a text starting with / is a device path, such as /dev/ttyUSB0. Without PORT the port
-that last opened is opened; on a first start, the system&apos;s USB serial adapter when it
-has exactly one, else port 1. The last port is kept in ~/.config/smscfg/smscfg.conf.
-
-The window needs a graphical desktop session; without one, use smscfg-cli.
-
-Language: --lang, else the one last chosen in View → Language, else the system&apos;s locale (Chinese or English).
-
-Command line: smscfg-cli --help; virtual controller: smscfg-sim --help.
-</translation>
-    </message>
     <message>
         <source>smscfg：这个窗口需要图形界面（桌面会话），这里没有显示器（DISPLAY 和 WAYLAND_DISPLAY 都没有设置）。
 没有图形界面时，请用命令行工具 smscfg-cli 设置控制器（smscfg-cli --help 有说明）。
@@ -2289,6 +2411,45 @@ Without one, set up the controller with the command-line tool smscfg-cli (see sm
 </source>
         <translation>smscfg: wrong arguments: %1
 Usage: smscfg [--lang zh|en] [PORT] (see smscfg --help)
+</translation>
+    </message>
+    <message>
+        <source>用法：smscfg [--lang zh|en] [串口]
+      smscfg --help | --version
+
+打开短信报警控制器设置窗口，并打开串口（9600,n,8,1）。
+串口：数字 N 表示第 N 个串口（Linux 上是 /dev/ttyS&lt;N-1&gt;，Windows 上是 COMN）；
+以 / 开头的是设备路径，如 /dev/ttyUSB0。不给串口时打开上次成功打开的串口；
+第一次启动时，系统正好有一个 USB 串口适配器就打开它，否则打开串口 1。
+上次的串口记在 ~/.config/smscfg/smscfg.conf（只记数字和串口设备，不记伪终端）。
+
+窗口需要图形界面（桌面会话）；没有图形界面时请用 smscfg-cli。
+
+语言：--lang，否则上次在“查看 → 语言”里选的，否则系统的区域设置（中文或英文）。
+
+命令行工具：smscfg-cli --help；虚拟控制器：smscfg-sim --help。
+</source>
+        <translation>Usage: smscfg [--lang zh|en] [PORT]
+       smscfg --help | --version
+
+Opens the SMS alarm controller setup window and the serial port (9600,n,8,1).
+PORT: a number N is the Nth serial port (/dev/ttyS&lt;N-1&gt; on Linux, COMN on Windows);
+a text starting with / is a device path, such as /dev/ttyUSB0. Without PORT the port
+that last opened is opened; on a first start, the system&apos;s USB serial adapter when it
+has exactly one, else port 1. The last port is kept in ~/.config/smscfg/smscfg.conf (numbers and serial devices
+only, never a pseudo-terminal).
+
+The window needs a graphical desktop session; without one, use smscfg-cli.
+
+Language: --lang, else the one last chosen in View → Language, else the system&apos;s locale (Chinese or English).
+
+Command line: smscfg-cli --help; virtual controller: smscfg-sim --help.
+</translation>
+    </message>
+    <message>
+        <source>smscfg: 不读也不写设置文件 %1：%2
+</source>
+        <translation>smscfg: the settings file %1 is neither read nor written: %2
 </translation>
     </message>
 </context>
@@ -2317,6 +2478,10 @@ Usage: smscfg [--lang zh|en] [PORT] (see smscfg --help)
     <message>
         <source>无法保存通信记录：%1</source>
         <translation>Cannot save the communication log: %1</translation>
+    </message>
+    <message>
+        <source>（较早的 %1 行已不再保留，这里是最近的 %2 行）</source>
+        <translation>(%1 earlier lines are no longer kept; these are the last %2)</translation>
     </message>
 </context>
 <context>
@@ -2477,18 +2642,6 @@ Port: %4</translation>
         <translation>The profile has no steps</translation>
     </message>
     <message>
-        <source>把配置文件“%1”的 %2 步发送到控制器：
-
-%3</source>
-        <translation>Send the %2 steps of profile &quot;%1&quot; to the controller:
-
-%3</translation>
-    </message>
-    <message>
-        <source>应用</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
         <source>出错后继续</source>
         <translation>Continue after an error</translation>
     </message>
@@ -2555,6 +2708,27 @@ Port: %4</translation>
     <message>
         <source>无法保存结果：%1</source>
         <translation>Cannot save the results: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 步</source>
+        <translation>%1: %2 steps</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>把配置文件“%1”的 %2 步发送到控制器：
+%3</source>
+        <translation>Send the %2 steps of the profile “%1” to the controller:
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>smscfg::StepsQuestionDialog</name>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "files/files.h"
 
+#include "files/file_texts.h"
 #include "protocol/text.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ std::u16string byteSizeText(long long bytes)
         return text::number(bytes / (1024 * 1024)) + u" MB";
     if (bytes >= 1024 && bytes % 1024 == 0)
         return text::number(bytes / 1024) + u" KB";
-    return text::number(bytes) + u" 字节";
+    return fileText(FileText::ByteCount, {text::number(bytes)});
 }
 
 }  // namespace
@@ -138,30 +139,30 @@ std::optional<FileProblem> writeFileAtomically(const std::string &path, std::str
 std::u16string fileProblemText(const FileProblem &problem)
 {
     switch (problem.kind) {
-    case FileProblem::Kind::NotRegular: return u"不是普通文件";
-    case FileProblem::Kind::TooLarge: return u"文件太大（超过 " + byteSizeText(problem.limit) + u"）";
+    case FileProblem::Kind::NotRegular: return fileText(FileText::NotRegular);
+    case FileProblem::Kind::TooLarge: return fileText(FileText::TooLarge, {byteSizeText(problem.limit)});
     case FileProblem::Kind::System: break;
     }
     switch (problem.code) {
-    case ENOENT: return u"文件或文件夹不存在";
+    case ENOENT: return fileText(FileText::NotFound);
     case EACCES:
-    case EPERM: return u"没有权限";
-    case ENOSPC: return u"磁盘空间已满";
-    case EDQUOT: return u"超出了磁盘配额";
-    case EROFS: return u"文件系统是只读的";
-    case EFBIG: return u"文件超过了系统允许的大小";
-    case EISDIR: return u"这是一个文件夹";
-    case ENOTDIR: return u"路径中有一段不是文件夹";
-    case ENAMETOOLONG: return u"文件名太长";
-    case ELOOP: return u"符号链接太多";
-    case EIO: return u"读写磁盘出错";
+    case EPERM: return fileText(FileText::NoPermission);
+    case ENOSPC: return fileText(FileText::DiskFull);
+    case EDQUOT: return fileText(FileText::OverQuota);
+    case EROFS: return fileText(FileText::ReadOnly);
+    case EFBIG: return fileText(FileText::TooBigForSystem);
+    case EISDIR: return fileText(FileText::IsFolder);
+    case ENOTDIR: return fileText(FileText::NotFolder);
+    case ENAMETOOLONG: return fileText(FileText::NameTooLong);
+    case ELOOP: return fileText(FileText::TooManyLinks);
+    case EIO: return fileText(FileText::DiskError);
     case EMFILE:
-    case ENFILE: return u"打开的文件太多";
+    case ENFILE: return fileText(FileText::TooManyOpen);
     case EBUSY:
-    case ETXTBSY: return u"文件正被使用";
+    case ETXTBSY: return fileText(FileText::InUse);
     default: break;
     }
-    return text::fromUtf8(std::strerror(problem.code)) + u"（错误 " + text::number(problem.code) + u"）";
+    return fileText(FileText::OtherError, {text::fromUtf8(std::strerror(problem.code)), text::number(problem.code)});
 }
 
 }  // namespace smscfg

@@ -229,9 +229,9 @@ TEST_CASE("outside text is printed escaped")
     };
     const Row rows[] = {
         {"a step's words", {u"apply", u"清屏.json"}, "device-desc 1 \\x1b[2J\\x1b[H 01\n"},
-        {"an unknown command", {u"\x1b[2J"}, "smscfg-cli: unknown command \\x1b[2J\n"},
-        {"a level", {u"upper-limit", u"1", u"2", u"\x1b[2J"}, ", not \\x1b[2J\n"},
-        {"an option", {u"init", u"--\x1b[2J"}, "smscfg-cli: --\\x1b[2J is not an option of init"},
+        {"an unknown command", {u"\x1b[2J"}, "smscfg-cli: 未知命令 \\x1b[2J\n"},
+        {"a level", {u"upper-limit", u"1", u"2", u"\x1b[2J"}, "，不能是 \\x1b[2J\n"},
+        {"an option", {u"init", u"--\x1b[2J"}, "smscfg-cli: --\\x1b[2J 不是 init 的选项"},
         {"a profile's path", {u"apply", u"\x1b[2J.json"}, "无法读取配置文件 \\x1b[2J.json："},
         {"a word of a bad step", {u"apply", u"--keep-going", u"\x07.json"}, "\\x07.json"},
     };
