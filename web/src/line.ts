@@ -40,6 +40,7 @@ export class WebSerialLine implements Line {
   private reader: ReadableStreamDefaultReader<Uint8Array> | null = null;
   private closing = false;
   private lost = false;
+  private writing: Promise<void> = Promise.resolve();
   private readonly onDisconnect = () => this.reportLost();
 
   private constructor(readonly name: string, private readonly port: SerialPortLike) {}
@@ -80,7 +81,15 @@ export class WebSerialLine implements Line {
     void this.close();
   }
 
-  async write(bytes: Uint8Array): Promise<void> {
+  // One write at a time: a second press while the first frame is still being
+  // written would find the stream locked to the first one's writer.
+  write(bytes: Uint8Array): Promise<void> {
+    const written = this.writing.then(() => this.writeNow(bytes));
+    this.writing = written.catch(() => {});
+    return written;
+  }
+
+  private async writeNow(bytes: Uint8Array): Promise<void> {
     if (!this.port.writable) throw new Error('not writable');
     const writer = this.port.writable.getWriter();
     try {

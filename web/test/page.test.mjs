@@ -359,6 +359,10 @@ describe('through Web Serial to smscfg-sim', () => {
     await setControls(page, { Text11: '0', Text12: '1' });
     await page.click('#Command9');
     assert.deepEqual(await answer(), ['设置失败']);
+    // Two presses at once: the second frame waits for the first's write.
+    await page.evaluate(() => { for (let i = 0; i < 2; ++i) document.getElementById('Command2').click(); });
+    await page.waitForFunction(() => document.getElementById('logText').textContent.match(/结果  0x45 /g).length === 3);
+    assert.deepEqual(await takeMessages(page), ['设置成功', '设置成功']);
     relay.unplug();
     await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
     assert.match(await logText(page), /连接已断开（设备被拔出，或另一端已关闭）/);
