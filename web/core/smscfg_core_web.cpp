@@ -181,11 +181,15 @@ json settingKey(ByteView frame)
     return bytesJson(frame.subspan(4, std::size_t(1 + wire::targetBytes(frame[4]))));
 }
 
+// A box's text comes as its UTF-16 code units, lone surrogates and all.
 ControlValues controlValuesOf(const json &j)
 {
     ControlValues values;
-    for (const auto &[name, value] : j.at("texts").items())
-        values.texts[text::fromUtf8(name)] = utf16(value);
+    for (const auto &[name, units] : j.at("texts").items()) {
+        std::u16string &value = values.texts[text::fromUtf8(name)];
+        for (const json &unit : units)
+            value += static_cast<char16_t>(unit.get<int>());
+    }
     for (const json &name : j.at("ticked"))
         values.ticked.insert(utf16(name));
     return values;

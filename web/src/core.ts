@@ -121,7 +121,11 @@ export class Core {
   speak(catalogue: Record<string, string> | null): void { this.call({ op: 'speak', catalogue }); }
 
   build(button: string, values: ControlValues, now: LocalTime): BuildOutcome {
-    return this.call({ op: 'build', button, values, now });
+    // Each text as its UTF-16 code units: a box may hold a lone surrogate,
+    // which JSON's UTF-8 cannot carry, and the core takes it as the window's does.
+    const texts = Object.fromEntries(Object.entries(values.texts).map(([name, text]) =>
+      [name, Array.from({ length: text.length }, (_, i) => text.charCodeAt(i))]));
+    return this.call({ op: 'build', button, values: { texts, ticked: values.ticked }, now });
   }
   clockTexts(now: LocalTime): string[] { return this.call({ op: 'clockTexts', now }); }
 
