@@ -4,6 +4,7 @@
 #include "hex.h"
 #include "link/port_text.h"
 #include "link/qt_serial_link.h"
+#include "process/language.h"
 #include "pty.h"
 #include "recording_sink.h"
 
@@ -24,6 +25,8 @@
 
 using namespace smscfg;
 using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(smscfg::Language)
 
 // The real serial link over pseudo-terminals: the few things a fake line
 // cannot show.
@@ -119,6 +122,35 @@ private slots:
         OpenError error;
         QVERIFY(!link.open(text, &error));
         QCOMPARE(unusablePortMessage(text, error), message);
+    }
+
+    // Port 1 that cannot be opened, the first thing a PC without a serial
+    // port shows: in Chinese exactly the window's own message, in English
+    // with no Chinese left in it, the reason included.
+    void portOneMessageInEachLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("zh") << Language::Chinese << QStringLiteral("COM1不能用,请换到另一个串口。");
+        QTest::newRow("en") << Language::English
+                            << QStringLiteral("COM1 cannot be used; please choose another serial port.");
+    }
+    void portOneMessageInEachLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, firstLine);
+        QTemporaryDir dir;
+        QtSerialLink link;
+        link.setNumberedPortPrefix(dir.filePath("port"));
+        OpenError error;
+        QVERIFY(!link.open(QStringLiteral("1"), &error));
+        installLanguage(language);
+        const QString message = unusablePortMessage(QStringLiteral("1"), error);
+        installLanguage(Language::Chinese);
+        QCOMPARE(message.section(u'\n', 0, 0), firstLine);
+        if (language == Language::English)
+            QVERIFY2(!message.contains(QRegularExpression(QStringLiteral("[\\x{2E80}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"))),
+                     qPrintable(message));
     }
 
     // A session's terminal (someone's shell, whatever mode its prompt left

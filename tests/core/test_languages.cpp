@@ -45,7 +45,9 @@ bool hasChinese(std::u16string_view s)
 }  // namespace
 
 // Every fixed text of the form, its messages and its verdicts, as the window
-// shows it in Chinese; and each has its English.
+// shows it in Chinese; and each has its English. (The message of a port that
+// cannot be opened, "COM1不能用,请换到另一个串口。", is the Qt programs':
+// test_serial_link has its row.)
 TEST_CASE("the specified texts in Chinese, each with its English")
 {
     struct Row {
