@@ -95,27 +95,6 @@ private slots:
         QCOMPARE(readJsonObject(dir.filePath("a.json"))["deviceCount"].toInt(), 12);
     }
 
-    // Each port's summary gives its own time: a port refused at the first
-    // step took a moment, however long the others went on.
-    void eachPortIsTimedToItsOwnEnd()
-    {
-        QTemporaryDir dir;
-        SimProcess refusing({"--refuse"});
-        SimProcess slow({"--delay", "400"});
-        const ProgramRun r = cli({"--port", refusing.port(), "--port", slow.port(), "apply",
-                                  write(dir, "p.json", R"({"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"], ["init"]]})")});
-        QCOMPARE(r.exitCode, 1);
-        const auto total = [&](const QString &port, const QString &counts) {
-            const QRegularExpression line(QRegularExpression::escape(port + "  " + counts + "，共 ") + "(\\d+) ms");
-            const QRegularExpressionMatch m = line.match(r.out);
-            return m.hasMatch() ? m.captured(1).toInt() : -1;
-        };
-        const int slowMs = total(slow.port(), "成功 4，失败 0，无响应 0，未发送 0");
-        const int refusedMs = total(refusing.port(), "成功 0，失败 1，无响应 0，未发送 3");
-        QVERIFY2(slowMs >= 1600, qPrintable(r.out));
-        QVERIFY2(refusedMs >= 0 && refusedMs < slowMs, qPrintable(r.out));
-    }
-
     // The simulator refuses phone slot 0: the run stops there, or goes on
     // with --keep-going; either way the exit says a step was refused.
     void refusedStep_data()

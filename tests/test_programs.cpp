@@ -73,10 +73,8 @@ private slots:
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<QString>("settings");  // what ~/.config/smscfg/smscfg.conf is
-        QTest::newRow("SIGTERM") << int(SIGTERM) << "none";
         QTest::newRow("SIGINT") << int(SIGINT) << "none";
         QTest::newRow("SIGTERM, the settings a FIFO") << int(SIGTERM) << "fifo";
-        QTest::newRow("SIGTERM, the settings a device without end") << int(SIGTERM) << "/dev/zero";
     }
     void signalWhileTheStartUpBoxIsOpen()
     {

@@ -22,8 +22,12 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     smscfg::cli::Environment environment;
-    environment.send = smscfg::cli::sendOverSerial;
-    environment.apply = smscfg::cli::applyOverSerial;
+    environment.send = [](const auto &inv, const auto &frame, auto &o, auto &e) {
+        return smscfg::cli::sendOverSerial(inv, frame, o, e);
+    };
+    environment.apply = [](const auto &inv, const auto &steps, auto &o, auto &e) {
+        return smscfg::cli::applyOverSerial(inv, steps, o, e);
+    };
     environment.defaultPort = qEnvironmentVariable("SMSCFG_PORT");
     const int code = smscfg::cli::run(args, out, err, environment);
     // A result that could not be printed (a full disk) is no result: a

@@ -8,7 +8,6 @@
 #include "qt_boundary/core_types.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <memory>
@@ -32,8 +31,9 @@ int exitCodeOf(Exchange::Outcome outcome)
 // One controller on one port: the line, its exchange and, with --trace, its
 // traffic on stderr.
 struct Session {
-    Session(const QString &portText, const Invocation &inv, QTextStream &err, bool tagLines)
-        : port(portText), exchange(link, timingsOf(inv))
+    Session(const QString &portText, const Invocation &inv, QTextStream &err, bool tagLines, const LineSeam &seam)
+        : port(portText), link(seam.makeLink ? seam.makeLink() : std::make_unique<QtSerialLink>()),
+          exchange(*link, timingsOf(inv), *seam.time)
     {
         if (!inv.trace)
             return;
@@ -47,7 +47,7 @@ struct Session {
     bool open(QTextStream &err)
     {
         OpenError error;
-        if (link.open(port, &error)) {
+        if (link->open(port, &error)) {
             if (trace)
                 trace->portEvent(portOpenedMessage(port));
             return true;
@@ -66,16 +66,17 @@ struct Session {
     }
 
     QString port;
-    QtSerialLink link;
+    std::unique_ptr<SerialLink> link;
     Exchange exchange;
     std::unique_ptr<TrafficLog> trace;
 };
 
 }  // namespace
 
-int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream &out, QTextStream &err)
+int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream &out, QTextStream &err,
+                   const LineSeam &seam)
 {
-    Session session(toQString(inv.ports.front()), inv, err, false);
+    Session session(toQString(inv.ports.front()), inv, err, false, seam);
     if (!session.open(err))
         return PortUnusable;
     QEventLoop loop;
@@ -90,7 +91,7 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
         loop.quit();
     });
     // Nothing can answer on a line that is gone.
-    QObject::connect(&session.link, &SerialLink::linkLost, &loop, [&] {
+    QObject::connect(session.link.get(), &SerialLink::linkLost, &loop, [&] {
         session.reportLost(err);
         code = PortUnusable;
         loop.quit();
@@ -102,7 +103,8 @@ int sendOverSerial(const Invocation &inv, const CommandFrame &frame, QTextStream
     return code;
 }
 
-int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps, QTextStream &out, QTextStream &err)
+int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps, QTextStream &out, QTextStream &err,
+                    const LineSeam &seam)
 {
     QList<QByteArray> frames;
     for (const ProfileStep &step : steps)
@@ -112,7 +114,7 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
     struct Run {
         std::unique_ptr<Session> session;
         std::unique_ptr<StepRunner> runner;
-        QElapsedTimer clock;
+        TimeSource::Clock::time_point started{};
         qint64 elapsedMs = 0;  // from its first step to its own end
         int code = Accepted;
         qsizetype accepted = 0;
@@ -122,13 +124,16 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
     };
     std::vector<Run> runs(inv.ports.size());
     QEventLoop loop;
+    const auto msSinceStart = [&seam](const Run &r) {
+        return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(seam.time->now() - r.started).count());
+    };
     auto finishIfAllDone = [&] {
         if (std::all_of(runs.cbegin(), runs.cend(), [](const Run &r) { return r.done; }))
             loop.quit();
     };
     for (size_t p = 0; p < runs.size(); ++p) {
         Run &run = runs[p];
-        run.session = std::make_unique<Session>(toQString(inv.ports[p]), inv, err, several);
+        run.session = std::make_unique<Session>(toQString(inv.ports[p]), inv, err, several, seam);
         if (!run.session->open(err)) {
             run.code = PortUnusable;
             run.done = true;
@@ -154,24 +159,24 @@ int applyOverSerial(const Invocation &inv, const std::vector<ProfileStep> &steps
             if (runs[p].done)
                 return;
             runs[p].done = true;
-            runs[p].elapsedMs = runs[p].clock.elapsed();
+            runs[p].elapsedMs = msSinceStart(runs[p]);
             finishIfAllDone();
         });
-        QObject::connect(&run.session->link, &SerialLink::linkLost, [&, p] {
+        QObject::connect(run.session->link.get(), &SerialLink::linkLost, [&, p] {
             Run &r = runs[p];
             r.session->reportLost(err);
             r.code = PortUnusable;
             r.runner->cancel();
             if (!r.done) {
                 r.done = true;
-                r.elapsedMs = r.clock.elapsed();
+                r.elapsedMs = msSinceStart(r);
                 finishIfAllDone();
             }
         });
     }
     for (Run &run : runs) {
         if (run.runner) {
-            run.clock.start();
+            run.started = seam.time->now();
             run.runner->start();
         }
     }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "link/time_source.h"
+
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
 #include <deque>
+#include <memory>
 
 namespace smscfg::sim {
 
@@ -21,7 +22,7 @@ namespace smscfg::sim {
 class LinePacer : public QObject {
     Q_OBJECT
 public:
-    explicit LinePacer(int baud, QObject *parent = nullptr);
+    explicit LinePacer(int baud, TimeSource &time = TimeSource::system(), QObject *parent = nullptr);
 
     void push(const QByteArray &bytes);
 
@@ -40,12 +41,14 @@ signals:
 private:
     void release();
 
+    qint64 nowNs() const;
+
     const qint64 m_byteNs;
-    QElapsedTimer m_clock;
+    TimeSource &m_time;
     qint64 m_busyUntil = 0;
     std::deque<std::pair<qint64, char>> m_pending;  // when each byte has crossed
     qint64 m_dropped = 0;                            // since last told
-    QTimer m_timer;
+    std::unique_ptr<OneShotTimer> m_timer;
 };
 
 }  // namespace smscfg::sim

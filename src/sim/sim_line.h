@@ -8,9 +8,24 @@
 
 namespace smscfg::sim {
 
+// The controller's end of a line, as the simulator sees it: bytes arrive,
+// bytes are written. Tests stand in for it in memory.
+class ControllerLine : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // Writes without blocking; returns false when the line would not take
+    // the bytes (nobody reads the other side) or is gone.
+    virtual bool write(const QByteArray &bytes) = 0;
+
+signals:
+    void received(const QByteArray &bytes);
+    void lost(const QString &reason);
+};
+
 // The controller's end of a serial line: the master side of a new
 // pseudo-terminal pair, or an existing serial device at 9600 8N1.
-class SimLine : public QObject {
+class SimLine : public ControllerLine {
     Q_OBJECT
 public:
     // A new pseudo-terminal pair; the tool opens toolPath(). The simulator
@@ -23,13 +38,7 @@ public:
     ~SimLine() override;
 
     QString toolPath() const { return m_toolPath; }
-    // Writes without blocking; returns false when the line would not take
-    // the bytes (nobody reads the other side) or is gone.
-    bool write(const QByteArray &bytes);
-
-signals:
-    void received(const QByteArray &bytes);
-    void lost(const QString &reason);
+    bool write(const QByteArray &bytes) override;
 
 private:
     SimLine(int fd, int keeper, QString toolPath);

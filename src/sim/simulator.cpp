@@ -15,29 +15,27 @@ namespace {
 constexpr int QuietMs = 200;
 }  // namespace
 
-Simulator::Simulator(SimLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
-                     QObject *parent)
+Simulator::Simulator(ControllerLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
+                     TimeSource &time, QObject *parent)
     : QObject(parent), m_line(line), m_options(std::move(options)), m_log(std::move(log)), m_state(std::move(state)),
-      m_stateFile(stateFile)
+      m_stateFile(stateFile), m_time(time), m_quietTimer(time.createTimer())
 {
-    m_quietTimer.setSingleShot(true);
-    m_quietTimer.setInterval(QuietMs);
-    connect(&m_quietTimer, &QTimer::timeout, this, [this] {
+    m_quietTimer->onTimeout = [this] {
         for (const auto &item : m_assembler.expire())
             handle(item);
-    });
+    };
     if (m_options.baud > 0) {
         // A request counts from when its last byte would have arrived.
-        m_incoming = std::make_unique<LinePacer>(m_options.baud);
-        m_outgoing = std::make_unique<LinePacer>(m_options.baud);
-        connect(&m_line, &SimLine::received, m_incoming.get(), &LinePacer::push);
+        m_incoming = std::make_unique<LinePacer>(m_options.baud, time);
+        m_outgoing = std::make_unique<LinePacer>(m_options.baud, time);
+        connect(&m_line, &ControllerLine::received, m_incoming.get(), &LinePacer::push);
         connect(m_incoming.get(), &LinePacer::crossed, this, &Simulator::onReceived);
-        connect(m_outgoing.get(), &LinePacer::crossed, &m_line, &SimLine::write);
+        connect(m_outgoing.get(), &LinePacer::crossed, &m_line, [this](const QByteArray &bytes) { m_line.write(bytes); });
         connect(m_incoming.get(), &LinePacer::dropped, this, [this](qint64 count) {
             m_log(QCoreApplication::translate("SimProgram", "（收到的字节比 %1 波特的线路快，丢掉了%2字节）").arg(m_options.baud).arg(count));
         });
     } else {
-        connect(&m_line, &SimLine::received, this, &Simulator::onReceived);
+        connect(&m_line, &ControllerLine::received, this, &Simulator::onReceived);
     }
 }
 
@@ -46,9 +44,9 @@ void Simulator::onReceived(const QByteArray &bytes)
     for (const auto &item : m_assembler.feed(bytesOf(bytes)))
         handle(item);
     if (m_assembler.pending() > 0)
-        m_quietTimer.start();
+        m_quietTimer->start(std::chrono::milliseconds(QuietMs));
     else
-        m_quietTimer.stop();
+        m_quietTimer->stop();
 }
 
 void Simulator::handle(const FrameAssembler::Item &item)
@@ -67,7 +65,7 @@ void Simulator::handle(const FrameAssembler::Item &item)
     if (m_options.silent)
         return;
     if (m_options.delayMs > 0)
-        QTimer::singleShot(m_options.delayMs, Qt::PreciseTimer, this, [this, reply] { sendReply(reply); });
+        later(m_options.delayMs, [this, reply] { sendReply(reply); });
     else
         sendReply(reply);
 }
@@ -81,7 +79,16 @@ void Simulator::sendReply(const QByteArray &reply)
     const qsizetype half = reply.size() / 2;
     transmit(reply.left(half));
     const QByteArray rest = reply.mid(half);
-    QTimer::singleShot(m_options.splitMs, Qt::PreciseTimer, this, [this, rest] { transmit(rest); });
+    later(m_options.splitMs, [this, rest] { transmit(rest); });
+}
+
+void Simulator::later(int delayMs, std::function<void()> action)
+{
+    // Timers that have fired go here rather than in their own time-out.
+    m_later.remove_if([](const std::unique_ptr<OneShotTimer> &t) { return !t->isActive(); });
+    m_later.push_back(m_time.createTimer());
+    m_later.back()->onTimeout = std::move(action);
+    m_later.back()->start(std::chrono::milliseconds(delayMs));
 }
 
 void Simulator::transmit(const QByteArray &bytes)

@@ -6,9 +6,10 @@
 #include "sim/sim_line.h"
 #include "sim/state_file.h"
 
-#include <QTimer>
+#include "link/time_source.h"
 
 #include <functional>
+#include <list>
 #include <memory>
 
 namespace smscfg::sim {
@@ -38,8 +39,8 @@ class Simulator : public QObject {
 public:
     using Log = std::function<void(const QString &line)>;
     // `stateFile` (may be null) is written after each accepted request.
-    Simulator(SimLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
-              QObject *parent = nullptr);
+    Simulator(ControllerLine &line, SimOptions options, ControllerState state, StateFile *stateFile, Log log,
+              TimeSource &time = TimeSource::system(), QObject *parent = nullptr);
 
 private:
     void onReceived(const QByteArray &bytes);
@@ -47,14 +48,18 @@ private:
     void sendReply(const QByteArray &reply);
     void transmit(const QByteArray &bytes);
     void writeState();
+    // Runs `action` `delayMs` from now.
+    void later(int delayMs, std::function<void()> action);
 
-    SimLine &m_line;
+    ControllerLine &m_line;
     SimOptions m_options;
     Log m_log;
     FrameAssembler m_assembler;
     ControllerState m_state;
     StateFile *m_stateFile;
-    QTimer m_quietTimer;
+    TimeSource &m_time;
+    std::unique_ptr<OneShotTimer> m_quietTimer;
+    std::list<std::unique_ptr<OneShotTimer>> m_later;  // replies on their way
     // With a line speed: what the tool sends, and what we send.
     std::unique_ptr<LinePacer> m_incoming;
     std::unique_ptr<LinePacer> m_outgoing;

@@ -76,6 +76,7 @@ TEST_CASE("the command line's words into the window's controls")
         {"phones without list", {u"device-switches", u"1", u"--phones"}, "usage", ""},
         {"bad timeout", {u"--timeout", u"0", u"init"}, "usage", ""},
         {"unknown global option", {u"--fast", u"init"}, "usage", ""},
+        {"two ports for one request", {u"--port", u"1", u"--port", u"2", u"init"}, "usage", ""},
     };
     for (const Row &row : rows) {
         INFO(row.name);
