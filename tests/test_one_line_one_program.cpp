@@ -40,10 +40,13 @@ class Holder {
 public:
     Holder(const Line &line, const QString &how)
     {
-        if (how == u"flock" || how == u"exclusive") {
+        if (how == u"flock" || how == u"shared flock" || how == u"exclusive") {
             m_fd = ::open(line.pty.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
             m_holds = m_fd >= 0
-                && (how == u"flock" ? ::flock(m_fd, LOCK_EX | LOCK_NB) : ::ioctl(m_fd, TIOCEXCL)) == 0;
+                && (how == u"flock"          ? ::flock(m_fd, LOCK_EX | LOCK_NB)
+                    : how == u"shared flock" ? ::flock(m_fd, LOCK_SH | LOCK_NB)
+                                             : ::ioctl(m_fd, TIOCEXCL))
+                    == 0;
         } else {
             m_holds = m_link.open(line.name(how), nullptr);
         }
@@ -78,6 +81,7 @@ void openersTable()
     QTest::newRow("link, then another link") << "link" << "other link";
     QTest::newRow("device, then the device") << "device" << "device";
     QTest::newRow("another program's lock, then a link") << "flock" << "link";
+    QTest::newRow("another program's shared lock, then the device") << "shared flock" << "device";
     QTest::newRow("another program's exclusive mode, then the device") << "exclusive" << "device";
     QTest::newRow("another program's exclusive mode, then a link") << "exclusive" << "link";
 }

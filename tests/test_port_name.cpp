@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("path") << "/dev/ttyUSB0" << "/dev/ttyUSB0";
         QTest::newRow("0") << "0" << "";
         QTest::newRow("negative") << "-1" << "";
+        QTest::newRow("the last") << "65535" << "/dev/ttyS65534";
         QTest::newRow("too big") << "65536" << "";
         QTest::newRow("COM3") << "COM3" << "";
         QTest::newRow("empty") << "" << "";

@@ -83,12 +83,15 @@ private slots:
         rig.window.fillPcTime();
         send("Command15", {});
         send("Command8", {"Text10=-5"});
+        send("Command10", {"Text13=4"});  // switches of device 4, twice: one step
+        send("Command10", {"Text13=4"});
         QCOMPARE(rig.window.profiles().recordedSteps(),
                  (QList<QStringList>{{"init"},
                                      {"phone", "2", "13900000002"},
                                      {"phone", "1", "13900000011"},
                                      {"clock", "now"},
-                                     {"centre", "--", "-5"}}));
+                                     {"centre", "--", "-5"},
+                                     {"device-switches", "4"}}));
         rig.window.findChild<QAction *>("actionClearRecord")->trigger();
         QCOMPARE(rig.window.profiles().recordedSteps(), QList<QStringList>());
     }

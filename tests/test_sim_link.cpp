@@ -124,6 +124,14 @@ private slots:
         QVERIFY2(r.err.startsWith("smscfg-sim: " + option + " 后面要跟"), qPrintable(r.err));
     }
 
+    void linkWithDeviceIsRefused()
+    {
+        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", "/tmp/x", "--device", "/dev/ttyS0"});
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith("smscfg-sim: --link 和 --device 不能一起用"), qPrintable(r.err));
+    }
+
     // Two starting at once: one gets the link, the other is refused.
     void simultaneousStartsGetOneLink()
     {

@@ -259,9 +259,13 @@ private slots:
         rig.link.unopenable << "/dev/smscfg-missing";
         rig.window.startUp(QStringLiteral("/dev/smscfg-missing"));
         QCOMPARE(rig.sink.messages, QStringList{"/dev/smscfg-missing" + PortMessageTail});
-        for (const CommandEntry &entry : commandTable())
-            QCOMPARE(rig.button(toQString(entry.button))->isEnabled(), !entry.needsOpenPort && entry.button != u"Command14");
-        QVERIFY(rig.button("Command7")->isEnabled());
+        QStringList enabled;
+        for (int i = 1; i <= 15; ++i)
+            if (rig.button(QStringLiteral("Command%1").arg(i))->isEnabled())
+                enabled << QStringLiteral("Command%1").arg(i);
+        // The six that need an open port, and 下限 (never), are not.
+        QCOMPARE(enabled, (QStringList{"Command7", "Command8", "Command9", "Command10", "Command11", "Command12",
+                                       "Command13", "Command15"}));
         QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("/dev/smscfg-missing"));
         // The clock lists are there even though the port failed.
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));

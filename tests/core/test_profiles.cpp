@@ -45,6 +45,7 @@ TEST_CASE("profile files")
         {"cut short", "{\"smscfg-profile\": 1, \"steps\": [[\"init\"]", "配置文件第1行第40列：列表没有结束（缺少 ]）"},
         {"no version", R"({"steps": []})", "这不是 smscfg 配置文件：缺少 \"smscfg-profile\": 1"},
         {"a later version", R"({"smscfg-profile": 2, "steps": []})", "配置文件的版本 2 不认识（只认识 1）"},
+        {"version 0", R"({"smscfg-profile": 0, "steps": []})", "配置文件的版本 0 不认识（只认识 1）"},
         {"a version just above 1", R"({"smscfg-profile": 1.0000000001, "steps": []})",
          "配置文件的版本 1.0000000001 不认识（只认识 1）"},
         {"a version far above", R"({"smscfg-profile": 1e300, "steps": []})", "配置文件的版本 1e+300 不认识（只认识 1）"},
