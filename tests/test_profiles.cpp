@@ -134,21 +134,6 @@ private slots:
         QCOMPARE(rig.window.profiles().recordedSteps().size(), 2);
     }
 
-    void windowApplyStopsAtARefusal()
-    {
-        QTemporaryDir dir;
-        const QString path = writeFile(dir, R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", "1"], ["device-count", "2"]]})");
-        WindowRig<> rig;
-        rig.open();
-        rig.window.profiles().apply(path);
-        rig.link.deliver(replyFrame(0x45, 0x06));
-        rig.link.deliver(replyFrame(0x46, 0x09));
-        QCOMPARE(rig.link.writes.size(), 2);
-        const QStringList rows = resultRows(rig.window);
-        QCOMPARE(rows.value(1), QStringLiteral("2 | 0x46 设备总数 = 1 | 设置失败（N ms）"));
-        QCOMPARE(rows.value(2), QStringLiteral("3 | 0x46 设备总数 = 2 | 未发送"));
-    }
-
     // 出错后继续 in the confirmation; then 重试未成功的步骤 sends again only
     // what did not succeed, under its step number.
     void windowKeepsGoingAndRetries()

@@ -255,17 +255,21 @@ private slots:
         QTest::addColumn<QString>("reply");  // "" for none; "lost": the line goes away
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16" << "设置成功（N ms）" << 0;
-        QTest::newRow("refused") << "7E FE 08 00 45 09 56 16" << "设置失败（N ms）" << 1;
-        QTest::newRow("no reply") << "" << "设备无响应（N ms）" << 3;
-        QTest::newRow("stray status") << "7E FE 08 00 45 07 54 16" << "应答无法识别：7E FE 08 00 45 07 54 16" << 3;
-        QTest::newRow("lost port") << "lost" << "串口连接已断开" << 4;
+        // The time-out costs only where nothing ends the wait: short there,
+        // long where a reply is sure to come.
+        QTest::addColumn<int>("timeoutMs");
+        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16" << "设置成功（N ms）" << 0 << 3000;
+        QTest::newRow("refused") << "7E FE 08 00 45 09 56 16" << "设置失败（N ms）" << 1 << 3000;
+        QTest::newRow("no reply") << "" << "设备无响应（N ms）" << 3 << 50;
+        QTest::newRow("stray status") << "7E FE 08 00 45 07 54 16" << "应答无法识别：7E FE 08 00 45 07 54 16" << 3 << 300;
+        QTest::newRow("lost port") << "lost" << "串口连接已断开" << 4 << 3000;
     }
     void exchangeKindsInTheLogAndTrace()
     {
         QFETCH(QString, reply);
         QFETCH(QString, status);
         QFETCH(int, exitCode);
+        QFETCH(int, timeoutMs);
         // Timestamps and round trips vary from run to run, and so may the
         // terminal's number when other tests run beside this one.
         const auto steady = [](const QStringList &lines) {
@@ -293,7 +297,7 @@ private slots:
             Pty pty;
             RecordingSink sink;
             QtSerialLink link;
-            MainWindow window(link, sink, {300ms, 20ms});
+            MainWindow window(link, sink, {std::chrono::milliseconds(timeoutMs), 20ms});
             window.startUp(pty.slavePath());
             window.findChild<QPushButton *>("Command2")->click();
             play(pty);
@@ -306,7 +310,7 @@ private slots:
 
         Pty pty;
         QProcess cli;
-        cli.start(QStringLiteral(SMSCFG_CLI_PATH), {"--trace", "--timeout", "300", "--port", pty.slavePath(), "init"});
+        cli.start(QStringLiteral(SMSCFG_CLI_PATH), {"--trace", "--timeout", QString::number(timeoutMs), "--port", pty.slavePath(), "init"});
         QVERIFY(cli.waitForStarted());
         play(pty);
         QVERIFY(cli.waitForFinished(5000));

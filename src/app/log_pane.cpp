@@ -14,8 +14,8 @@
 
 namespace smscfg {
 
-LogPane::LogPane(QWidget *parent)
-    : QWidget(parent), m_view(new QPlainTextEdit(this)), m_droppedNote(new QLabel(this))
+LogPane::LogPane(QWidget *parent, int maxLines)
+    : QWidget(parent), m_view(new QPlainTextEdit(this)), m_droppedNote(new QLabel(this)), m_maxLines(maxLines)
 {
     m_droppedNote->setObjectName(QStringLiteral("logDropped"));
     m_droppedNote->hide();
@@ -25,7 +25,7 @@ LogPane::LogPane(QWidget *parent)
     // A long line (a 255-byte frame) wraps: read down, not sideways.
     m_view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_view->setMaximumBlockCount(MaxLines);
+    m_view->setMaximumBlockCount(m_maxLines);
     auto *save = new QPushButton(this);
     save->setObjectName(QStringLiteral("logSave"));
     auto *clearButton = new QPushButton(this);
@@ -61,8 +61,8 @@ void LogPane::changeEvent(QEvent *event)
 
 void LogPane::append(const QString &line)
 {
-    // The view lets the first line go itself once it holds MaxLines.
-    if (m_kept < MaxLines)
+    // The view lets the first line go itself once it holds m_maxLines.
+    if (m_kept < m_maxLines)
         ++m_kept;
     else
         addDropped(1);
@@ -80,7 +80,7 @@ void LogPane::addDropped(qint64 count)
 
 QString LogPane::droppedText() const
 {
-    return tr("（较早的 %1 行已不再保留，这里是最近的 %2 行）").arg(m_dropped).arg(MaxLines);
+    return tr("（较早的 %1 行已不再保留，这里是最近的 %2 行）").arg(m_dropped).arg(m_maxLines);
 }
 
 QStringList LogPane::lines() const

@@ -10,8 +10,8 @@ namespace smscfg {
 
 // The communication log: one line per frame sent, reply received and
 // outcome, long lines wrapped, with 保存… (to a text file, after a header)
-// and 清空. It keeps the last MaxLines lines, and says above them how many
-// earlier ones it let go.
+// and 清空. It keeps its last `maxLines` lines (MaxLines unless told), and
+// says above them how many earlier ones it let go.
 class LogPane : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
     // eat the memory.
     static constexpr int MaxLines = 10000;
 
-    explicit LogPane(QWidget *parent = nullptr);
+    explicit LogPane(QWidget *parent = nullptr, int maxLines = MaxLines);
 
     void append(const QString &line);
     // Lines that were let go before this pane was made.
@@ -48,6 +48,7 @@ private:
 
     QPlainTextEdit *m_view;
     QLabel *m_droppedNote;
+    int m_maxLines;
     int m_kept = 0;
     qint64 m_dropped = 0;
     std::function<QStringList()> m_header;

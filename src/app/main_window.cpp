@@ -463,7 +463,7 @@ LogPane &MainWindow::logPane()
 {
     // Made when first asked for, not before the window's first paint.
     if (!m_logPane) {
-        m_logPane = new LogPane(centralWidget());
+        m_logPane = new LogPane(centralWidget(), m_logLimit);
         m_logPane->setFixedSize(LogPaneWidth, m_scroll->height());
         m_logPane->hide();
         m_logPane->setHeader([this] { return logHeader(); });
@@ -485,7 +485,7 @@ void MainWindow::appendToLog(const QString &line)
         return;
     }
     m_pendingLog << line;
-    if (m_pendingLog.size() > LogPane::MaxLines) {
+    if (m_pendingLog.size() > m_logLimit) {
         m_pendingLog.removeFirst();
         ++m_pendingDropped;
     }

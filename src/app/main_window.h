@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/log_pane.h"
 #include "app/message_sink.h"
 #include "commands/command_table.h"
 #include "link/exchange.h"
@@ -19,7 +20,6 @@ class QSettings;
 
 namespace smscfg {
 
-class LogPane;
 class PortComboBox;
 class ProfileSession;
 
@@ -55,6 +55,9 @@ public:
 
     Exchange &exchange() { return m_exchange; }
     LogPane &logPane();
+    // How many lines the log keeps (LogPane::MaxLines): tests fill a smaller
+    // one. Takes effect when set before the log is first used.
+    void setLogLimit(int lines) { m_logLimit = lines; }
     ProfileSession &profiles() { return *m_profiles; }
     // The status bar's texts: the port, and what the line is doing.
     QString portStatus() const;
@@ -109,6 +112,7 @@ private:
     QWidget *m_form = nullptr;
     QScrollArea *m_scroll = nullptr;
     LogPane *m_logPane = nullptr;
+    int m_logLimit = LogPane::MaxLines;
     QStringList m_pendingLog;  // lines logged before the pane was made
     qint64 m_pendingDropped = 0;  // and the earlier ones let go
     ProfileSession *m_profiles;
