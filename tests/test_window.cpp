@@ -64,33 +64,21 @@ private slots:
         QCOMPARE(rig.button("Command7")->text(), QStringLiteral("串口设置"));
     }
 
+    // The window hands each kind of control to the core as it stands (the
+    // core's table has every request): texts, the code-page box, the phone
+    // boxes, the option buttons, the clock lists.
     void buttonsWriteTheirFrames_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("toggles");  // controls clicked before the button
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Command2") << "Command2" << QStringList{} << QStringList{} << "7E FE 07 00 45 4C 16";
         QTest::newRow("Command3") << "Command3" << QStringList{"Text3=12"} << QStringList{} << "7E FE 08 00 46 0C 5A 16";
-        QTest::newRow("Command4") << "Command4" << QStringList{"Text2=0102"} << QStringList{}
-                                  << "7E FE 09 00 47 01 02 53 16";
-        QTest::newRow("Command5") << "Command5" << QStringList{"Text4=0408"} << QStringList{}
-                                  << "7E FE 09 00 48 04 08 5D 16";
-        QTest::newRow("Command6") << "Command6" << QStringList{"Text1=1", "Text5=温度", "Text9=01"} << QStringList{}
-                                  << "7E FE 19 00 49 01 6E 29 5E A6 00 20 00 20 00 20 00 20 00 20 00 20 01 BF 16";
         QTest::newRow("Command6 code page") << "Command6" << QStringList{"Text1=1", "Text5=温度", "Text9=01"}
                                             << QStringList{"Check1"}
                                             << "7E FE 19 00 49 01 CE C2 B6 C8 00 20 00 20 00 20 00 20 00 20 00 20 01 32 16";
-        QTest::newRow("Command1") << "Command1" << QStringList{"Text6=1", "Text7=2", "Text8=AB12"} << QStringList{}
-                                  << "7E FE 14 00 4A 01 02 01 00 41 00 42 00 31 00 32 00 20 68 16";
-        QTest::newRow("Command8") << "Command8" << QStringList{"Text10=12345678901"} << QStringList{}
-                                  << "7E FE 12 00 4B 31 32 33 34 35 36 37 38 39 30 31 9B 16";
-        QTest::newRow("Command9") << "Command9" << QStringList{"Text11=3", "Text12=1234567"} << QStringList{}
-                                  << "7E FE 13 00 4C 03 31 32 33 34 35 36 37 00 00 00 00 CE 16";
         QTest::newRow("Command10") << "Command10" << QStringList{"Text13=1"} << QStringList{"Check2_0", "Check2_15"}
                                    << "7E FE 0A 00 4D 01 7F FE D5 16";
-        QTest::newRow("Command11") << "Command11" << QStringList{"Text13=1", "Text14=2"}
-                                   << QStringList{"Check2_0", "Check2_15"} << "7E FE 0B 00 4E 01 02 7F FE D9 16";
         QTest::newRow("Command12") << "Command12" << QStringList{"Text13=1", "Text14=2"} << QStringList{}
                                    << "7E FE 0A 00 4F 01 02 11 6D 16";
         QTest::newRow("Command13") << "Command13" << QStringList{"Text13=1", "Text14=2"} << QStringList{"Option1_1"}
@@ -138,11 +126,9 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("accepted") << "00 11 22 33 44 06" << QStringList{"设置成功"};
         QTest::newRow("refused") << "00 11 22 33 44 09" << QStringList{"设置失败"};
-        QTest::newRow("reply frame") << "7E FE 08 00 45 06 53 16" << QStringList{"设置成功"};
         QTest::newRow("bad framing, judged by byte 5") << "FF FF FF FF FF 09 FF" << QStringList{"设置失败"};
         QTest::newRow("five bytes") << "7E FE 08 00 45" << QStringList{};
         QTest::newRow("other status") << "7E FE 08 00 45 07 51 16" << QStringList{};
-        QTest::newRow("status 60 is not 06") << "00 00 00 00 00 60" << QStringList{};
     }
     void replies()
     {
