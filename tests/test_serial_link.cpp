@@ -8,12 +8,10 @@
 #include "pty.h"
 #include "recording_sink.h"
 
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -321,22 +319,6 @@ private slots:
         QCOMPARE(traceLines.mid(0, windowLines.size()), windowLines);
     }
 
-    // The controller's reply to "device count 6" is the request's own bytes.
-    void replyEqualToItsRequest()
-    {
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        MainWindow window(link, sink, {300ms, 20ms});
-        window.startUp(pty.slavePath());
-        window.findChild<QLineEdit *>("Text3")->setText("6");
-        window.findChild<QPushButton *>("Command3")->click();
-        const QByteArray frame = pty.read(8);
-        QCOMPARE(frame, hexBytes("7E FE 08 00 46 06 54 16"));
-        pty.write(frame);
-        QTRY_COMPARE(sink.messages, QStringList{"设置成功"});
-    }
-
     // A verdict box does not stop the line being read: a reply that comes
     // while it is open is judged at once, and gets its own box.
     void replyWhileABoxIsOpen()
@@ -372,31 +354,6 @@ private slots:
         pty.write(hexBytes("7E FE 08 00 45 09 56 16"));
         QTRY_COMPARE_WITH_TIMEOUT(openBoxes(), (QStringList{"设置成功", "设置失败"}), 2000);
         QVERIFY(!window.exchange().awaitingReply());
-    }
-
-    // Noise on a real line: the link keeps up and the next exchange works.
-    void windowOverAPseudoTerminal()
-    {
-        Pty pty;
-        RecordingSink sink;
-        QtSerialLink link;
-        MainWindow window(link, sink, {300ms, 20ms});
-        window.startUp(pty.slavePath());
-        QCOMPARE(sink.messages, QStringList());
-        QRandomGenerator rng(3);
-        for (int i = 0; i < 50; ++i) {
-            QByteArray noise(1024, '\0');
-            for (char &b : noise)
-                b = char(rng.bounded(256));
-            pty.write(noise);
-            QTest::qWait(2);
-        }
-        QTest::qWait(100);
-        sink.messages.clear();
-        window.findChild<QPushButton *>("Command2")->click();
-        QCOMPARE(pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
-        pty.write(hexBytes("7E FE 08 00 45 06 53 16"));
-        QTRY_COMPARE(sink.messages, QStringList{"设置成功"});
     }
 };
 
