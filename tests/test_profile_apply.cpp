@@ -79,22 +79,6 @@ private slots:
         QCOMPARE(state["clock"]["weekday"].toInt(), 7);
     }
 
-    void threeControllersAtOnce()
-    {
-        QTemporaryDir dir;
-        SimProcess a({"--state", dir.filePath("a.json")});
-        SimProcess b({"--state", dir.filePath("b.json")});
-        SimProcess c({"--state", dir.filePath("c.json")});
-        const ProgramRun r = cli({"--port", a.port(), "--port", b.port(), "--port", c.port(), "apply",
-                              write(dir, "p.json", FullProfile)});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
-        for (const SimProcess *sim : {&a, &b, &c})
-            QVERIFY(r.out.contains(sim->port() + "  成功 15，失败 0，无响应 0，未发送 0"));
-        QCOMPARE(readJsonObject(dir.filePath("b.json")), readJsonObject(dir.filePath("a.json")));
-        QCOMPARE(readJsonObject(dir.filePath("c.json")), readJsonObject(dir.filePath("a.json")));
-        QCOMPARE(readJsonObject(dir.filePath("a.json"))["deviceCount"].toInt(), 12);
-    }
-
     // The simulator refuses phone slot 0: the run stops there, or goes on
     // with --keep-going; either way the exit says a step was refused.
     void refusedStep_data()
