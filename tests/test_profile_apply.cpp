@@ -1,15 +1,6 @@
-#include "app/main_window.h"
-#include "app/profile_session.h"
-#include "link/qt_serial_link.h"
 #include "program_run.h"
-#include "recording_sink.h"
 #include "sim_process.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,58 +121,6 @@ private slots:
         QTest::qWait(50);
         const QString log = QString::fromUtf8(sim.stop());
         QVERIFY2(!log.contains(u"0x"), qPrintable(log));
-    }
-
-    // Configure one controller by hand, save, apply to the next: both end
-    // the same.
-    void windowProfileAppliesToTheNextController()
-    {
-        QTemporaryDir dir;
-        SimProcess first({"--state", dir.filePath("first.json")});
-        RecordingSink sink;
-        smscfg::QtSerialLink link;
-        smscfg::MainWindow window(link, sink, {std::chrono::milliseconds(1000), std::chrono::milliseconds(100)});
-        window.startUp(first.port());
-        auto type = [&](const char *box, const QString &text) {
-            window.findChild<QLineEdit *>(box)->setText(text);
-        };
-        auto press = [&](const char *button) {
-            const qsizetype before = sink.messages.size();
-            window.findChild<QPushButton *>(button)->click();
-            QTRY_COMPARE(sink.messages.size(), before + 1);
-            QCOMPARE(sink.messages.last(), QStringLiteral("设置成功"));
-        };
-        press("Command2");
-        type("Text3", "7");
-        press("Command3");
-        type("Text10", "13800100500");
-        press("Command8");
-        type("Text11", "3");
-        type("Text12", "13912345678");
-        press("Command9");
-        type("Text12", "13900000000");
-        press("Command9");  // replaces phone 3
-        type("Text13", "1");
-        window.findChild<QCheckBox *>("Check2_4")->setChecked(true);
-        press("Command10");
-        type("Text14", "2");
-        window.findChild<QRadioButton *>("Option1_1")->setChecked(true);
-        press("Command13");
-        window.findChild<QCheckBox *>("Check1")->setChecked(false);
-        type("Text1", "1");
-        type("Text5", "一号楼");
-        type("Text9", "0A 0B");
-        press("Command6");
-        QString error;
-        const QString profile = dir.filePath("saved.json");
-        QVERIFY2(window.profiles().save(profile, &error), qPrintable(error));
-        QCOMPARE(window.profiles().recordedSteps().size(), 7);
-
-        SimProcess next({"--state", dir.filePath("next.json")});
-        const ProgramRun r = cli({"--port", next.port(), "apply", profile});
-        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
-        QCOMPARE(readJsonObject(dir.filePath("next.json")), readJsonObject(dir.filePath("first.json")));
-        QCOMPARE(readJsonObject(dir.filePath("next.json"))["phones"][2].toString(), QStringLiteral("13900000000"));
     }
 };
 

@@ -44,11 +44,11 @@ const QByteArray EmptyState = "{\"addresses\": \"\", \"clock\": null, \"deviceCo
                               " \"smsCentre\": \"\", \"upperLimits\": {}}";
 const QByteArray PhoneReply = QByteArray::fromHex("7EFE08004C065A16");
 
-// smscfg-sim started with stdout and stderr on descriptors of the test's
-// choosing, which QProcess would read.
+// smscfg-sim started with descriptors of the test's choosing (stdout and
+// stderr, and any others), which QProcess would read.
 class SpawnedSim {
 public:
-    SpawnedSim(const QStringList &args, int out, int err)
+    SpawnedSim(const QStringList &args, std::initializer_list<std::pair<int, int>> descriptors)
     {
         QList<QByteArray> words{QByteArray(SMSCFG_SIM_PATH)};
         for (const QString &a : args)
@@ -59,8 +59,8 @@ public:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out, 1);
-        posix_spawn_file_actions_adddup2(&actions, err, 2);
+        for (const auto &[fd, as] : descriptors)
+            posix_spawn_file_actions_adddup2(&actions, fd, as);
         if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
@@ -72,10 +72,11 @@ public:
             ::waitpid(m_pid, nullptr, 0);
         }
     }
-    // Ends it with SIGTERM; its exit status, or -1 when it did not end.
-    int terminate(int timeoutMs)
+    bool started() const { return m_pid > 0; }
+    // Its exit status once it ends; -1 when it ends otherwise, or is still
+    // running after `timeoutMs`.
+    int exitStatus(int timeoutMs)
     {
-        ::kill(m_pid, SIGTERM);
         QElapsedTimer timer;
         timer.start();
         int status = 0;
@@ -86,6 +87,12 @@ public:
         }
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Ends it with SIGTERM.
+    int terminate(int timeoutMs)
+    {
+        ::kill(m_pid, SIGTERM);
+        return exitStatus(timeoutMs);
     }
 
 private:
@@ -144,7 +151,7 @@ private slots:
         const QString link = dir.filePath("controller");
         int out[2], err[2];
         QVERIFY(::pipe2(out, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC) == 0);
-        SpawnedSim sim({"--link", link}, out[1], err[1]);
+        SpawnedSim sim({"--link", link}, {{out[1], 1}, {err[1], 2}});
         for (int fd : {out[1], err[1]})
             ::close(fd);
         if (output == u"closed") {
@@ -223,22 +230,10 @@ private slots:
         });
         for (int fd : {given[0], err[0]})
             ::fcntl(fd, F_SETFL, O_NONBLOCK);
-        QList<QByteArray> words{SMSCFG_SIM_PATH, "--log", path.toLocal8Bit()};
-        std::vector<char *> argv;
-        for (QByteArray &w : words)
-            argv.push_back(w.data());
-        argv.push_back(nullptr);
         int out[2];
         QVERIFY(::pipe2(out, O_CLOEXEC) == 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-        posix_spawn_file_actions_adddup2(&actions, given[1], 3);
-        posix_spawn_file_actions_adddup2(&actions, full, 4);
-        pid_t pid = -1;
-        QCOMPARE(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
+        SpawnedSim sim({"--log", path}, {{out[1], 1}, {err[1], 2}, {given[1], 3}, {full, 4}});
+        QVERIFY(sim.started());
         ::close(out[1]);
         QFile port;
         QVERIFY(port.open(out[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
@@ -250,23 +245,8 @@ private slots:
                 bytes.append(chunk, n);
             return bytes;
         };
-        // Its exit status; -1 (and ended) when it is still running after `ms`.
-        const auto exitStatus = [pid](int ms) {
-            int status = 0;
-            QElapsedTimer timer;
-            timer.start();
-            while (::waitpid(pid, &status, WNOHANG) == 0) {
-                if (timer.elapsed() > ms) {
-                    ::kill(pid, SIGKILL);
-                    ::waitpid(pid, nullptr, 0);
-                    return -1;
-                }
-                QTest::qWait(5);
-            }
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        };
         if (!refusal.isEmpty()) {
-            QCOMPARE(exitStatus(5000), 1);
+            QCOMPARE(sim.exitStatus(5000), 1);
             QCOMPARE(line, QString());
             QCOMPARE(QString::fromUtf8(drain(err[0])),
                      "smscfg-sim: 不往 " + path + " 写记录：" + refusal + "\n");
@@ -279,8 +259,7 @@ private slots:
             QVERIFY(tool.ok() && tool.write(PhoneRequest));
             QCOMPARE(tool.read(PhoneReply.size()), PhoneReply);
         }
-        ::kill(pid, SIGTERM);
-        QCOMPARE(exitStatus(5000), 0);
+        QCOMPARE(sim.terminate(5000), 0);
         const QByteArray written = log == u"terminal" ? terminal.readFor(50)
             : log == u"/dev/fd/3"                     ? drain(given[0])
             : log == u"/dev/stderr"                   ? drain(err[0])
