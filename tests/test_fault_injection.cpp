@@ -83,27 +83,6 @@ private slots:
         QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
     }
 
-    void rapidClicksAcrossButtons()
-    {
-        WindowRig<> rig;
-        rig.open();
-        rig.fillValidInputs();
-        QList<const CommandEntry *> entries;
-        for (const CommandEntry &entry : commandTable())
-            if (entry.button != u"Command14")
-                entries << &entry;
-        // Frames go out whole and in click order.
-        QByteArrayList expected;
-        for (int i = 0; i < 200; ++i) {
-            const CommandEntry *entry = entries[i % entries.size()];
-            expected << toQByteArray(entry->build(rig.window.controlValues()).frame().bytes());
-            QTest::mouseClick(rig.button(toQString(entry->button)), Qt::LeftButton);
-        }
-        QCOMPARE(rig.link.writes, expected);
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
-    }
-
     // A time-out box that stays open longer than the time-out must not be
     // joined by a second one.
     void timeoutBoxesDoNotStack()
