@@ -31,6 +31,13 @@ inline ProgramRun run(const QString &program, const QStringList &args, int waitM
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
+// Writes `bytes` over whatever `path` held; false when it cannot.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Empty when the file cannot be read.
 inline QByteArray readFile(const QString &path)
 {

@@ -177,11 +177,9 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, shown);
         QTemporaryDir dir;
-        QFile profile(dir.filePath("p.json"));
-        QVERIFY(profile.open(QIODevice::WriteOnly));
-        profile.write("{\"smscfg-profile\": 1, \"steps\": [[\"device-desc\", \"1\", \"\\u001b[2J\\u001b[H\", \"01\"]]}");
-        profile.close();
-        args.replaceInStrings("PROFILE", profile.fileName());
+        QVERIFY(writeFile(dir.filePath("p.json"),
+                          "{\"smscfg-profile\": 1, \"steps\": [[\"device-desc\", \"1\", \"\\u001b[2J\\u001b[H\", \"01\"]]}"));
+        args.replaceInStrings("PROFILE", dir.filePath("p.json"));
         std::unique_ptr<SimProcess> sim;
         if (args.contains("SIM")) {
             sim = std::make_unique<SimProcess>(QStringList{});

@@ -1,5 +1,6 @@
 #include "fake_link.h"
 #include "hex.h"
+#include "program_run.h"
 #include "pty.h"
 #include "virtual_time.h"
 
@@ -151,11 +152,9 @@ private slots:
         QFETCH(QStringList, port2);
         QFETCH(int, exitCode);
         QTemporaryDir dir;
-        QFile profile(dir.filePath("p.json"));
-        QVERIFY(profile.open(QIODevice::WriteOnly));
-        profile.write(R"({"smscfg-profile": 1, "steps": [["init"], ["init"]]})");
-        profile.close();
-        const CliRun r = runCli(args << profile.fileName(), {{"1", port1}, {"2", port2}});
+        const QString profile = dir.filePath("p.json");
+        QVERIFY(writeFile(profile, R"({"smscfg-profile": 1, "steps": [["init"], ["init"]]})"));
+        const CliRun r = runCli(args << profile, {{"1", port1}, {"2", port2}});
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.out + r.err));
     }
 
@@ -164,11 +163,9 @@ private slots:
     void eachPortIsTimedToItsOwnEnd()
     {
         QTemporaryDir dir;
-        QFile profile(dir.filePath("p.json"));
-        QVERIFY(profile.open(QIODevice::WriteOnly));
-        profile.write(R"({"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"], ["init"]]})");
-        profile.close();
-        const CliRun r = runCli({"--port", "1", "--port", "2", "apply", profile.fileName()},
+        const QString profile = dir.filePath("p.json");
+        QVERIFY(writeFile(profile, R"({"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"], ["init"]]})"));
+        const CliRun r = runCli({"--port", "1", "--port", "2", "apply", profile},
                                  {{"1", {Refused}}, {"2", {Accepted, Accepted, Accepted, Accepted}}}, 400);
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.contains("COM1  成功 0，失败 1，无响应 0，未发送 3，共 400 ms\n"), qPrintable(r.out));

@@ -24,15 +24,10 @@ private slots:
         m_node = QStandardPaths::findExecutable(QStringLiteral("node"));
         QVERIFY2(!m_node.isEmpty(), "node is not on PATH");
         QVERIFY(m_dir.isValid());
-        const auto write = [&](const char *name, const QByteArray &text) {
-            QFile file(m_dir.filePath(QString::fromUtf8(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(text);
-        };
-        write("一号楼.json", R"({"smscfg-profile": 1, "name": "一号楼",
+        QVERIFY(writeFile(m_dir.filePath("一号楼.json"), R"({"smscfg-profile": 1, "name": "一号楼",
  "steps": [["device-count", "12"], ["centre", "--", "-5"], ["device-desc", "1", "温度", "01", "--codepage"],
-           ["device-switches", "3", "--phones", "1,16"], ["upper-limit", "1", "2", "high"]]})");
-        write("not-json.json", "{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"] [\"init\"]]}");
+           ["device-switches", "3", "--phones", "1,16"], ["upper-limit", "1", "2", "high"]]})"));
+        QVERIFY(writeFile(m_dir.filePath("not-json.json"), "{\"smscfg-profile\": 1,\n \"steps\": [[\"init\"] [\"init\"]]}"));
         QVERIFY(QDir(m_dir.path()).mkdir("folder.json"));
         QFile large(m_dir.filePath("large.json"));
         QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(1024 * 1024 + 1));

@@ -14,10 +14,8 @@ ProgramRun cli(const QStringList &args)
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(text);
-    return f.fileName();
+    writeFile(dir.filePath(name), text);
+    return dir.filePath(name);
 }
 
 // Every kind of request once.

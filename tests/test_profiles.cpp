@@ -32,9 +32,7 @@ const QDateTime SundayEvening(QDate(2026, 12, 6), QTime(20, 38));
 QString writeFile(const QTemporaryDir &dir, const QByteArray &text)
 {
     const QString path = dir.filePath("profile.json");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(text);
+    writeFile(path, text);
     return path;
 }
 
@@ -290,9 +288,7 @@ private slots:
         QTemporaryDir dir;
         const QString saved = dir.filePath("saved.json");
         const QByteArray before = R"({"smscfg-profile": 1, "steps": [["init"]]})";
-        QFile file(saved);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-        file.close();
+        QVERIFY(writeFile(saved, before));
         WindowRig<> rig;
         rig.open();
         // Enough settings to fill more than a disk block.

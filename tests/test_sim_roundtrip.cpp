@@ -113,9 +113,7 @@ private slots:
         QFETCH(QString, says);
         QTemporaryDir dir;
         const QString stateFile = dir.filePath("state.json");
-        QFile file(stateFile);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
+        QVERIFY(writeFile(stateFile, content));
         QProcess sim;
         sim.start(QStringLiteral(SMSCFG_SIM_PATH), lang + QStringList{"--state", stateFile});
         QVERIFY(sim.waitForFinished(5000));
@@ -123,8 +121,7 @@ private slots:
         QCOMPARE(sim.readAllStandardOutput(), QByteArray());
         const QString err = QString::fromUtf8(sim.readAllStandardError());
         QVERIFY2(err.startsWith("smscfg-sim: " + stateFile + " " + says), qPrintable(err));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), content);
+        QCOMPARE(readFile(stateFile), content);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"state.json"});
     }
 
