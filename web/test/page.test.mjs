@@ -73,6 +73,24 @@ async function takeMessages(page) {
   return texts;
 }
 
+// The boxes shown while `ms` pass, 100 ms at a time.
+async function messagesOver(page, ms) {
+  const shown = [];
+  for (let t = 0; t < ms; t += 100) {
+    await page.clock.runFor(100);
+    shown.push(...await takeMessages(page));
+  }
+  return shown;
+}
+
+// A control's place on the form in pixels: left, top, width, height.
+const placeOf = (page, name) => page.evaluate((n) => {
+  const e = document.getElementById(n);
+  const r = (e.classList.contains('control') ? e : e.closest('.control')).getBoundingClientRect();
+  const form = document.getElementById('form').getBoundingClientRect();
+  return [r.left - form.left, r.top - form.top, r.width, r.height];
+}, name);
+
 const logText = (page) => page.textContent('#logText');
 const sentFrames = async (page) => [...(await logText(page)).matchAll(/ 发送 ([0-9A-F ]+?)  /g)].map((m) => m[1]);
 
@@ -101,14 +119,7 @@ describe('the form', () => {
   test('every control is at its place, its element id its control name', async () => {
     const page = await openPage();
     for (const [name, left, top, width, height] of places) {
-      const box = await page.evaluate((n) => {
-        const e = document.getElementById(n);
-        const placed = e.classList.contains('control') ? e : e.closest('.control');
-        const form = document.getElementById('form').getBoundingClientRect();
-        const r = placed.getBoundingClientRect();
-        return [r.left - form.left, r.top - form.top, r.width, r.height];
-      }, name);
-      assert.deepEqual(box, [left, top, width, height], name);
+      assert.deepEqual(await placeOf(page, name), [left, top, width, height], name);
     }
     assert.equal(await page.isHidden('#Command14'), true);
     assert.equal(await page.isChecked('#Check1'), true);
@@ -181,12 +192,7 @@ describe('verdicts through the demo controller', () => {
       await openDemo(demo, mode);
       await setControls(demo, controls);
       await demo.click(`#${button}`);
-      const shown = [];
-      for (let t = 0; t < ms; t += 100) {
-        await demo.clock.runFor(100);
-        shown.push(...await takeMessages(demo));
-      }
-      assert.deepEqual(shown, messages);
+      assert.deepEqual(await messagesOver(demo, ms), messages);
       assert.match(await demo.textContent('#exchangeStatus'), status);
       assert.deepEqual(demo.errors, []);
     });
@@ -216,12 +222,7 @@ describe('verdicts through the demo controller', () => {
     await page.clock.runFor(500);
     await openDemo(page, 'normal');
     await page.click('#Command2');
-    const shown = [];
-    for (let t = 0; t < 4000; t += 100) {
-      await page.clock.runFor(100);
-      shown.push(...await takeMessages(page));
-    }
-    assert.deepEqual(shown, ['设置成功']);
+    assert.deepEqual(await messagesOver(page, 4000), ['设置成功']);
     assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
     await page.context().close();
   });
@@ -326,21 +327,27 @@ describe('around the form', () => {
   });
 });
 
-describe('through Web Serial to smscfg-sim', () => {
-  let sim;
-  let relay;
+// smscfg-sim started with `args` for the rows of a describe, behind a relay
+// that the stand-in for navigator.serial talks to.
+function simBehindARelay(args) {
+  const line = {};
   before(async () => {
-    sim = spawn(resolve(programs, 'smscfg-sim'), [], { stdio: ['ignore', 'pipe', 'ignore'] });
-    const path = await new Promise((ok) => createInterface({ input: sim.stdout }).once('line', ok));
-    relay = await startRelay(path);
+    line.sim = spawn(resolve(programs, 'smscfg-sim'), args, { stdio: ['ignore', 'pipe', 'ignore'] });
+    const path = await new Promise((ok) => createInterface({ input: line.sim.stdout }).once('line', ok));
+    line.relay = await startRelay(path);
   });
   after(async () => {
-    await relay?.close();
-    sim?.kill();
+    await line.relay?.close();
+    line.sim?.kill();
   });
+  return line;
+}
+
+describe('through Web Serial to smscfg-sim', () => {
+  const line = simBehindARelay([]);
 
   test('the port is asked for, opened at 9600 8N1, answers, and is reported lost at once', async () => {
-    const page = await openPage({ relayUrl: relay.url });
+    const page = await openPage({ relayUrl: line.relay.url });
     await page.click('#Command7');  // 选择串口… is chosen first
     assert.deepEqual(await page.evaluate(() => window.serialStandIn.openOptions),
       [{ baudRate: 9600, dataBits: 8, parity: 'none', stopBits: 1 }]);
@@ -366,7 +373,7 @@ describe('through Web Serial to smscfg-sim', () => {
     assert.deepEqual((await logText(page)).match(/结果  0x45 \S+?（/g).slice(1), ['结果  0x45 设置成功（', '结果  0x45 设置成功（']);
     assert.doesNotMatch(await logText(page), /连接已断开/);
     await takeMessages(page);
-    relay.unplug();
+    line.relay.unplug();
     await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
     assert.match(await logText(page), /连接已断开（设备被拔出，或另一端已关闭）/);
     await page.context().close();
@@ -374,24 +381,14 @@ describe('through Web Serial to smscfg-sim', () => {
 });
 
 describe('through Web Serial to a silent smscfg-sim', () => {
-  let sim;
-  let relay;
-  before(async () => {
-    sim = spawn(resolve(programs, 'smscfg-sim'), ['--silent'], { stdio: ['ignore', 'pipe', 'ignore'] });
-    const path = await new Promise((ok) => createInterface({ input: sim.stdout }).once('line', ok));
-    relay = await startRelay(path);
-  });
-  after(async () => {
-    await relay?.close();
-    sim?.kill();
-  });
+  const line = simBehindARelay(['--silent']);
 
   // Like the time-out, a lost line gives one box for the requests it ends.
   test('a line lost under three waiting requests gives one box', async () => {
-    const page = await openPage({ relayUrl: relay.url });
+    const page = await openPage({ relayUrl: line.relay.url });
     await page.click('#Command7');
     for (let i = 0; i < 3; ++i) await page.click('#Command2');
-    relay.unplug();
+    line.relay.unplug();
     await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
     await page.clock.runFor(4000);
     assert.deepEqual(await takeMessages(page), ['串口连接已断开']);
@@ -410,11 +407,7 @@ describe('in English', () => {
       .filter((e) => e.offsetParent && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
       .map((e) => e.textContent));
     assert.deepEqual(overflowing, []);
-    assert.deepEqual(await page.evaluate(() => {
-      const b = document.getElementById('Command9').getBoundingClientRect();
-      const f = document.getElementById('form').getBoundingClientRect();
-      return [b.left - f.left, b.top - f.top, b.width, b.height];
-    }), [368, 336, 126, 36]);
+    assert.deepEqual(await placeOf(page, 'Command9'), [368, 336, 126, 36]);
     await openDemo(page);
     await page.click('#Command8');
     assert.deepEqual(await takeMessages(page), ['Please enter the SMS centre number']);
