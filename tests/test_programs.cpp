@@ -93,7 +93,16 @@ private slots:
         window.setProcessEnvironment(env);
         window.start(QStringLiteral(SMSCFG_WINDOW_PATH), {"/dev/smscfg-missing"});
         QVERIFY(window.waitForStarted());
-        QTest::qWait(700);
+        // The box is the first thing it shows and its event loop the first
+        // that runs: once the main thread sleeps in poll, the box is open.
+        QFile wchan(QStringLiteral("/proc/%1/wchan").arg(window.processId()));
+        const auto waitingInALoop = [&] {
+            wchan.close();
+            return wchan.open(QIODevice::ReadOnly) && wchan.readAll().contains("poll");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(waitingInALoop(), 5000);
+        QTest::qWait(20);
+        QVERIFY(waitingInALoop());
         QCOMPARE(window.state(), QProcess::Running);
         ::kill(pid_t(window.processId()), signal);
         QElapsedTimer timer;
