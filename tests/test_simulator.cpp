@@ -106,7 +106,9 @@ private slots:
         MemoryLine line(time);
         QStringList log;
         Simulator sim(line, SimOptions{.baud = 115200}, {}, nullptr, [&](const QString &l) { log << l; }, time);
-        line.arrive(QByteArray(5000, char(0x55)));
+        // In two writes: the second finds the first still in the buffer.
+        line.arrive(QByteArray(4000, char(0x55)));
+        line.arrive(QByteArray(1000, char(0x55)));
         time.advanceTo(1000);
         QCOMPARE(log, QStringList{"（收到的字节比 115200 波特的线路快，丢掉了904字节）"});
         line.arrive(hexBytes("7E FE 07 00 45 4C 16"));

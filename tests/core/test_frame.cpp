@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "protocol/frame.h"
+#include "protocol/reply.h"
 
 #include <doctest/doctest.h>
 
@@ -62,6 +63,46 @@ TEST_CASE("well-formedness rejects damage")
         bad[i] ^= 0x01;
         CHECK_FALSE(isWellFormedFrame(bad));
     }
+}
+
+// Replies as they come off the line, found wherever they start.
+TEST_CASE("reply frames are found only whole and well-formed")
+{
+    struct Row {
+        const char *name;
+        const char *bytes;
+        std::vector<std::size_t> offsets;  // of the frames found
+    };
+    const Row rows[] = {
+        {"one reply", "7E FE 08 00 45 06 53 16", {0}},
+        {"after noise", "EE 7E FE 08 00 45 09 56 16", {1}},
+        {"two replies", "7E FE 08 00 45 06 53 16 7E FE 08 00 46 09 57 16", {0, 8}},
+        {"a wrong checksum", "7E FE 08 00 45 06 52 16", {}},
+        {"a wrong end byte", "7E FE 08 00 45 06 53 17", {}},
+        {"a request (no status) is no reply", "7E FE 07 00 45 4C 16", {}},
+        {"cut short", "7E FE 08 00 45 06 53", {}},
+    };
+    for (const Row &row : rows) {
+        INFO(row.name);
+        std::vector<std::size_t> offsets;
+        for (const ReplyFrame &frame : findReplyFrames(bytesOf(row.bytes)))
+            offsets.push_back(frame.offset);
+        CHECK(offsets == row.offsets);
+    }
+    CHECK_FALSE(isReplyFrame(bytesOf("7E FE 08 00 45 06 52 16")));
+    CHECK(hasReplyShape(bytesOf("7E FE 08 00 45 06 53 16")));
+    CHECK_FALSE(hasReplyShape(bytesOf("7E FE 08 00 45 07 54 16")));
+}
+
+// The sixth byte decides only when there is one: five bytes say nothing,
+// whatever follows them in memory.
+TEST_CASE("the sixth-byte rule")
+{
+    const Bytes six = bytesOf("7E FE 08 00 45 06");
+    CHECK(judgeBySixthByte(six) == Verdict::Accepted);
+    CHECK(judgeBySixthByte(bytesOf("00 00 00 00 00 09")) == Verdict::Refused);
+    CHECK(judgeBySixthByte(bytesOf("7E FE 08 00 45 07")) == Verdict::None);
+    CHECK(judgeBySixthByte(ByteView(six).first(5)) == Verdict::None);
 }
 
 TEST_CASE("hex text joins pairs")
