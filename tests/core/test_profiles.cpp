@@ -50,7 +50,7 @@ TEST_CASE("profile files")
          "配置文件的版本 1.0000000001 不认识（只认识 1）"},
         {"a version far above", R"({"smscfg-profile": 1e300, "steps": []})", "配置文件的版本 1e+300 不认识（只认识 1）"},
         {"steps not a list", R"({"smscfg-profile": 1, "steps": {}})", "配置文件的 \"steps\" 必须是一个列表"},
-        {"a name that is no text", R"({"smscfg-profile": 1, "name": 5, "steps": []})", "配置文件的 \"name\" 必须是文字"},
+        {"a name that is no text", R"({"smscfg-profile": 1, "name": true, "steps": []})", "配置文件的 \"name\" 必须是文字"},
         {"a step of numbers", R"({"smscfg-profile": 1, "steps": [["init"], ["device-count", 12]]})", "第2步：必须是由文字组成的列表，如 [\"phone\", \"1\", \"13912345678\"]"},
         {"unknown command", R"({"smscfg-profile": 1, "steps": [["init"], ["reboot"]]})", "第2步：未知命令 reboot"},
         {"bad value", R"({"smscfg-profile": 1, "steps": [["centre", "8613912345678"]]})", "第1步：短信中心号码太长，最多11个字符"},
