@@ -104,13 +104,15 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::newRow("accepted") << QStringList{Accepted} << "1" << 0 << "设置成功\n";
-        QTest::newRow("refused") << QStringList{Refused} << "1" << 1 << "设置失败\n";
-        QTest::newRow("no verdict: five bytes") << QStringList{"7E FE 08 00 45"} << "1" << 3 << "";
-        QTest::newRow("silent") << QStringList{""} << "1" << 3 << "设备无响应\n";
-        QTest::newRow("the write fails") << QStringList{"fail"} << "1" << 4 << "串口不可用，请重新设置\n";
-        QTest::newRow("the line goes away") << QStringList{"lost"} << "1" << 4 << "串口连接已断开\n";
-        QTest::newRow("the port cannot be opened") << QStringList{} << "x" << 4 << "";
+        QTest::addColumn<QString>("err");  // a part of what it says on stderr
+        QTest::newRow("accepted") << QStringList{Accepted} << "1" << 0 << "设置成功\n" << "";
+        QTest::newRow("refused") << QStringList{Refused} << "1" << 1 << "设置失败\n" << "";
+        QTest::newRow("no verdict: five bytes") << QStringList{"7E FE 08 00 45"} << "1" << 3 << ""
+                                                << "应答无法识别：7E FE 08 00 45\n";
+        QTest::newRow("silent") << QStringList{""} << "1" << 3 << "设备无响应\n" << "";
+        QTest::newRow("the write fails") << QStringList{"fail"} << "1" << 4 << "串口不可用，请重新设置\n" << "";
+        QTest::newRow("the line goes away") << QStringList{"lost"} << "1" << 4 << "串口连接已断开\n" << "";
+        QTest::newRow("the port cannot be opened") << QStringList{} << "x" << 4 << "" << "";
     }
     void verdicts()
     {
@@ -118,8 +120,10 @@ private slots:
         QFETCH(QString, port);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
+        QFETCH(QString, err);
         const CliRun r = runCli({"--port", port, "init"}, {{port, replies}});
         QCOMPARE(r.out, out);
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
         QCOMPARE(r.exitCode, exitCode);
     }
 
