@@ -2364,14 +2364,6 @@ dropped, and how many is logged when they can be again.
         <translation>(bytes came faster than a %1-baud line; %2 bytes dropped)</translation>
     </message>
     <message>
-        <source>不是普通文件</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <source>超过 %1 字节</source>
-        <translation>larger than %1 bytes</translation>
-    </message>
-    <message>
         <source>%1 写不进去（%2）：什么也保存不了的控制器不能回答 06</source>
         <translation>%1 cannot be written (%2), and a controller that keeps nothing must not answer 06</translation>
     </message>

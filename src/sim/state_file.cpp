@@ -28,16 +28,6 @@ QString stateTemporaryPattern(const QString &fileName)
     return QRegularExpression::escape(fileName) + QStringLiteral("\\.smscfg-sim-[A-Za-z0-9]{6}");
 }
 
-QString problemText(const FileProblem &problem)
-{
-    switch (problem.kind) {
-    case FileProblem::Kind::NotRegular: return QCoreApplication::translate("SimProgram", "不是普通文件");
-    case FileProblem::Kind::TooLarge: return QCoreApplication::translate("SimProgram", "超过 %1 字节").arg(problem.limit);
-    case FileProblem::Kind::System: break;
-    }
-    return QString::fromLocal8Bit(std::strerror(problem.code));
-}
-
 std::optional<ControllerState> parseState(const QByteArray &json, QString *error)
 {
     QJsonParseError parse{};
@@ -148,7 +138,7 @@ std::unique_ptr<StateFile> StateFile::open(const QString &path, ControllerState 
         auto file = std::unique_ptr<StateFile>(new StateFile(path, fd));
         const auto content = readRegularFile(fd, MaxBytes);
         if (const auto *problem = std::get_if<FileProblem>(&content))
-            return unreadable(problemText(*problem));
+            return unreadable(toQString(fileProblemText(*problem)));
         QString why;
         const std::optional<ControllerState> loaded = parseState(QByteArray::fromStdString(std::get<std::string>(content)), &why);
         if (!loaded)
