@@ -2,12 +2,13 @@
 // `scripts/web test` (node --test) after `scripts/web build` and the normal
 // build, whose smscfg-cli and smscfg-sim it compares with and talks to.
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
+import { execFile, spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { dirname, resolve } from 'node:path';
 import { createInterface } from 'node:readline';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
+import { promisify } from 'node:util';
 import { launch } from './browser.mjs';
 import { startRelay } from './relay.mjs';
 import { serve } from '../tools/serve.mjs';
@@ -94,238 +95,14 @@ const placeOf = (page, name) => page.evaluate((n) => {
 const logText = (page) => page.textContent('#logText');
 const sentFrames = async (page) => [...(await logText(page)).matchAll(/ 发送 ([0-9A-F ]+?)  /g)].map((m) => m[1]);
 
-function dryRun(words) {
+async function dryRun(words) {
   try {
-    return { out: execFileSync(resolve(programs, 'smscfg-cli'), ['--dry-run', ...words], { encoding: 'utf8', stdio: 'pipe' }).trim() };
+    const { stdout } = await promisify(execFile)(resolve(programs, 'smscfg-cli'), ['--dry-run', ...words], { encoding: 'utf8' });
+    return { out: stdout.trim() };
   } catch (e) {
     return { err: e.stderr.trim() };
   }
 }
-
-describe('the form', () => {
-  // Places in pixels on the form: twips / 15.
-  const places = [
-    ['Label1', 8, 0, 409, 32],
-    ['Command2', 368, 8, 126, 28],
-    ['Text3', 96, 40, 100, 24],
-    ['Check1', 116, 232, 100, 24],
-    ['Check2_0', 10, 384, 54, 22],
-    ['Check2_15', 172, 456, 54, 22],
-    ['Option1_1', 304, 496, 58, 20],
-    ['Combo7', 288, 528, 76, 24],
-    ['Combo1', 84, 560, 120, 24],
-    ['Command7', 368, 560, 126, 28],
-  ];
-  test('every control is at its place, its element id its control name', async () => {
-    const page = await openPage();
-    for (const [name, left, top, width, height] of places) {
-      assert.deepEqual(await placeOf(page, name), [left, top, width, height], name);
-    }
-    assert.equal(await page.isHidden('#Command14'), true);
-    assert.equal(await page.isChecked('#Check1'), true);
-    assert.equal(await page.inputValue('#Combo5'), '01');
-    assert.equal(await page.inputValue('#Combo7'), '星期一');
-    assert.deepEqual(page.errors, []);
-    await page.context().close();
-  });
-});
-
-describe('frames and refusals are smscfg-cli --dry-run\'s', () => {
-  // The core's own tables and test_dry_run_web hold the frames and the
-  // refusals: here one row per kind of control shows that the page hands its
-  // boxes to the core as they are.
-  const rows = [
-    ['Command3', { Text3: ' 12.9 ' }, ['device-count', ' 12.9 ']],
-    ['Command3', { Text3: '256' }, ['device-count', '256']],
-    ['Command6', { Text1: '1', Text5: '温度', Text9: '01', Check1: false }, ['device-desc', '1', '温度', '01', '--codepage']],
-    // A lone surrogate in one box: that box's button refuses it, the others still work.
-    ['Command2', { Text10: '\ud800' }, ['init']],
-    ['Command8', { Text10: '\ud800' }, ['centre', '\ud800']],
-    ['Command10', { Text13: '1', Check2_0: true, Check2_15: true }, ['device-switches', '1', '--phones', '1,16']],
-    ['Command12', { Text13: '1', Text14: '2', Check3: false }, ['probe-type', '1', '2', '--no-switch']],
-    ['Command13', { Text13: '1', Text14: '2', Option1_1: true }, ['upper-limit', '1', '2', 'high']],
-    ['Command15', { Combo2: '26', Combo3: '12', Combo4: '05', Combo5: '23', Combo6: '42', Combo7: '星期六' },
-      ['clock', '26', '12', '05', '23', '42', '星期六']],
-  ];
-  test('each row, one page', async () => {
-    const page = await openPage();
-    await openDemo(page);
-    const boxes = ['Check2_0', 'Check2_1', 'Check2_2', 'Check2_15'];
-    for (const [button, controls, words] of rows) {
-      // Each row starts from the phone boxes cleared and the options as the form opens.
-      await setControls(page, { ...Object.fromEntries(boxes.map((b) => [b, false])), Check1: true, Check3: true, ...controls });
-      const before = (await sentFrames(page)).length;
-      await page.click(`#${button}`);
-      const messages = (await takeMessages(page)).filter((m) => m !== '设置成功');
-      const frames = (await sentFrames(page)).slice(before);
-      const cli = dryRun(words);
-      const name = words.join(' ');
-      if (cli.out !== undefined) assert.deepEqual([frames, messages], [[cli.out], []], name);
-      else assert.deepEqual([frames, messages], [[], [cli.err]], name);
-      await page.clock.runFor(200);
-      await takeMessages(page);
-    }
-    await page.context().close();
-  });
-});
-
-describe('verdicts through the demo controller', () => {
-  // Mode, button and controls, the time to let pass, the boxes shown, and
-  // what the status bar says at the end.
-  const rows = [
-    ['accepted', 'normal', 'Command2', {}, 100, ['设置成功'], /^设置成功（\d+ ms）$/],
-    ['refused by its rules', 'normal', 'Command9', { Text11: '0', Text12: '139' }, 100, ['设置失败'], /^设置失败/],
-    ['refusing all', 'refuse', 'Command2', {}, 100, ['设置失败'], /^设置失败/],
-    ['silent', 'silent', 'Command2', {}, 3000, ['设备无响应'], /^设备无响应（3000 ms）$/],
-    ['late', 'late', 'Command2', {}, 4100, ['设备无响应', '设置成功'], /^设置成功（迟到 4\.0 秒）$/],
-    ['split reply', 'split', 'Command3', { Text3: '7' }, 200, ['设置成功'], /^设置成功/],
-    ['short reply', 'short', 'Command2', {}, 3200, [], /^应答无法识别：7E FE 08 00 45$/],
-    ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/],
-  ];
-  // One page for every row: each opens the demo controller again in its mode,
-  // which leaves nothing of the row before.
-  let demo;
-  before(async () => { demo = await openPage(); });
-  after(async () => { await demo?.context().close(); });
-  for (const [name, mode, button, controls, ms, messages, status] of rows) {
-    test(name, async () => {
-      await openDemo(demo, mode);
-      await setControls(demo, controls);
-      await demo.click(`#${button}`);
-      assert.deepEqual(await messagesOver(demo, ms), messages);
-      assert.match(await demo.textContent('#exchangeStatus'), status);
-      assert.deepEqual(demo.errors, []);
-    });
-  }
-
-  test('a press before the core is ready is made once it is', async () => {
-    const page = await openPage();
-    await openDemo(page);
-    // The core arrives late: the form shows first and is pressed at once.
-    await page.route('**/smscfg-core.wasm', async (route) => {
-      await new Promise((ok) => setTimeout(ok, 300));
-      await route.continue();
-    });
-    await page.reload({ waitUntil: 'commit' });
-    await page.click('#Command2');
-    assert.equal(await page.evaluate(() => document.documentElement.dataset.ready ?? ''), '');
-    await page.waitForSelector('html[data-ready=port]');
-    await page.clock.runFor(100);
-    assert.deepEqual(await takeMessages(page), ['设置成功']);
-    await page.context().close();
-  });
-
-  test('a press, then 串口设置 and a press on the new line: the reply there is not the first press\'s', async () => {
-    const page = await openPage();
-    await openDemo(page, 'silent');
-    await page.click('#Command2');
-    await page.clock.runFor(500);
-    await openDemo(page, 'normal');
-    await page.click('#Command2');
-    assert.deepEqual(await messagesOver(page, 4000), ['设置成功']);
-    assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
-    await page.context().close();
-  });
-
-  test('no port open: the request is not sent, the six buttons are disabled', async () => {
-    const page = await openPage();
-    assert.equal(await page.isDisabled('#Command2'), true);
-    await page.fill('#Text10', '13800138000');
-    await page.click('#Command8');
-    await page.clock.runFor(3100);
-    assert.deepEqual(await takeMessages(page), ['串口不可用，请重新设置']);
-    await page.context().close();
-  });
-
-  test('Enter presses the row\'s button, but not in boxes several buttons read', async () => {
-    const page = await openPage();
-    await openDemo(page);
-    await page.fill('#Text13', '1');
-    await page.press('#Text13', 'Enter');
-    await page.fill('#Text3', '12');
-    await page.press('#Text3', 'Enter');
-    await page.press('#Combo2', 'Enter');
-    assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16', '7E FE 0D 00 52 00 01 01 01 01 01 64 16']);
-    await page.press('#Combo1', 'Enter');
-    assert.equal((await logText(page)).match(/演示控制器 已打开/g).length, 2);
-    await page.context().close();
-  });
-});
-
-describe('around the form', () => {
-  test('the log holds each frame\'s hex and the verdict; a profile is saved and applied', async () => {
-    const page = await openPage();
-    await openDemo(page);
-    await setControls(page, { Text11: '3', Text12: '13912345678' });
-    await page.click('#Command9');
-    await page.clock.runFor(100);
-    await takeMessages(page);
-    await setControls(page, { Text3: '256' });
-    await page.click('#Command3');
-    await takeMessages(page);
-    const log = await logText(page);
-    assert.match(log, /^—— 2026-12-05 星期六 ——\n23:42:08\.\d{3} 串口  演示控制器 已打开/);
-    assert.match(log, / 未发送  设置设备总数：设备总数必须是0到255之间的数字\n/);
-    assert.match(log, /发送 7E FE 13 00 4C 03 31 33 39 31 32 33 34 35 36 37 38 [0-9A-F]{2} 16  0x4C 第3个电话 = 13912345678/);
-    assert.match(log, /接收 7E FE 08 00 4C 06 5A 16 /);
-    assert.match(log, /结果  0x4C 设置成功（\d+ ms）/);
-
-    const download = async (id) => {
-      const [saved] = await Promise.all([page.waitForEvent('download'),
-        page.evaluate((i) => document.getElementById(i).click(), id)]);
-      return readFileSync(await saved.path(), 'utf8');
-    };
-    assert.match(await download('logSave'), /^短信报警控制器设置 通信记录\n保存时间：2026-12-05 23:42:\d\d\n[^]*发送 7E FE 13 00 4C 03 31 33 39/);
-
-    // The page's clock stands at Saturday 2026-12-05 23:42: saved as "now".
-    await page.evaluate(() => document.getElementById('actionFillPcTime').click());
-    assert.deepEqual(await Promise.all(['Combo2', 'Combo3', 'Combo4', 'Combo5', 'Combo6', 'Combo7'].map((c) => page.inputValue(`#${c}`))),
-      ['26', '12', '05', '23', '42', '星期六']);
-    await page.click('#Command15');
-    await page.clock.runFor(100);
-    await takeMessages(page);
-    assert.deepEqual(JSON.parse(await download('actionSaveProfile')).steps, [['phone', '3', '13912345678'], ['clock', 'now']]);
-
-    await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
-      buffer: Buffer.from('{"smscfg-profile": 1, "name": "一号楼", "steps": [["init"], ["phone", "0", "1"], ["centre", "1"]]}') });
-    await page.click('#profileConfirm button:text("应用")');
-    for (let i = 0; i < 5; ++i) await page.clock.runFor(100);
-    assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
-    await page.click('#profileResults button');
-
-    // 取消 stops between steps: the step under way still gets its verdict.
-    await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
-      buffer: Buffer.from('{"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"]]}') });
-    await page.click('#profileConfirm button:text("应用")');
-    await page.click('#profileProgress button:text("取消")');
-    await page.clock.runFor(100);
-    const results = await page.locator('#profileResultTable td:nth-child(3)').allTextContents();
-    assert.match(results[0], /^设置成功（\d+ ms）$/);
-    assert.deepEqual(results.slice(1), ['已取消，未发送', '已取消，未发送']);
-    assert.match(await page.textContent('#profileSummary'), /^共 3 步：成功 1，未成功 0，未发送 2$/);
-    await page.click('#profileResults button');
-
-    // A file that is not JSON: where it breaks, and the page goes on.
-    await page.setInputFiles('#profileFile', { name: 'bad.json', mimeType: 'application/json',
-      buffer: Buffer.from('{"smscfg-profile": 1,\n "steps": [["init"] ["centre", "1"]]}') });
-    await page.waitForSelector('#messageBox[open]');
-    assert.match((await takeMessages(page))[0], /^配置文件第2行第\d+列/);
-    await page.click('#Command2');
-    await page.clock.runFor(100);
-    assert.deepEqual(await takeMessages(page), ['设置成功']);
-    await page.context().close();
-  });
-
-  test('without Web Serial the page says so and offers the demo controller', async () => {
-    const page = await openPage({ noSerial: true });
-    assert.match(await page.textContent('#noSerialNotice'), /Chrome 或 Edge/);
-    await page.click('#useDemo');
-    await page.click('#Command2');
-    await page.clock.runFor(100);
-    assert.deepEqual(await takeMessages(page), ['设置成功']);
-    await page.context().close();
-  });
-});
 
 // smscfg-sim started with `args` for the rows of a describe, behind a relay
 // that the stand-in for navigator.serial talks to.
@@ -343,97 +120,331 @@ function simBehindARelay(args) {
   return line;
 }
 
-describe('through Web Serial to smscfg-sim', () => {
-  const line = simBehindARelay([]);
+// The rows of different describes run side by side, each on its own page:
+// most of a row's time is spent waiting on the browser.
+describe('the page', { concurrency: true }, () => {
+  describe('the form', () => {
+    // Places in pixels on the form: twips / 15.
+    const places = [
+      ['Label1', 8, 0, 409, 32],
+      ['Command2', 368, 8, 126, 28],
+      ['Text3', 96, 40, 100, 24],
+      ['Check1', 116, 232, 100, 24],
+      ['Check2_0', 10, 384, 54, 22],
+      ['Check2_15', 172, 456, 54, 22],
+      ['Option1_1', 304, 496, 58, 20],
+      ['Combo7', 288, 528, 76, 24],
+      ['Combo1', 84, 560, 120, 24],
+      ['Command7', 368, 560, 126, 28],
+    ];
+    test('every control is at its place, its element id its control name', async () => {
+      const page = await openPage();
+      for (const [name, left, top, width, height] of places) {
+        assert.deepEqual(await placeOf(page, name), [left, top, width, height], name);
+      }
+      assert.equal(await page.isHidden('#Command14'), true);
+      assert.equal(await page.isChecked('#Check1'), true);
+      assert.equal(await page.inputValue('#Combo5'), '01');
+      assert.equal(await page.inputValue('#Combo7'), '星期一');
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    });
+  });
 
-  test('the port is asked for, opened at 9600 8N1, answers, and is reported lost at once', async () => {
-    const page = await openPage({ relayUrl: line.relay.url });
-    await page.click('#Command7');  // 选择串口… is chosen first
-    assert.deepEqual(await page.evaluate(() => window.serialStandIn.openOptions),
-      [{ baudRate: 9600, dataBits: 8, parity: 'none', stopBits: 1 }]);
-    // The simulator answers in real time; a whole reply frame is judged as
-    // it comes, with no timer, so the page's clock stays where it is.
-    const answer = async () => {
+  describe('frames and refusals are smscfg-cli --dry-run\'s', () => {
+    // The core's own tables and test_dry_run_web hold the frames and the
+    // refusals: here one row per kind of control shows that the page hands its
+    // boxes to the core as they are.
+    const rows = [
+      ['Command3', { Text3: ' 12.9 ' }, ['device-count', ' 12.9 ']],
+      ['Command3', { Text3: '256' }, ['device-count', '256']],
+      ['Command6', { Text1: '1', Text5: '温度', Text9: '01', Check1: false }, ['device-desc', '1', '温度', '01', '--codepage']],
+      // A lone surrogate in one box: that box's button refuses it, the others still work.
+      ['Command2', { Text10: '\ud800' }, ['init']],
+      ['Command8', { Text10: '\ud800' }, ['centre', '\ud800']],
+      ['Command10', { Text13: '1', Check2_0: true, Check2_15: true }, ['device-switches', '1', '--phones', '1,16']],
+      ['Command12', { Text13: '1', Text14: '2', Check3: false }, ['probe-type', '1', '2', '--no-switch']],
+      ['Command13', { Text13: '1', Text14: '2', Option1_1: true }, ['upper-limit', '1', '2', 'high']],
+      ['Command15', { Combo2: '26', Combo3: '12', Combo4: '05', Combo5: '23', Combo6: '42', Combo7: '星期六' },
+        ['clock', '26', '12', '05', '23', '42', '星期六']],
+    ];
+    test('each row, one page', async () => {
+      const expected = await Promise.all(rows.map(([, , words]) => dryRun(words)));
+      const page = await openPage();
+      await openDemo(page);
+      const boxes = ['Check2_0', 'Check2_1', 'Check2_2', 'Check2_15'];
+      for (const [[button, controls, words], cli] of rows.map((row, i) => [row, expected[i]])) {
+        // Each row starts from the phone boxes cleared and the options as the form opens.
+        await setControls(page, { ...Object.fromEntries(boxes.map((b) => [b, false])), Check1: true, Check3: true, ...controls });
+        const before = (await sentFrames(page)).length;
+        await page.click(`#${button}`);
+        const messages = (await takeMessages(page)).filter((m) => m !== '设置成功');
+        const frames = (await sentFrames(page)).slice(before);
+        const name = words.join(' ');
+        if (cli.out !== undefined) assert.deepEqual([frames, messages], [[cli.out], []], name);
+        else assert.deepEqual([frames, messages], [[], [cli.err]], name);
+        await page.clock.runFor(200);
+        await takeMessages(page);
+      }
+      await page.context().close();
+    });
+  });
+
+  describe('verdicts through the demo controller', () => {
+    // Mode, button and controls, the time to let pass, the boxes shown, and
+    // what the status bar says at the end.
+    const rows = [
+      ['accepted', 'normal', 'Command2', {}, 100, ['设置成功'], /^设置成功（\d+ ms）$/],
+      ['refused by its rules', 'normal', 'Command9', { Text11: '0', Text12: '139' }, 100, ['设置失败'], /^设置失败/],
+      ['refusing all', 'refuse', 'Command2', {}, 100, ['设置失败'], /^设置失败/],
+      ['silent', 'silent', 'Command2', {}, 3000, ['设备无响应'], /^设备无响应（3000 ms）$/],
+      ['late', 'late', 'Command2', {}, 4100, ['设备无响应', '设置成功'], /^设置成功（迟到 4\.0 秒）$/],
+      ['split reply', 'split', 'Command3', { Text3: '7' }, 200, ['设置成功'], /^设置成功/],
+      ['short reply', 'short', 'Command2', {}, 3200, [], /^应答无法识别：7E FE 08 00 45$/],
+      ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/],
+    ];
+    // One page for every row, one row after another: each opens the demo
+    // controller again in its mode, which leaves nothing of the row before.
+    describe('on one page', { concurrency: false }, () => {
+      let demo;
+      before(async () => { demo = await openPage(); });
+      after(async () => { await demo?.context().close(); });
+      for (const [name, mode, button, controls, ms, messages, status] of rows) {
+        test(name, async () => {
+          await openDemo(demo, mode);
+          await setControls(demo, controls);
+          await demo.click(`#${button}`);
+          assert.deepEqual(await messagesOver(demo, ms), messages);
+          assert.match(await demo.textContent('#exchangeStatus'), status);
+          assert.deepEqual(demo.errors, []);
+        });
+      }
+    });
+
+    test('a press before the core is ready is made once it is', async () => {
+      const page = await openPage();
+      await openDemo(page);
+      // The core arrives only after the form has been pressed.
+      let release;
+      const held = new Promise((ok) => { release = ok; });
+      await page.route('**/smscfg-core.wasm', async (route) => {
+        await held;
+        await route.continue();
+      });
+      await page.reload({ waitUntil: 'commit' });
+      await page.click('#Command2');
+      assert.equal(await page.evaluate(() => document.documentElement.dataset.ready ?? ''), '');
+      release();
+      await page.waitForSelector('html[data-ready=port]');
+      await page.clock.runFor(100);
+      assert.deepEqual(await takeMessages(page), ['设置成功']);
+      await page.context().close();
+    });
+
+    test('a press, then 串口设置 and a press on the new line: the reply there is not the first press\'s', async () => {
+      const page = await openPage();
+      await openDemo(page, 'silent');
+      await page.click('#Command2');
+      await page.clock.runFor(500);
+      await openDemo(page, 'normal');
+      await page.click('#Command2');
+      assert.deepEqual(await messagesOver(page, 4000), ['设置成功']);
+      assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
+      await page.context().close();
+    });
+
+    test('no port open: the request is not sent, the six buttons are disabled', async () => {
+      const page = await openPage();
+      assert.equal(await page.isDisabled('#Command2'), true);
+      await page.fill('#Text10', '13800138000');
+      await page.click('#Command8');
+      await page.clock.runFor(3100);
+      assert.deepEqual(await takeMessages(page), ['串口不可用，请重新设置']);
+      await page.context().close();
+    });
+
+    test('Enter presses the row\'s button, but not in boxes several buttons read', async () => {
+      const page = await openPage();
+      await openDemo(page);
+      await page.fill('#Text13', '1');
+      await page.press('#Text13', 'Enter');
+      await page.fill('#Text3', '12');
+      await page.press('#Text3', 'Enter');
+      await page.press('#Combo2', 'Enter');
+      assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16', '7E FE 0D 00 52 00 01 01 01 01 01 64 16']);
+      await page.press('#Combo1', 'Enter');
+      assert.equal((await logText(page)).match(/演示控制器 已打开/g).length, 2);
+      await page.context().close();
+    });
+  });
+
+  describe('around the form', () => {
+    test('the log holds each frame\'s hex and the verdict; a profile is saved and applied', async () => {
+      const page = await openPage();
+      await openDemo(page);
+      await setControls(page, { Text11: '3', Text12: '13912345678' });
+      await page.click('#Command9');
+      await page.clock.runFor(100);
+      await takeMessages(page);
+      await setControls(page, { Text3: '256' });
+      await page.click('#Command3');
+      await takeMessages(page);
+      const log = await logText(page);
+      assert.match(log, /^—— 2026-12-05 星期六 ——\n23:42:08\.\d{3} 串口  演示控制器 已打开/);
+      assert.match(log, / 未发送  设置设备总数：设备总数必须是0到255之间的数字\n/);
+      assert.match(log, /发送 7E FE 13 00 4C 03 31 33 39 31 32 33 34 35 36 37 38 [0-9A-F]{2} 16  0x4C 第3个电话 = 13912345678/);
+      assert.match(log, /接收 7E FE 08 00 4C 06 5A 16 /);
+      assert.match(log, /结果  0x4C 设置成功（\d+ ms）/);
+
+      const download = async (id) => {
+        const [saved] = await Promise.all([page.waitForEvent('download'),
+          page.evaluate((i) => document.getElementById(i).click(), id)]);
+        return readFileSync(await saved.path(), 'utf8');
+      };
+      assert.match(await download('logSave'), /^短信报警控制器设置 通信记录\n保存时间：2026-12-05 23:42:\d\d\n[^]*发送 7E FE 13 00 4C 03 31 33 39/);
+
+      // The page's clock stands at Saturday 2026-12-05 23:42: saved as "now".
+      await page.evaluate(() => document.getElementById('actionFillPcTime').click());
+      assert.deepEqual(await Promise.all(['Combo2', 'Combo3', 'Combo4', 'Combo5', 'Combo6', 'Combo7'].map((c) => page.inputValue(`#${c}`))),
+        ['26', '12', '05', '23', '42', '星期六']);
+      await page.click('#Command15');
+      await page.clock.runFor(100);
+      await takeMessages(page);
+      assert.deepEqual(JSON.parse(await download('actionSaveProfile')).steps, [['phone', '3', '13912345678'], ['clock', 'now']]);
+
+      await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
+        buffer: Buffer.from('{"smscfg-profile": 1, "name": "一号楼", "steps": [["init"], ["phone", "0", "1"], ["centre", "1"]]}') });
+      await page.click('#profileConfirm button:text("应用")');
+      for (let i = 0; i < 5; ++i) await page.clock.runFor(100);
+      assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
+      await page.click('#profileResults button');
+
+      // 取消 stops between steps: the step under way still gets its verdict.
+      await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
+        buffer: Buffer.from('{"smscfg-profile": 1, "steps": [["init"], ["init"], ["init"]]}') });
+      await page.click('#profileConfirm button:text("应用")');
+      await page.click('#profileProgress button:text("取消")');
+      await page.clock.runFor(100);
+      const results = await page.locator('#profileResultTable td:nth-child(3)').allTextContents();
+      assert.match(results[0], /^设置成功（\d+ ms）$/);
+      assert.deepEqual(results.slice(1), ['已取消，未发送', '已取消，未发送']);
+      assert.match(await page.textContent('#profileSummary'), /^共 3 步：成功 1，未成功 0，未发送 2$/);
+      await page.click('#profileResults button');
+
+      // A file that is not JSON: where it breaks, and the page goes on.
+      await page.setInputFiles('#profileFile', { name: 'bad.json', mimeType: 'application/json',
+        buffer: Buffer.from('{"smscfg-profile": 1,\n "steps": [["init"] ["centre", "1"]]}') });
       await page.waitForSelector('#messageBox[open]');
-      return takeMessages(page);
-    };
-    await page.click('#Command2');
-    assert.deepEqual(await answer(), ['设置成功']);
-    await setControls(page, { Text11: '0', Text12: '1' });
-    await page.click('#Command9');
-    assert.deepEqual(await answer(), ['设置失败']);
-    // Two presses at once: the second frame waits for the first's write.
-    await page.evaluate(() => { for (let i = 0; i < 2; ++i) document.getElementById('Command2').click(); });
-    // Replies may settle on the page's timers: time moves until both are judged.
-    const results = async () => (await logText(page)).match(/结果  0x45 /g).length;
-    for (let i = 0; i < 40 && await results() < 3; ++i) {
-      await new Promise((resolve) => setTimeout(resolve, 50));
-      await page.clock.runFor(50);
-    }
-    assert.deepEqual((await logText(page)).match(/结果  0x45 \S+?（/g).slice(1), ['结果  0x45 设置成功（', '结果  0x45 设置成功（']);
-    assert.doesNotMatch(await logText(page), /连接已断开/);
-    await takeMessages(page);
-    line.relay.unplug();
-    await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
-    assert.match(await logText(page), /连接已断开（设备被拔出，或另一端已关闭）/);
-    await page.context().close();
+      assert.match((await takeMessages(page))[0], /^配置文件第2行第\d+列/);
+      await page.click('#Command2');
+      await page.clock.runFor(100);
+      assert.deepEqual(await takeMessages(page), ['设置成功']);
+      await page.context().close();
+    });
+
+    test('without Web Serial the page says so and offers the demo controller', async () => {
+      const page = await openPage({ noSerial: true });
+      assert.match(await page.textContent('#noSerialNotice'), /Chrome 或 Edge/);
+      await page.click('#useDemo');
+      await page.click('#Command2');
+      await page.clock.runFor(100);
+      assert.deepEqual(await takeMessages(page), ['设置成功']);
+      await page.context().close();
+    });
   });
-});
 
-describe('through Web Serial to a silent smscfg-sim', () => {
-  const line = simBehindARelay(['--silent']);
+  describe('through Web Serial to smscfg-sim', () => {
+    const line = simBehindARelay([]);
 
-  // Like the time-out, a lost line gives one box for the requests it ends.
-  test('a line lost under three waiting requests gives one box', async () => {
-    const page = await openPage({ relayUrl: line.relay.url });
-    await page.click('#Command7');
-    for (let i = 0; i < 3; ++i) await page.click('#Command2');
-    line.relay.unplug();
-    await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
-    await page.clock.runFor(4000);
-    assert.deepEqual(await takeMessages(page), ['串口连接已断开']);
-    await page.context().close();
+    test('the port is asked for, opened at 9600 8N1, answers, and is reported lost at once', async () => {
+      const page = await openPage({ relayUrl: line.relay.url });
+      await page.click('#Command7');  // 选择串口… is chosen first
+      assert.deepEqual(await page.evaluate(() => window.serialStandIn.openOptions),
+        [{ baudRate: 9600, dataBits: 8, parity: 'none', stopBits: 1 }]);
+      // The simulator answers in real time; a whole reply frame is judged as
+      // it comes, with no timer, so the page's clock stays where it is.
+      const answer = async () => {
+        await page.waitForSelector('#messageBox[open]');
+        return takeMessages(page);
+      };
+      await page.click('#Command2');
+      assert.deepEqual(await answer(), ['设置成功']);
+      await setControls(page, { Text11: '0', Text12: '1' });
+      await page.click('#Command9');
+      assert.deepEqual(await answer(), ['设置失败']);
+      // Two presses at once: the second frame waits for the first's write.
+      await page.evaluate(() => { for (let i = 0; i < 2; ++i) document.getElementById('Command2').click(); });
+      // Replies may settle on the page's timers: time moves until both are judged.
+      const results = async () => (await logText(page)).match(/结果  0x45 /g).length;
+      for (let i = 0; i < 40 && await results() < 3; ++i) {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+        await page.clock.runFor(50);
+      }
+      assert.deepEqual((await logText(page)).match(/结果  0x45 \S+?（/g).slice(1), ['结果  0x45 设置成功（', '结果  0x45 设置成功（']);
+      assert.doesNotMatch(await logText(page), /连接已断开/);
+      await takeMessages(page);
+      line.relay.unplug();
+      await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
+      assert.match(await logText(page), /连接已断开（设备被拔出，或另一端已关闭）/);
+      await page.context().close();
+    });
   });
-});
 
-describe('in English', () => {
-  test('the browser\'s language, captions that fit, and 中文 chosen in View → Language, remembered', async () => {
-    const page = await openPage({ locale: 'en-US' });
-    assert.equal(await page.getAttribute('html', 'lang'), 'en');
-    assert.equal(await page.textContent('#Command2'), 'Initialise');
-    assert.equal(await page.textContent('#Label3'), 'Device count');
-    // Every control at its place and size, its caption within it.
-    const overflowing = await page.evaluate(() => [...document.querySelectorAll('#form .control')]
-      .filter((e) => e.offsetParent && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
-      .map((e) => e.textContent));
-    assert.deepEqual(overflowing, []);
-    assert.deepEqual(await placeOf(page, 'Command9'), [368, 336, 126, 36]);
-    await openDemo(page);
-    await page.click('#Command8');
-    assert.deepEqual(await takeMessages(page), ['Please enter the SMS centre number']);
-    assert.match(await logText(page), /not sent {2}Set SMS centre number: Please enter the SMS centre number\n/);
-    assert.equal(await page.textContent('#portStatus'), 'Port Demo controller (open)');
-    await Promise.all([page.waitForEvent('load'),
-      page.evaluate(() => document.getElementById('actionLanguage-zh').click())]);
-    await page.waitForSelector('html[data-ready=port]');
-    assert.equal(await page.textContent('#Command2'), '初始化');
-    assert.equal(await page.evaluate(() => localStorage.getItem('smscfg.language')), 'zh');
-    assert.deepEqual(page.errors, []);
-    await page.context().close();
+  describe('through Web Serial to a silent smscfg-sim', () => {
+    const line = simBehindARelay(['--silent']);
+
+    // Like the time-out, a lost line gives one box for the requests it ends.
+    test('a line lost under three waiting requests gives one box', async () => {
+      const page = await openPage({ relayUrl: line.relay.url });
+      await page.click('#Command7');
+      for (let i = 0; i < 3; ++i) await page.click('#Command2');
+      line.relay.unplug();
+      await page.waitForFunction(() => document.getElementById('portStatus').textContent.includes('连接已断开'));
+      await page.clock.runFor(4000);
+      assert.deepEqual(await takeMessages(page), ['串口连接已断开']);
+      await page.context().close();
+    });
   });
-});
 
-describe('offline', () => {
-  test('after one visit the page opens with the network cut', async () => {
-    const context = await browser.newContext({ locale: 'zh-CN' });
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForSelector('html[data-ready=port]');
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await context.setOffline(true);
-    await page.reload();
-    await page.waitForSelector('html[data-ready=port]');
-    assert.equal(await page.textContent('#Command2'), '初始化');
-    await context.close();
+  describe('in English', () => {
+    test('the browser\'s language, captions that fit, and 中文 chosen in View → Language, remembered', async () => {
+      const page = await openPage({ locale: 'en-US' });
+      assert.equal(await page.getAttribute('html', 'lang'), 'en');
+      assert.equal(await page.textContent('#Command2'), 'Initialise');
+      assert.equal(await page.textContent('#Label3'), 'Device count');
+      // Every control at its place and size, its caption within it.
+      const overflowing = await page.evaluate(() => [...document.querySelectorAll('#form .control')]
+        .filter((e) => e.offsetParent && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight))
+        .map((e) => e.textContent));
+      assert.deepEqual(overflowing, []);
+      assert.deepEqual(await placeOf(page, 'Command9'), [368, 336, 126, 36]);
+      await openDemo(page);
+      await page.click('#Command8');
+      assert.deepEqual(await takeMessages(page), ['Please enter the SMS centre number']);
+      assert.match(await logText(page), /not sent {2}Set SMS centre number: Please enter the SMS centre number\n/);
+      assert.equal(await page.textContent('#portStatus'), 'Port Demo controller (open)');
+      await Promise.all([page.waitForEvent('load'),
+        page.evaluate(() => document.getElementById('actionLanguage-zh').click())]);
+      await page.waitForSelector('html[data-ready=port]');
+      assert.equal(await page.textContent('#Command2'), '初始化');
+      assert.equal(await page.evaluate(() => localStorage.getItem('smscfg.language')), 'zh');
+      assert.deepEqual(page.errors, []);
+      await page.context().close();
+    });
+  });
+
+  describe('offline', () => {
+    test('after one visit the page opens with the network cut', async () => {
+      const context = await browser.newContext({ locale: 'zh-CN' });
+      const page = await context.newPage();
+      await page.goto(url);
+      await page.waitForSelector('html[data-ready=port]');
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await context.setOffline(true);
+      await page.reload();
+      await page.waitForSelector('html[data-ready=port]');
+      assert.equal(await page.textContent('#Command2'), '初始化');
+      await context.close();
+    });
   });
 });
