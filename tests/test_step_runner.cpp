@@ -130,6 +130,16 @@ private slots:
                                            Rig::result(2, Outcome::NoResponse, 6000)}));
     }
 
+    // A press made just before the apply: its verdict is not step 1's.
+    void verdictOfAnEarlierRequestIsNotStepOnes()
+    {
+        Rig rig({Count}, false, {{0, 30, accepted(0x45)}});
+        rig.exchange.send(Init);
+        rig.runner.start();
+        rig.time.advance(std::chrono::seconds(20));
+        QCOMPARE(rig.results, QStringList{Rig::result(1, Outcome::NoResponse, 3000)});
+    }
+
     void cancelSendsNoFurtherStep()
     {
         Rig rig({Init, Count}, true, {{0, 30, accepted(0x45)}, {1, 30, accepted(0x46)}});

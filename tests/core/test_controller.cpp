@@ -123,6 +123,9 @@ TEST_CASE("a stray start expires")
           == std::vector<std::string>{"M:7E FE FF 7E FE 07 00 45 4C 16", "F:7E FE 07 00 45 4C 16"});
     CHECK(assembler.pending() == 0);
     CHECK(assembler.expire().empty());
+    // A start pair alone is a frame cut short too.
+    CHECK(assembler.feed(bytesOf("7E FE")).empty());
+    CHECK(describe(assembler.expire()) == std::vector<std::string>{"M:7E FE"});
 }
 
 TEST_CASE("a flood keeps the reassembly bounded")
@@ -207,6 +210,8 @@ TEST_CASE("the controller's answers: reply and log words")
         {"everything refused", {FrameAssembler::Item::Frame, bytesOf("7E FE 07 00 45 4C 16")}, true,
          "7E FE 08 00 45 09 56 16", "0x45 初始化，拒绝：--refuse"},
         {"malformed", {FrameAssembler::Item::Malformed, bytesOf("7E FE 07 00 45 4D 16")}, false,
+         "7E FE 08 00 45 09 56 16", "不完整或损坏的帧，拒绝：帧不完整或已损坏"},
+        {"cut short after its code", {FrameAssembler::Item::Malformed, bytesOf("7E FE 08 00 45")}, false,
          "7E FE 08 00 45 09 56 16", "不完整或损坏的帧，拒绝：帧不完整或已损坏"},
         {"malformed without a code", {FrameAssembler::Item::Malformed, bytesOf("7E FE 03")}, false,
          "7E FE 08 00 00 09 11 16", "不完整或损坏的帧，拒绝：帧不完整或已损坏"},
