@@ -1,9 +1,10 @@
 // A test-only stand-in for navigator.serial, injected into the page before
 // its scripts run: each port it grants is a WebSocket to the test's relay,
 // so the page's Web Serial code talks to a real smscfg-sim. It keeps what the
-// page asked of it in window.serialStandIn for the test to read.
+// page asked of it in window.serialStandIn for the test to read. `granted`
+// ports were granted on an earlier visit: getPorts() has them at once.
 // eslint-disable-next-line no-unused-vars
-function installSerialStandIn(relayUrl) {
+function installSerialStandIn(relayUrl, granted = 0) {
   const record = { openOptions: [], written: [] };
   window.serialStandIn = record;
 
@@ -60,7 +61,7 @@ function installSerialStandIn(relayUrl) {
     }
   }
 
-  const ports = [];
+  const ports = Array.from({ length: granted }, () => new StandInPort());
   const serial = new EventTarget();
   serial.requestPort = async () => {
     const port = new StandInPort();
