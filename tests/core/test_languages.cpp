@@ -13,6 +13,9 @@
 #include <doctest/doctest.h>
 
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace smscfg;
 
@@ -78,22 +81,6 @@ TEST_CASE("the specified texts in Chinese, each with its English")
         {"FormCaption/Label7_0", u"设置第"},
         {"FormCaption/Label7_1", u"个电话"},
         {"FormCaption/Command9", u"设置短信接收电话号码"},
-        {"FormCaption/Check2_0", u"电话01"},
-        {"FormCaption/Check2_1", u"电话02"},
-        {"FormCaption/Check2_2", u"电话03"},
-        {"FormCaption/Check2_3", u"电话04"},
-        {"FormCaption/Check2_4", u"电话05"},
-        {"FormCaption/Check2_5", u"电话06"},
-        {"FormCaption/Check2_6", u"电话07"},
-        {"FormCaption/Check2_7", u"电话08"},
-        {"FormCaption/Check2_8", u"电话09"},
-        {"FormCaption/Check2_9", u"电话10"},
-        {"FormCaption/Check2_10", u"电话11"},
-        {"FormCaption/Check2_11", u"电话12"},
-        {"FormCaption/Check2_12", u"电话13"},
-        {"FormCaption/Check2_13", u"电话14"},
-        {"FormCaption/Check2_14", u"电话15"},
-        {"FormCaption/Check2_15", u"电话16"},
         {"FormCaption/Command10", u"设置轮巡设备短信发送开关"},
         {"FormCaption/Label7_2", u"设备轮训号"},
         {"FormCaption/Command11", u"设置探头短信发送开关"},
@@ -135,14 +122,21 @@ TEST_CASE("the specified texts in Chinese, each with its English")
         {"ExchangeText/NoResponse", u"设备无响应"},
         {"ExchangeText/PortUnusable", u"串口不可用，请重新设置"},
     };
+    std::vector<std::pair<std::string, std::u16string>> all;
+    for (const Row &row : rows)
+        all.emplace_back(row.key, row.chinese);
+    // The phone boxes: 电话01 to 电话16.
+    for (int k = 0; k < 16; ++k)
+        all.emplace_back("FormCaption/Check2_" + std::to_string(k),
+                         u"电话" + std::u16string{char16_t(u'0' + (k + 1) / 10), char16_t(u'0' + (k + 1) % 10)});
     const std::map<std::string, std::u16string> chinese = chineseByKey();
     const Catalogue english = parseCatalogue(builtInCatalogue()).value();
-    for (const Row &row : rows) {
-        INFO(row.key);
-        const auto found = chinese.find(row.key);
+    for (const auto &[key, text] : all) {
+        INFO(key);
+        const auto found = chinese.find(key);
         REQUIRE(found != chinese.end());
-        CHECK(found->second == row.chinese);
-        const auto translated = english.find(row.key);
+        CHECK(found->second == text);
+        const auto translated = english.find(key);
         REQUIRE(translated != english.end());
         CHECK(!translated->second.empty());
         CHECK(!hasChinese(translated->second));
