@@ -131,11 +131,12 @@ TEST_CASE("the specified texts in Chinese, each with its English")
                          u"电话" + std::u16string{char16_t(u'0' + (k + 1) / 10), char16_t(u'0' + (k + 1) % 10)});
     const std::map<std::string, std::u16string> chinese = chineseByKey();
     const Catalogue english = parseCatalogue(builtInCatalogue()).value();
-    for (const auto &[key, text] : all) {
+    for (const auto &row : all) {
+        const std::string &key = row.first;
         INFO(key);
         const auto found = chinese.find(key);
         REQUIRE(found != chinese.end());
-        CHECK(found->second == text);
+        CHECK(found->second == row.second);
         const auto translated = english.find(key);
         REQUIRE(translated != english.end());
         CHECK(!translated->second.empty());
