@@ -317,6 +317,8 @@ describe('the page', { concurrency: true }, () => {
       for (let i = 0; i < 5; ++i) await page.clock.runFor(100);
       assert.equal(await page.textContent('#profileSummary'), '共 3 步：成功 1，未成功 1，未发送 1');
       await page.click('#profileResults button');
+      // Initialising forgot what the controller held before.
+      assert.deepEqual(JSON.parse(await download('actionSaveProfile')).steps, [['init']]);
 
       // 取消 stops between steps: the step under way still gets its verdict.
       await page.setInputFiles('#profileFile', { name: 'p.json', mimeType: 'application/json',
