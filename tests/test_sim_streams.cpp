@@ -17,11 +17,7 @@
 
 #include <csignal>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace {
 
@@ -44,61 +40,6 @@ const QByteArray EmptyState = "{\"addresses\": \"\", \"clock\": null, \"deviceCo
                               " \"portCounts\": \"\", \"ports\": {}, \"probeSwitches\": {}, \"probeTypes\": {},"
                               " \"smsCentre\": \"\", \"upperLimits\": {}}";
 const QByteArray PhoneReply = QByteArray::fromHex("7EFE08004C065A16");
-
-// smscfg-sim started with descriptors of the test's choosing (stdout and
-// stderr, and any others), which QProcess would read.
-class SpawnedSim {
-public:
-    SpawnedSim(const QStringList &args, std::initializer_list<std::pair<int, int>> descriptors)
-    {
-        QList<QByteArray> words{QByteArray(SMSCFG_SIM_PATH)};
-        for (const QString &a : args)
-            words << a.toLocal8Bit();
-        std::vector<char *> argv;
-        for (QByteArray &w : words)
-            argv.push_back(w.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        for (const auto &[fd, as] : descriptors)
-            posix_spawn_file_actions_adddup2(&actions, fd, as);
-        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~SpawnedSim()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool started() const { return m_pid > 0; }
-    // Its exit status once it ends; -1 when it ends otherwise, or is still
-    // running after `timeoutMs`.
-    int exitStatus(int timeoutMs)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        int status = 0;
-        while (::waitpid(m_pid, &status, WNOHANG) == 0) {
-            if (timer.elapsed() > timeoutMs)
-                return -1;
-            QTest::qWait(5);
-        }
-        m_pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    // Ends it with SIGTERM.
-    int terminate(int timeoutMs)
-    {
-        ::kill(m_pid, SIGTERM);
-        return exitStatus(timeoutMs);
-    }
-
-private:
-    pid_t m_pid = -1;
-};
 
 // The pseudo-terminals a process has open.
 QStringList terminalsOf(qint64 pid)
@@ -125,31 +66,28 @@ bool hasControlBytes(const QByteArray &bytes)
 class TestSimStreams : public QObject {
     Q_OBJECT
 private slots:
-    // The log's reader first never reads, then goes away.
+    // The log's reader (on stderr) first never reads, then goes away.
     void logNobodyReadsNeverStopsServing()
     {
         QTemporaryDir dir;
         const QString link = dir.filePath("controller");
-        int out[2], err[2];
-        QVERIFY(::pipe2(out, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC) == 0);
-        SpawnedSim sim({"--link", link}, {{out[1], 1}, {err[1], 2}});
-        for (int fd : {out[1], err[1]})
-            ::close(fd);
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 5000);
+        int err[2];
+        QVERIFY(::pipe2(err, O_CLOEXEC) == 0);
+        SimProcess sim({"--link", link}, {{err[1], 2}});
+        ::close(err[1]);
         LineEnd line(link);
         QVERIFY(line.ok());
         // 1600 requests, 40 at a time, 125 bytes of log each: the first 1200
         // are more than a pipe and the log's queue hold.
         constexpr int Batch = 40;
         for (int i = 0; i < 1600 / Batch; ++i) {
-            if (i == 1200 / Batch) {
-                ::close(out[0]);
+            if (i == 1200 / Batch)
                 ::close(err[0]);
-            }
             QVERIFY(line.write(PhoneRequest.repeated(Batch)));
             QCOMPARE(line.read(PhoneReply.size() * Batch), PhoneReply.repeated(Batch));
         }
-        QCOMPARE(sim.terminate(5000), 0);
+        sim.stop();
+        QCOMPARE(sim.exitCode(), 0);
         QVERIFY(!QFileInfo(link).isSymLink());
     }
 
@@ -196,50 +134,36 @@ private slots:
         if (log == u"terminal")
             path = terminal.slavePath();
 
-        // The test's pipe on descriptor 3 and /dev/full on 4; stderr a pipe too.
-        int given[2], err[2];
-        QVERIFY(::pipe2(given, O_CLOEXEC) == 0 && ::pipe2(err, O_CLOEXEC) == 0);
+        // The test's pipe on descriptor 3 and /dev/full on 4.
+        int given[2];
+        QVERIFY(::pipe2(given, O_CLOEXEC) == 0 && ::fcntl(given[0], F_SETFL, O_NONBLOCK) == 0);
         const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
         QVERIFY(full >= 0);
         const auto closeAll = qScopeGuard([&] {
-            for (int fd : {given[0], given[1], err[0], err[1], full})
+            for (int fd : {given[0], given[1], full})
                 ::close(fd);
         });
-        for (int fd : {given[0], err[0]})
-            ::fcntl(fd, F_SETFL, O_NONBLOCK);
-        int out[2];
-        QVERIFY(::pipe2(out, O_CLOEXEC) == 0);
-        SpawnedSim sim({"--log", path}, {{out[1], 1}, {err[1], 2}, {given[1], 3}, {full, 4}});
-        QVERIFY(sim.started());
-        ::close(out[1]);
-        QFile port;
-        QVERIFY(port.open(out[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-        const QString line = QString::fromLocal8Bit(port.readLine()).trimmed();  // the port, or nothing on refusal
-        const auto drain = [](int fd) {
-            QByteArray bytes;
-            char chunk[4096];
-            for (ssize_t n; (n = ::read(fd, chunk, sizeof chunk)) > 0;)
-                bytes.append(chunk, n);
-            return bytes;
-        };
+        SimProcess sim({"--log", path}, {{given[1], 3}, {full, 4}});
         if (!refusal.isEmpty()) {
-            QCOMPARE(sim.exitStatus(5000), 1);
-            QCOMPARE(line, QString());
-            QCOMPARE(QString::fromUtf8(drain(err[0])),
-                     "smscfg-sim: 不往 " + path + " 写记录：" + refusal + "\n");
+            QCOMPARE(sim.port(), QString());
+            QCOMPARE(QString::fromUtf8(sim.stop()), "smscfg-sim: 不往 " + path + " 写记录：" + refusal + "\n");
+            QCOMPARE(sim.exitCode(), 1);
             QCOMPARE(readFile(target), QByteArray());
             QCOMPARE(QFileInfo(dir.filePath("sim.log")).isSymLink(), log == u"link");
             return;
         }
         {
-            LineEnd tool(line);
+            LineEnd tool(sim.port());
             QVERIFY(tool.ok() && tool.write(PhoneRequest));
             QCOMPARE(tool.read(PhoneReply.size()), PhoneReply);
         }
-        QCOMPARE(sim.terminate(5000), 0);
+        const QByteArray stderrLog = sim.stop();
+        QCOMPARE(sim.exitCode(), 0);
+        QByteArray piped(4096, 0);
+        piped.resize(std::max<qsizetype>(0, ::read(given[0], piped.data(), size_t(piped.size()))));
         const QByteArray written = log == u"terminal" ? terminal.readFor(50)
-            : log == u"/dev/fd/3"                     ? drain(given[0])
-            : log == u"/dev/stderr"                   ? drain(err[0])
+            : log == u"/dev/fd/3"                     ? piped
+            : log == u"/dev/stderr"                   ? stderrLog
                                                       : readFile(path);
         QVERIFY2(written.contains("第3个电话 = 123"), written.constData());
         QCOMPARE(written.startsWith(earlier), log == u"file");
