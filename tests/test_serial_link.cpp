@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -133,35 +134,41 @@ private slots:
         QFETCH(QString, terminal);
         QFETCH(bool, raw);
         QFETCH(bool, throughLink);
+        Pty pty;
+        // Raw, or with a line discipline at work (canonical input and echo).
+        termios mode{};
+        const int slave = ::open(pty.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        const auto closeSlave = qScopeGuard([slave] { ::close(slave); });
+        QVERIFY(slave >= 0 && tcgetattr(slave, &mode) == 0);
+        if (!raw)
+            mode.c_lflag |= ICANON | ECHO;
+        QVERIFY(tcsetattr(slave, TCSANOW, &mode) == 0);
+        // A shell's is the controlling terminal of a session of its own.
+        QProcess shell;
+        if (terminal == u"shell") {
+            shell.start("setsid", {"sh", "-c", R"(exec 3<>"$0"; echo; exec sleep 60)", pty.slavePath()});
+            QVERIFY(shell.waitForReadyRead(5000));
+        }
         QTemporaryDir dir;
         const QString link = dir.filePath("ctl");
-        if (terminal == u"shell") {
-            SessionTerminal shell(raw);
-            QVERIFY(shell.ok());
-            QVERIFY(!throughLink || QFile::link(shell.path(), link));
-            QtSerialLink serial;
-            OpenError error;
-            QVERIFY(!serial.open(throughLink ? link : shell.path(), &error));
-            QCOMPARE(openErrorText(error), QStringLiteral("这是一个正在使用的终端，不是串口设备"));
-            QVERIFY(!serial.write(hexBytes("7E FE 07 00 45 4C 16")));
-            QCOMPARE(shell.shown(), QByteArray());
-            QVERIFY(shell.modeUnchanged());
-            return;
-        }
-        Pty bridge;
-        termios t{};
-        const int slave = ::open(bridge.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        QVERIFY(slave >= 0 && tcgetattr(slave, &t) == 0);
-        if (!raw)
-            t.c_lflag |= ICANON | ECHO;
-        QVERIFY(tcsetattr(slave, TCSANOW, &t) == 0);
-        ::close(slave);
-        QVERIFY(QFile::link(bridge.slavePath(), link));
+        QVERIFY(!throughLink || QFile::link(pty.slavePath(), link));
         QtSerialLink serial;
         OpenError error;
-        QVERIFY2(serial.open(link, &error), qPrintable(openErrorText(error)));
-        QVERIFY(serial.write(hexBytes("7E FE 07 00 45 4C 16")));
-        QCOMPARE(bridge.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+        const bool opened = serial.open(throughLink ? link : pty.slavePath(), &error);
+        if (terminal == u"bridge") {
+            QVERIFY2(opened, qPrintable(openErrorText(error)));
+            QVERIFY(serial.write(hexBytes("7E FE 07 00 45 4C 16")));
+            QCOMPARE(pty.read(7), hexBytes("7E FE 07 00 45 4C 16"));
+            return;
+        }
+        QVERIFY(!opened);
+        QCOMPARE(openErrorText(error), QStringLiteral("这是一个正在使用的终端，不是串口设备"));
+        QVERIFY(!serial.write(hexBytes("7E FE 07 00 45 4C 16")));
+        QCOMPARE(pty.readFor(20), QByteArray());
+        termios now{};
+        QVERIFY(tcgetattr(slave, &now) == 0);
+        QVERIFY(now.c_lflag == mode.c_lflag && now.c_iflag == mode.c_iflag && now.c_oflag == mode.c_oflag
+                && now.c_cflag == mode.c_cflag);
     }
 
     // A user outside the dialout group is told so. Root may open anything,
