@@ -167,6 +167,8 @@ private slots:
         int pipe[2];
         QVERIFY(::pipe2(pipe, O_CLOEXEC) == 0 && ::fcntl(pipe[0], F_SETFL, O_NONBLOCK) == 0);
         ::fcntl(pipe[1], F_SETFL, O_NONBLOCK);
+        // Smaller than the log's queue, so the writer finds it full.
+        QVERIFY(::fcntl(pipe[1], F_SETPIPE_SZ, 4096) == 4096);
         smscfg::sim::SimLog log(pipe[1], true);
         for (int i = 0; i < 2000; ++i)
             log.line(QString(100, u'x'));
