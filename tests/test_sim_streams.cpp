@@ -172,19 +172,20 @@ private slots:
         smscfg::sim::SimLog log(pipe[1], true);
         for (int i = 0; i < 2000; ++i)
             log.line(QString(100, u'x'));
-        const auto drain = [&] {
-            QByteArray out;
+        QByteArray out;
+        // Reads until the writer has been quiet for 100 ms, or `until` ends
+        // what came.
+        const auto drain = [&](const QByteArray &until) {
             char chunk[65536];
-            // Until the writer has been quiet for 100 ms.
-            for (pollfd readable{pipe[0], POLLIN, 0}; ::poll(&readable, 1, 100) > 0;) {
+            pollfd readable{pipe[0], POLLIN, 0};
+            while ((until.isEmpty() || !out.endsWith(until)) && ::poll(&readable, 1, 100) > 0) {
                 if (const ssize_t n = ::read(pipe[0], chunk, sizeof chunk); n > 0)
                     out.append(chunk, n);
             }
-            return out;
         };
-        QByteArray out = drain();
+        drain({});
         log.line("after");
-        out += drain();
+        drain("after\n");
         // Drops are told whenever there is room again, at the latest before
         // the next line.
         QCOMPARE(writtenOrDropped(out, QString(100, u'x')), 2000);
