@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("a link to a terminal a bridge has open") << "bridged" << false;
         QTest::newRow("a file holding data") << "file" << false;
         QTest::newRow("a device node") << "node" << false;
-        QTest::newRow("a folder") << "folder" << false;
         QTest::newRow("a link to a file") << "link to file" << false;
         QTest::newRow("a link to /dev/null") << "link to null" << false;
         QTest::newRow("a running simulator's link") << "served" << false;
@@ -74,8 +73,6 @@ private slots:
         } else if (before == u"node") {
             if (::mknod(link.toLocal8Bit().constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
                 QSKIP("cannot make a device node here (not root)");
-        } else if (before == u"folder") {
-            QVERIFY(QDir(dir.path()).mkdir("controller"));
         } else if (before == u"link to file") {
             QVERIFY(QFile::link(data, link));
         } else if (before == u"link to null") {
