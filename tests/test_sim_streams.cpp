@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -183,6 +184,9 @@ private slots:
                     out.append(chunk, n);
             }
         };
+        // Read only once the writer has filled the pipe, and so found it full.
+        int queued = 0;
+        QTRY_VERIFY(::ioctl(pipe[0], FIONREAD, &queued) == 0 && queued > 4096 - 101);
         drain({});
         log.line("after");
         drain("after\n");
