@@ -7,7 +7,6 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -104,93 +103,4 @@ private:
     int m_slaveKeeper = -1;
     QString m_slavePath;
     QByteArray m_buffer;
-};
-
-// A pseudo-terminal that is the controlling terminal of a session, as a
-// shell's is: a child in a session of its own holds it until the object
-// goes. An idle shell prompt has it in raw mode (readline turns canonical
-// input and echo off while it waits).
-class SessionTerminal {
-public:
-    explicit SessionTerminal(bool raw)
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
-            return;
-        const QByteArray path = ptsname(m_master);
-        int ready[2], hold[2];
-        if (::pipe2(ready, O_CLOEXEC) != 0 || ::pipe2(hold, O_CLOEXEC) != 0)
-            return;
-        m_child = ::fork();
-        if (m_child == 0) {
-            // Async-signal-safe calls only: the test has threads.
-            ::close(ready[0]);
-            ::close(hold[1]);
-            ::setsid();
-            const int fd = ::open(path.constData(), O_RDWR);  // becomes the session's terminal
-            char byte = fd >= 0 ? 1 : 0;
-            [[maybe_unused]] ssize_t n = ::write(ready[1], &byte, 1);
-            n = ::read(hold[0], &byte, 1);  // until the test lets go
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        ::close(hold[0]);
-        m_hold = hold[1];
-        char byte = 0;
-        const bool started = m_child > 0 && ::read(ready[0], &byte, 1) == 1 && byte == 1;
-        ::close(ready[0]);
-        const int slave = ::open(path.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        termios t{};
-        if (!started || slave < 0 || tcgetattr(slave, &t) != 0)
-            return;
-        if (raw)
-            t.c_lflag &= ~tcflag_t(ICANON | ECHO);
-        m_ok = tcsetattr(slave, TCSANOW, &t) == 0 && tcgetattr(slave, &m_mode) == 0;
-        ::close(slave);
-        fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-        m_path = QString::fromLocal8Bit(path);
-    }
-    ~SessionTerminal()
-    {
-        if (m_hold >= 0)
-            ::close(m_hold);
-        if (m_child > 0)
-            ::waitpid(m_child, nullptr, 0);
-        if (m_master >= 0)
-            ::close(m_master);
-    }
-    SessionTerminal(const SessionTerminal &) = delete;
-    SessionTerminal &operator=(const SessionTerminal &) = delete;
-
-    bool ok() const { return m_ok; }
-    QString path() const { return m_path; }
-    // Whether its mode is still what the test set.
-    bool modeUnchanged() const
-    {
-        const int slave = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        termios now{};
-        const bool read = slave >= 0 && tcgetattr(slave, &now) == 0;
-        if (slave >= 0)
-            ::close(slave);
-        return read && now.c_lflag == m_mode.c_lflag && now.c_iflag == m_mode.c_iflag
-            && now.c_oflag == m_mode.c_oflag && now.c_cflag == m_mode.c_cflag;
-    }
-    // What reached the person's screen.
-    QByteArray shown()
-    {
-        QByteArray out;
-        char chunk[512];
-        ssize_t n;
-        while ((n = ::read(m_master, chunk, sizeof chunk)) > 0)
-            out.append(chunk, n);
-        return out;
-    }
-
-private:
-    int m_master = -1;
-    int m_hold = -1;
-    pid_t m_child = -1;
-    bool m_ok = false;
-    QString m_path;
-    termios m_mode{};
 };

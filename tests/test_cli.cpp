@@ -41,32 +41,11 @@ const QDateTime SundayEvening(QDate(2026, 12, 6), QTime(20, 38, 17));
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
-    // Through the real binary: arguments, stdout, stderr and exit status.
-    void endToEnd_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");  // a prefix of stderr
-        QTest::newRow("init") << QStringList{"--dry-run", "init"} << 0 << "7E FE 07 00 45 4C 16\n" << "";
-        QTest::newRow("unknown command") << QStringList{"nope"} << 64 << "" << "smscfg-cli: 未知命令 nope\n";
-    }
-    void endToEnd()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        const ProgramRun r = runCli(args);
-        QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
-        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.startsWith(err), qPrintable(r.err));
-        QCOMPARE(r.exitCode, exitCode);
-    }
-
     // --lang, else the messages locale (LC_ALL, LC_MESSAGES, LANG); Chinese
     // where it names no language. Which locale means which language, and the
-    // English texts themselves, are the core's rows (tests/core).
-    void speaksTheUsersLanguage_data()
+    // English texts themselves, are the core's rows (tests/core). And the
+    // port, without --port, is $SMSCFG_PORT.
+    void readsItsEnvironment_data()
     {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QStringList>("args");
@@ -83,12 +62,12 @@ private slots:
         QTest::newRow("--lang en over the locale") << locale("", "", "zh_CN.UTF-8")
                                                    << QStringList{"--dry-run", "--lang", "en", "nope"}
                                                    << "smscfg-cli: unknown command nope\n";
-        QTest::newRow("refusal") << english << QStringList{"--dry-run", "centre", "8613912345678"}
-                                 << "SMS centre number is too long: at most 11 characters\n";
         QTest::newRow("bad --lang, in the locale's language") << english << QStringList{"--lang", "fr", "init"}
                                                               << "smscfg-cli: --lang takes zh (Chinese) or en (English)\n";
+        QTest::newRow("$SMSCFG_PORT") << locale("", "", "") + QStringList{"SMSCFG_PORT=/dev/smscfg-missing"}
+                                      << QStringList{"init"} << "/dev/smscfg-missing不能用,请换到另一个串口。";
     }
-    void speaksTheUsersLanguage()
+    void readsItsEnvironment()
     {
         QFETCH(QStringList, environment);
         QFETCH(QStringList, args);
@@ -199,7 +178,6 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::newRow("a frame") << QStringList{"--dry-run", "init"};
         QTest::newRow("help") << QStringList{"--help"};
-        QTest::newRow("the version") << QStringList{"--version"};
     }
     void outputThatCannotBeWritten()
     {
@@ -226,20 +204,6 @@ private slots:
         QCOMPARE(code, 0);
         outStream.flush();
         QCOMPARE(out, QStringLiteral("7E FE 0D 00 52 26 12 06 20 38 07 FC 16\n"));
-    }
-
-    // The program reads $SMSCFG_PORT.
-    void portFromTheEnvironment()
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SMSCFG_PORT", "/dev/smscfg-missing");
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(SMSCFG_CLI_PATH), {"init"});
-        QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitCode(), 4);
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(err.startsWith("/dev/smscfg-missing不能用,请换到另一个串口。"), qPrintable(err));
     }
 
     // What the words leave for the line goes to the environment's sender.

@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("a link to a terminal a bridge has open") << "bridged" << false;
         QTest::newRow("a file holding data") << "file" << false;
         QTest::newRow("a device node") << "node" << false;
-        QTest::newRow("a folder") << "folder" << false;
         QTest::newRow("a link to a file") << "link to file" << false;
         QTest::newRow("a link to /dev/null") << "link to null" << false;
         QTest::newRow("a running simulator's link") << "served" << false;
@@ -74,8 +73,6 @@ private slots:
         } else if (before == u"node") {
             if (::mknod(link.toLocal8Bit().constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
                 QSKIP("cannot make a device node here (not root)");
-        } else if (before == u"folder") {
-            QVERIFY(QDir(dir.path()).mkdir("controller"));
         } else if (before == u"link to file") {
             QVERIFY(QFile::link(data, link));
         } else if (before == u"link to null") {
@@ -108,28 +105,25 @@ private slots:
                  whatIsAt(link) == u"nothing" ? 1 : 2);
     }
 
-    // An empty path would quietly mean none: refused as wrong usage.
-    void emptyPathsAreRefused_data()
+    // An empty path would quietly mean none: refused as wrong usage, as is
+    // a link to a device it is told to serve.
+    void wrongUsageIsRefused_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("says");
         for (const char *option : {"--link", "--device", "--state", "--log"})
-            QTest::newRow(option) << option;
+            QTest::newRow(option) << QStringList{option, ""} << QStringLiteral("%1 后面要跟").arg(option);
+        QTest::newRow("--link with --device") << QStringList{"--link", "/tmp/x", "--device", "/dev/ttyS0"}
+                                              << "--link 和 --device 不能一起用";
     }
-    void emptyPathsAreRefused()
+    void wrongUsageIsRefused()
     {
-        QFETCH(QString, option);
-        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {option, ""});
+        QFETCH(QStringList, args);
+        QFETCH(QString, says);
+        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), args);
         QCOMPARE(r.exitCode, 64);
         QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith("smscfg-sim: " + option + " 后面要跟"), qPrintable(r.err));
-    }
-
-    void linkWithDeviceIsRefused()
-    {
-        const ProgramRun r = run(QStringLiteral(SMSCFG_SIM_PATH), {"--link", "/tmp/x", "--device", "/dev/ttyS0"});
-        QCOMPARE(r.exitCode, 64);
-        QCOMPARE(r.out, QString());
-        QVERIFY2(r.err.startsWith("smscfg-sim: --link 和 --device 不能一起用"), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("smscfg-sim: " + says), qPrintable(r.err));
     }
 
     // Two starting at once: one gets the link, the other is refused.
@@ -161,59 +155,28 @@ private slots:
         }
     }
 
-    void exitRemovesOnlyItsOwnLink()
+    // Ended by a signal, SIGHUP too (its terminal closed), it removes its
+    // link, and only its own.
+    void signalRemovesOnlyItsOwnLink_data()
     {
-        QTemporaryDir dir;
-        const QString link = dir.filePath("controller");
-        SimProcess sim({"--link", link});
-        QVERIFY(QFile::remove(link) && QFile::link("/dev/null", link));
-        sim.stop();
-        QCOMPARE(whatIsAt(link), QStringLiteral("link to /dev/null"));
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("replaced");  // someone put another link in its place
+        QTest::newRow("SIGTERM, the link replaced") << int(SIGTERM) << true;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
     }
-
-    // Closing the simulator's terminal ends it the normal way.
-    void hangUpRemovesTheLink()
+    void signalRemovesOnlyItsOwnLink()
     {
+        QFETCH(int, signal);
+        QFETCH(bool, replaced);
         QTemporaryDir dir;
         const QString link = dir.filePath("controller");
         SimProcess sim({"--link", link});
-        QVERIFY(QFileInfo(link).isSymLink());
-        ::kill(pid_t(sim.pid()), SIGHUP);
+        QVERIFY(!replaced || (QFile::remove(link) && QFile::link("/dev/null", link)));
+        ::kill(pid_t(sim.pid()), signal);
         QVERIFY(sim.process().waitForFinished(5000));
         QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.process().exitCode(), 0);
-        QCOMPARE(whatIsAt(link), QStringLiteral("nothing"));
-    }
-
-    void killedSimulatorsLinkIsTakenOver()
-    {
-        QTemporaryDir dir;
-        const QString link = dir.filePath("controller");
-        SimProcess killed({"--link", link});
-        ::kill(pid_t(killed.pid()), SIGKILL);
-        QVERIFY(killed.process().waitForFinished(5000));
-        QVERIFY(QFileInfo(link).isSymLink());
-        SimProcess sim({"--link", link});
-        QVERIFY(!sim.port().isEmpty());
-        QCOMPARE(whatIsAt(link), "link to " + sim.port());
-        QCOMPARE(cli(link), 0);
-    }
-
-    // A stale link whose number now belongs to someone's shell, idle at its
-    // prompt: nothing is sent into it, and the terminal is left as it was.
-    void linkIntoATerminalIsNotALine()
-    {
-        SessionTerminal shell(true);
-        QVERIFY(shell.ok());
-        QTemporaryDir dir;
-        const QString link = dir.filePath("controller");
-        QVERIFY(QFile::link(shell.path(), link));
-
-        const ProgramRun r = run(QStringLiteral(SMSCFG_CLI_PATH), {"--port", link, "init"});
-        QCOMPARE(r.exitCode, 4);
-        QCOMPARE(r.err, link + "不能用,请换到另一个串口。\n这是一个正在使用的终端，不是串口设备\n");
-        QCOMPARE(shell.shown(), QByteArray());
-        QVERIFY(shell.modeUnchanged());
+        QCOMPARE(whatIsAt(link), replaced ? QStringLiteral("link to /dev/null") : QStringLiteral("nothing"));
     }
 };
 
