@@ -49,20 +49,33 @@ private slots:
         QVERIFY2(out.startsWith(start) && out.size() > 10, qPrintable(out));
     }
 
-    // Without a display the window says so in Chinese, and where to turn.
+    // Without a display the window says so, and where to turn: in the
+    // system's language (Chinese in the C locale), nothing saved choosing one.
+    void windowWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("C") << "C" << "smscfg：这个窗口需要图形界面";
+        QTest::newRow("en_US") << "en_US.UTF-8" << "smscfg: this window needs a graphical desktop session";
+    }
     void windowWithoutADisplay()
     {
+        QFETCH(QString, lang);
+        QFETCH(QString, start);
+        QTemporaryDir config;
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             env.remove(name);
+        env.insert("LANG", lang);
+        env.insert("XDG_CONFIG_HOME", config.path());
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(SMSCFG_WINDOW_PATH), {"1"});
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 1);
         const QString err = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(err.startsWith("smscfg：这个窗口需要图形界面") && err.contains("smscfg-cli"), qPrintable(err));
+        QVERIFY2(err.startsWith(start) && err.contains("smscfg-cli"), qPrintable(err));
     }
 
     // A signal ends the window promptly even while its start-up message,
