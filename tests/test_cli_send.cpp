@@ -187,16 +187,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()), QStringLiteral("设置成功\n"));
         QCOMPARE(cli.exitCode(), 0);
     }
-
-    void portCannotBeOpened()
-    {
-        QProcess cli;
-        cli.start(QStringLiteral(SMSCFG_CLI_PATH), {"--port", "/dev/smscfg-missing", "init"});
-        QVERIFY(cli.waitForFinished(5000));
-        QCOMPARE(cli.exitCode(), 4);
-        QVERIFY(QString::fromUtf8(cli.readAllStandardError())
-                    .startsWith("/dev/smscfg-missing不能用,请换到另一个串口。\n没有这个串口设备"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCliSend)
