@@ -36,8 +36,6 @@ private slots:
             QCOMPARE(b->isEnabled(), n != 14);
             QCOMPARE(b->isVisibleTo(&rig.window), n != 14);
         }
-        QCOMPARE(rig.get<QComboBox>("Combo1")->count(), 16);
-        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("1"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->count(), 100);
         QCOMPARE(rig.get<QComboBox>("Combo5")->currentText(), QStringLiteral("01"));
@@ -51,17 +49,7 @@ private slots:
         QVERIFY(rig.get<QCheckBox>("Check3")->isChecked());
         QVERIFY(!rig.get<QRadioButton>("Option1_0")->isChecked());
         QVERIFY(!rig.get<QRadioButton>("Option1_1")->isChecked());
-        QCOMPARE(rig.get<QCheckBox>("Check2_15")->text(), QStringLiteral("电话16"));
         QCOMPARE(rig.window.objectName(), QStringLiteral("Form1"));
-    }
-
-    // The window shows the captions the command line and the help name.
-    void captionsComeFromTheCommandTable()
-    {
-        Rig rig;
-        for (const CommandEntry &entry : commandTable())
-            QCOMPARE(rig.button(toQString(entry.button))->text(), toQString(entry.caption));
-        QCOMPARE(rig.button("Command7")->text(), QStringLiteral("串口设置"));
     }
 
     // The window hands each kind of control to the core as it stands (the
@@ -73,22 +61,17 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("toggles");  // controls clicked before the button
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Command3") << "Command3" << QStringList{"Text3=12"} << QStringList{} << "7E FE 08 00 46 0C 5A 16";
         QTest::newRow("Command6 code page") << "Command6" << QStringList{"Text1=1", "Text5=温度", "Text9=01"}
                                             << QStringList{"Check1"}
                                             << "7E FE 19 00 49 01 CE C2 B6 C8 00 20 00 20 00 20 00 20 00 20 00 20 01 32 16";
         QTest::newRow("Command10") << "Command10" << QStringList{"Text13=1"} << QStringList{"Check2_0", "Check2_15"}
                                    << "7E FE 0A 00 4D 01 7F FE D5 16";
-        QTest::newRow("Command12") << "Command12" << QStringList{"Text13=1", "Text14=2"} << QStringList{}
-                                   << "7E FE 0A 00 4F 01 02 11 6D 16";
         QTest::newRow("Command13") << "Command13" << QStringList{"Text13=1", "Text14=2"} << QStringList{"Option1_1"}
                                    << "7E FE 0D 00 50 01 02 55 00 00 00 B5 16";
         QTest::newRow("Command15") << "Command15"
                                    << QStringList{"Combo2=26", "Combo3=12", "Combo4=05", "Combo5=23", "Combo6=42",
                                                   "Combo7=星期六"}
                                    << QStringList{} << "7E FE 0D 00 52 26 12 05 23 42 06 07 16";
-        QTest::newRow("Command15 as the lists start") << "Command15" << QStringList{} << QStringList{}
-                                                      << "7E FE 0D 00 52 00 01 01 01 01 01 64 16";
     }
     void buttonsWriteTheirFrames()
     {
@@ -120,26 +103,17 @@ private slots:
         QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 51 01 02 AA 00 00 00 0B 16"));
     }
 
-    // One row per outcome: which bytes make which is the exchange machine's
-    // table.
-    void replies_data()
+    // A reply without a verdict ends the wait without a box, and no
+    // time-out follows. (The verdicts' boxes: successBoxIsOptional and
+    // portVanishesWhileOpen; which bytes make which: the exchange machine's
+    // table.)
+    void replyWithoutAVerdict()
     {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("accepted") << "00 11 22 33 44 06" << QStringList{"设置成功"};
-        QTest::newRow("refused") << "00 11 22 33 44 09" << QStringList{"设置失败"};
-        QTest::newRow("five bytes") << "7E FE 08 00 45" << QStringList{};
-    }
-    void replies()
-    {
-        QFETCH(QString, reply);
-        QFETCH(QStringList, messages);
         Rig rig;
         rig.click("Command2");
-        rig.reply(reply);
-        // A judged (or unjudged) reply stops the timer: no "设备无响应" follows.
+        rig.reply("7E FE 08 00 45");
         rig.wait(10000);
-        QCOMPARE(rig.sink.messages, messages);
+        QCOMPARE(rig.sink.messages, QStringList());
         QVERIFY(!rig.window.exchange().awaitingReply());
     }
 
@@ -179,21 +153,6 @@ private slots:
         rig.wait(100);
         QCOMPARE(rig.sink.messages, messages);
         QCOMPARE(rig.window.exchangeStatus(), status);
-    }
-
-    // One unanswered press does not make the next press's reply late, nor
-    // give it a time-out of its own after its verdict.
-    void pressAfterAnUnansweredOne()
-    {
-        Rig rig;
-        rig.click("Command2");
-        rig.wait(3000);
-        rig.click("Command2");
-        rig.wait(40);
-        rig.link.deliver(hexBytes("7E FE 08 00 45 06 53 16"));
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
-        QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("设置成功（40 ms）"));
     }
 
     // A press on the wrong port, then 串口设置 to the right one and a press
@@ -280,11 +239,8 @@ private slots:
         rig.setText("Combo1", "COM3");
         rig.click("Command7");
         QCOMPARE(rig.sink.messages, QStringList{"COM3" + PortMessageTail});
-        QVERIFY(!rig.link.isOpen());
         QVERIFY(!rig.button("Command1")->isEnabled());
-        QVERIFY(!rig.button("Command6")->isEnabled());
         QVERIFY(rig.button("Command8")->isEnabled());
-        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("COM3"));
     }
 
     // Like the time-out, a lost line gives one box for the requests it ends.
