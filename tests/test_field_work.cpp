@@ -195,44 +195,62 @@ private slots:
         QCOMPARE(later.link.openedAs, remembered ? port : QStringLiteral("1"));
     }
 
-    // An exchange leaves its lines in the log and its words in the status
-    // bar (which words for which outcome: the core's traffic-text tables).
-    void logAndStatusForEachExchange_data()
+    // An exchange leaves its lines in the log, its words in the status bar,
+    // and at most one box, with no time-out after its verdict (which words
+    // for which outcome: the core's traffic-text tables).
+    void logStatusAndBoxForEachExchange_data()
     {
+        QTest::addColumn<int>("at");         // when the reply comes, in ms after the press
         QTest::addColumn<QString>("reply");  // "" for none; "lost" for a line that goes away
         QTest::addColumn<QStringList>("log");
         QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("boxes");
         const QString sent = QStringLiteral("发送 7E FE 07 00 45 4C 16  0x45 初始化");
-        QTest::newRow("accepted") << "7E FE 08 00 45 06 53 16"
-                                  << QStringList{sent, "接收 7E FE 08 00 45 06 53 16  0x45 的应答：接受",
-                                                 "结果  0x45 设置成功（40 ms）"}
-                                  << "设置成功（40 ms）";
-        QTest::newRow("no reply") << "" << QStringList{sent, "结果  0x45 无应答（3000 ms）"} << "设备无响应（3000 ms）";
-        QTest::newRow("lost port") << "lost"
+        const QString accepted = QStringLiteral("接收 7E FE 08 00 45 06 53 16  0x45 的应答：接受");
+        const QString noReply = QStringLiteral("结果  0x45 无应答（3000 ms）");
+        QTest::newRow("accepted") << 40 << "7E FE 08 00 45 06 53 16"
+                                  << QStringList{sent, accepted, "结果  0x45 设置成功（40 ms）"} << "设置成功（40 ms）"
+                                  << QStringList{"设置成功"};
+        QTest::newRow("no reply") << 40 << "" << QStringList{sent, noReply} << "设备无响应（3000 ms）"
+                                  << QStringList{"设备无响应"};
+        const QString unrecognised = QStringLiteral("应答无法识别：7E FE 08 00 45");
+        QTest::newRow("no verdict") << 40 << "7E FE 08 00 45"
+                                    << QStringList{sent, "接收 7E FE 08 00 45", "结果  0x45 " + unrecognised}
+                                    << unrecognised << QStringList{};
+        QTest::newRow("late reply") << 3500 << "7E FE 08 00 45 06 53 16"
+                                    << QStringList{sent, noReply, accepted, "结果  0x45 设置成功（迟到 3.5 秒）"}
+                                    << "设置成功（迟到 3.5 秒）" << QStringList{"设备无响应", "设置成功"};
+        QTest::newRow("noise after a time-out") << 3500 << "06 06 06 06 06 06 06 06"
+                                                << QStringList{sent, noReply, "接收 06 06 06 06 06 06 06 06",
+                                                               "忽略 06 06 06 06 06 06 06 06  无法识别的数据"}
+                                                << "收到无法识别的数据（见通信记录）" << QStringList{"设备无响应"};
+        QTest::newRow("lost port") << 40 << "lost"
                                    << QStringList{sent, "结果  0x45 串口连接已断开",
                                                   "串口  COM1 连接已断开（设备被拔出，或另一端已关闭）"}
-                                   << "串口连接已断开";
+                                   << "串口连接已断开" << QStringList{"串口连接已断开"};
     }
-    void logAndStatusForEachExchange()
+    void logStatusAndBoxForEachExchange()
     {
+        QFETCH(int, at);
         QFETCH(QString, reply);
         QFETCH(QStringList, log);
         QFETCH(QString, status);
+        QFETCH(QStringList, boxes);
         WindowRig<> rig;
         rig.open();
         rig.window.logPane().clear();
         rig.click("Command2");
         QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("等待应答…"));
         QVERIFY(rig.window.findChild<QWidget *>("busy")->isVisibleTo(&rig.window));
-        rig.wait(40);
+        rig.wait(at);
         if (reply == u"lost")
             rig.link.lose();
         else if (!reply.isEmpty())
             rig.link.deliver(hexBytes(reply));
-        if (reply.isEmpty())
-            rig.wait(2960);
+        rig.wait(10000);
         QCOMPARE(logLines(rig.window), log);
         QCOMPARE(rig.window.exchangeStatus(), status);
+        QCOMPARE(rig.sink.messages, boxes);
         if (reply == u"lost")
             QCOMPARE(rig.window.portStatus(), QStringLiteral("串口 COM1（连接已断开）"));
         else
