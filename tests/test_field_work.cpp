@@ -47,7 +47,18 @@ QStringList logLines(MainWindow &window)
 // port list, the communication log, the status bar, the PC's time.
 class TestFieldWork : public QObject {
     Q_OBJECT
-    std::unique_ptr<WindowRig<>> shown;
+    std::unique_ptr<WindowRig<>> shared;
+
+    // One window, open and shown, for the rows that can share it.
+    WindowRig<> &sharedWindow()
+    {
+        if (!shared) {
+            shared = std::make_unique<WindowRig<>>();
+            shared->open();
+            shared->window.show();
+        }
+        return *shared;
+    }
 
 private slots:
     void portListOffersTheSystemsPorts()
@@ -425,7 +436,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(double, points);
-        WindowRig<> rig;
+        WindowRig<> &rig = sharedWindow();
         const QFont font = rig.get<QWidget>(control)->font();
         QCOMPARE(font.pointSizeF(), points);
         QCOMPARE(font.family(), rig.window.font().family());
@@ -475,12 +486,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(int, key);
         QFETCH(int, code);
-        if (!shown) {
-            shown = std::make_unique<WindowRig<>>();
-            shown->open();
-            shown->window.show();
-        }
-        WindowRig<> &rig = *shown;
+        WindowRig<> &rig = sharedWindow();
         rig.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
         rig.wait(3000);  // the last row's request times out
