@@ -78,6 +78,10 @@ private slots:
         send("Command9", {"Text11=2", "Text12=13900000002"});
         send("Command9", {"Text11=1", "Text12=13900000011"});
         send("Command3", {"Text3=5"}, false);  // refused: not recorded
+        rig.setText("Text3", "6");
+        rig.click("Command3");  // unanswered: not recorded either
+        rig.wait(3000);
+        rig.link.takeWritten();
         rig.window.fillPcTime();
         send("Command15", {});
         send("Command8", {"Text10=-5"});
