@@ -27,11 +27,12 @@ const QString Long = QString(10000, u'1');
 
 }  // namespace
 
-// Each box with bad input, the others valid: its message, nothing on the
-// line, and every box keeps its text. Which message each kind of input gets
-// is the core's table; here every box is read by its button, none cuts a
-// long text short, and what a box accepts reaches the line whole. The rows
-// share one window, as an operator's presses do.
+// A box with bad input, the others valid: its message, nothing on the line,
+// and every box keeps its text. Which message each kind of input gets is the
+// core's table; here a box of each kind is read by its button (the window
+// reads every box alike), none cuts a long text short, and what a box
+// accepts reaches the line whole. The rows share one window, as an
+// operator's presses do.
 class TestBadInput : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowRig<>> rig;
@@ -53,23 +54,13 @@ private slots:
         const QString list = QStringLiteral("最多248个字节（496个16进制数字）");
         QTest::newRow("Text3") << "Text3" << "Command3" << Long << range("设备总数") << "";
         QTest::newRow("Text2") << "Text2" << "Command4" << Long << "地址数" + list << "";
-        QTest::newRow("Text4") << "Text4" << "Command5" << Long << "设备端口数" + list << "";
-        QTest::newRow("Text1") << "Text1" << "Command6" << Long << range("设备描述的地址") << "";
         QTest::newRow("Text5") << "Text5" << "Command6" << Long << "描述的文字超过8个汉字" << "";
         QTest::newRow("Text9") << "Text9" << "Command6" << Long << "内容最多231个字节（462个16进制数字）" << "";
-        QTest::newRow("Text6") << "Text6" << "Command1" << Long << range("端口描述的地址") << "";
-        QTest::newRow("Text7") << "Text7" << "Command1" << Long << range("端口") << "";
         QTest::newRow("Text8") << "Text8" << "Command1" << Long << "描述的文字超过5个汉字" << "";
         QTest::newRow("Text10") << "Text10" << "Command8" << Long << "短信中心号码太长，最多11个字符" << "";
         QTest::newRow("Text11") << "Text11" << "Command9" << Long << "最大只能设置16个电话号码" << "";
-        QTest::newRow("Text12") << "Text12" << "Command9" << Long << "电话号码太长，最多11个字符" << "";
-        QTest::newRow("Text13") << "Text13" << "Command10" << Long << range("设备轮训号") << "";
         QTest::newRow("Text14") << "Text14" << "Command13" << Long << range("探头号") << "";
         QTest::newRow("Combo2") << "Combo2" << "Command15" << Long << clock("年", "00到99") << "";
-        QTest::newRow("Combo3") << "Combo3" << "Command15" << Long << clock("月", "01到12") << "";
-        QTest::newRow("Combo4") << "Combo4" << "Command15" << Long << clock("日", "01到31") << "";
-        QTest::newRow("Combo5") << "Combo5" << "Command15" << Long << clock("时", "00到24") << "";
-        QTest::newRow("Combo6") << "Combo6" << "Command15" << Long << clock("分", "00到60") << "";
         QTest::newRow("Combo7") << "Combo7" << "Command15" << Long << "星期必须是星期一到星期天之一" << "";
         // A message rather than a refusal: shown the same way.
         QTest::newRow("Text3 empty") << "Text3" << "Command3" << "" << "设备总数" << "";
