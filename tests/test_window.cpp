@@ -172,6 +172,9 @@ private slots:
         QCOMPARE(rig.sink.messages, (QStringList{"串口连接已断开", "串口连接已断开"}));
     }
 
+    // A line lost with nothing waiting shows no box; the next request says
+    // the port is unusable. (Reopening after a loss:
+    // lostLineWithSeveralWaitingGivesOneBox.)
     void portVanishesWhileOpen()
     {
         Rig rig;
@@ -181,13 +184,6 @@ private slots:
         rig.click("Command8");
         rig.wait(10000);
         QCOMPARE(rig.sink.messages, QStringList{"串口不可用，请重新设置"});
-
-        rig.sink.messages.clear();
-        rig.click("Command7");
-        rig.click("Command8");
-        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16"));
-        rig.reply("00 00 00 00 00 06");
-        QCOMPARE(rig.sink.messages, QStringList{"设置成功"});
     }
 };
 
