@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <tuple>
+
 using namespace smscfg;
 
 Q_DECLARE_METATYPE(smscfg::Language)
@@ -215,30 +217,18 @@ private slots:
             names << name;
         }
         QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
-    }
-
-    void boxNames_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("label");  // its buddy
-        QTest::newRow("Text1") << "Text1" << "设备描述 地址" << "Label2_1";
-        QTest::newRow("Text10") << "Text10" << "短信中心号码" << "";
-        QTest::newRow("Combo2") << "Combo2" << "年" << "Label8_0";
-        QTest::newRow("Combo1") << "Combo1" << "串口" << "Label2_7";
-        QTest::newRow("Check2_15") << "Check2_15" << "电话16" << "";
-    }
-    void boxNames()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, name);
-        QFETCH(QString, label);
-        WindowRig<> rig;
-        QWidget *w = rig.get<QWidget>(box);
-        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), name);
-        QVERIFY(w->toolTip().startsWith(name));
-        if (!label.isEmpty())
-            QCOMPARE(rig.get<QLabel>(label)->buddy(), w);
+        // Some names written out, each with the label that is its box's buddy.
+        const QList<std::tuple<const char *, const char *, const char *>> named = {
+            {"Text1", "设备描述 地址", "Label2_1"}, {"Text10", "短信中心号码", nullptr}, {"Combo2", "年", "Label8_0"},
+            {"Combo1", "串口", "Label2_7"}, {"Check2_15", "电话16", nullptr},
+        };
+        for (const auto &[box, name, label] : named) {
+            QWidget *w = rig.get<QWidget>(QString::fromLatin1(box));
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString::fromUtf8(name));
+            QVERIFY2(w->toolTip().startsWith(QString::fromUtf8(name)), box);
+            if (label)
+                QCOMPARE(rig.get<QLabel>(QString::fromLatin1(label))->buddy(), w);
+        }
     }
 
     void buttonsSayWhatTheySend_data()
