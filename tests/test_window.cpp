@@ -1,4 +1,3 @@
-#include "qt_boundary/core_types.h"
 #include "window_rig.h"
 
 #include <QCheckBox>
@@ -36,59 +35,35 @@ private slots:
             QCOMPARE(b->isEnabled(), n != 14);
             QCOMPARE(b->isVisibleTo(&rig.window), n != 14);
         }
-        QCOMPARE(rig.get<QComboBox>("Combo1")->count(), 16);
-        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("1"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));
         QCOMPARE(rig.get<QComboBox>("Combo2")->count(), 100);
-        QCOMPARE(rig.get<QComboBox>("Combo5")->currentText(), QStringLiteral("01"));
         QCOMPARE(rig.get<QComboBox>("Combo5")->findText("24"), 23);
-        QCOMPARE(rig.get<QComboBox>("Combo5")->findText("00"), -1);
         QCOMPARE(rig.get<QComboBox>("Combo6")->findText("60"), 59);
-        QCOMPARE(rig.get<QComboBox>("Combo6")->findText("00"), -1);
         QCOMPARE(rig.get<QComboBox>("Combo7")->currentText(), QStringLiteral("星期一"));
         QCOMPARE(rig.get<QComboBox>("Combo7")->count(), 7);
         QVERIFY(rig.get<QCheckBox>("Check1")->isChecked());
         QVERIFY(rig.get<QCheckBox>("Check3")->isChecked());
         QVERIFY(!rig.get<QRadioButton>("Option1_0")->isChecked());
         QVERIFY(!rig.get<QRadioButton>("Option1_1")->isChecked());
-        QCOMPARE(rig.get<QCheckBox>("Check2_15")->text(), QStringLiteral("电话16"));
         QCOMPARE(rig.window.objectName(), QStringLiteral("Form1"));
-    }
-
-    // The window shows the captions the command line and the help name.
-    void captionsComeFromTheCommandTable()
-    {
-        Rig rig;
-        for (const CommandEntry &entry : commandTable())
-            QCOMPARE(rig.button(toQString(entry.button))->text(), toQString(entry.caption));
-        QCOMPARE(rig.button("Command7")->text(), QStringLiteral("串口设置"));
     }
 
     // The window hands each kind of control to the core as it stands (the
     // core's table has every request): texts, the code-page box, the phone
-    // boxes, the option buttons, the clock lists.
+    // boxes, the option buttons (the clock lists: typingIntoAClockBox).
     void buttonsWriteTheirFrames_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("toggles");  // controls clicked before the button
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Command3") << "Command3" << QStringList{"Text3=12"} << QStringList{} << "7E FE 08 00 46 0C 5A 16";
         QTest::newRow("Command6 code page") << "Command6" << QStringList{"Text1=1", "Text5=温度", "Text9=01"}
                                             << QStringList{"Check1"}
                                             << "7E FE 19 00 49 01 CE C2 B6 C8 00 20 00 20 00 20 00 20 00 20 00 20 01 32 16";
         QTest::newRow("Command10") << "Command10" << QStringList{"Text13=1"} << QStringList{"Check2_0", "Check2_15"}
                                    << "7E FE 0A 00 4D 01 7F FE D5 16";
-        QTest::newRow("Command12") << "Command12" << QStringList{"Text13=1", "Text14=2"} << QStringList{}
-                                   << "7E FE 0A 00 4F 01 02 11 6D 16";
         QTest::newRow("Command13") << "Command13" << QStringList{"Text13=1", "Text14=2"} << QStringList{"Option1_1"}
                                    << "7E FE 0D 00 50 01 02 55 00 00 00 B5 16";
-        QTest::newRow("Command15") << "Command15"
-                                   << QStringList{"Combo2=26", "Combo3=12", "Combo4=05", "Combo5=23", "Combo6=42",
-                                                  "Combo7=星期六"}
-                                   << QStringList{} << "7E FE 0D 00 52 26 12 05 23 42 06 07 16";
-        QTest::newRow("Command15 as the lists start") << "Command15" << QStringList{} << QStringList{}
-                                                      << "7E FE 0D 00 52 00 01 01 01 01 01 64 16";
     }
     void buttonsWriteTheirFrames()
     {
@@ -104,96 +79,6 @@ private slots:
         QTest::mouseClick(rig.button(button), Qt::LeftButton);
         QCOMPARE(rig.link.writes, QByteArrayList{hexBytes(expected)});
         QCOMPARE(rig.sink.messages, QStringList());
-    }
-
-    void hiddenLowerLimitButton()
-    {
-        Rig rig;
-        rig.setText("Text13", "1");
-        rig.setText("Text14", "2");
-        rig.get<QRadioButton>("Option1_0")->setChecked(true);
-        rig.click("Command14");  // disabled: nothing happens
-        QCOMPARE(rig.link.writes, QByteArrayList());
-        // Made available, it runs the lower-limit request.
-        rig.button("Command14")->setEnabled(true);
-        rig.click("Command14");
-        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 0D 00 51 01 02 AA 00 00 00 0B 16"));
-    }
-
-    // One row per outcome: which bytes make which is the exchange machine's
-    // table.
-    void replies_data()
-    {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("accepted") << "00 11 22 33 44 06" << QStringList{"设置成功"};
-        QTest::newRow("refused") << "00 11 22 33 44 09" << QStringList{"设置失败"};
-        QTest::newRow("five bytes") << "7E FE 08 00 45" << QStringList{};
-    }
-    void replies()
-    {
-        QFETCH(QString, reply);
-        QFETCH(QStringList, messages);
-        Rig rig;
-        rig.click("Command2");
-        rig.reply(reply);
-        // A judged (or unjudged) reply stops the timer: no "设备无响应" follows.
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages, messages);
-        QVERIFY(!rig.window.exchange().awaitingReply());
-    }
-
-    void noReplyGivesOneNoResponse()
-    {
-        Rig rig;
-        rig.click("Command2");
-        rig.wait(2999);
-        QCOMPARE(rig.sink.messages, QStringList());
-        rig.wait(1);
-        QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages, QStringList{"设备无响应"});
-    }
-
-    // After a time-out, a reply frame for the request is still its verdict
-    // until another request is sent; bytes that hold no reply are not.
-    void afterATimeOut_data()
-    {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("late reply frame") << "7E FE 08 00 45 06 53 16" << QStringList{"设备无响应", "设置成功"}
-                                          << "设置成功（迟到 3.5 秒）";
-        QTest::newRow("noise on an idle line") << "06 06 06 06 06 06 06 06" << QStringList{"设备无响应"}
-                                               << "收到无法识别的数据（见通信记录）";
-    }
-    void afterATimeOut()
-    {
-        QFETCH(QString, reply);
-        QFETCH(QStringList, messages);
-        QFETCH(QString, status);
-        Rig rig;
-        rig.click("Command2");
-        rig.wait(3500);
-        rig.link.deliver(hexBytes(reply));
-        rig.wait(100);
-        QCOMPARE(rig.sink.messages, messages);
-        QCOMPARE(rig.window.exchangeStatus(), status);
-    }
-
-    // One unanswered press does not make the next press's reply late, nor
-    // give it a time-out of its own after its verdict.
-    void pressAfterAnUnansweredOne()
-    {
-        Rig rig;
-        rig.click("Command2");
-        rig.wait(3000);
-        rig.click("Command2");
-        rig.wait(40);
-        rig.link.deliver(hexBytes("7E FE 08 00 45 06 53 16"));
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages, (QStringList{"设备无响应", "设置成功"}));
-        QCOMPARE(rig.window.exchangeStatus(), QStringLiteral("设置成功（40 ms）"));
     }
 
     // A press on the wrong port, then 串口设置 to the right one and a press
@@ -239,7 +124,7 @@ private slots:
         QCOMPARE(month->text(), QStringLiteral("1"));
     }
 
-    void startUpOnAMissingPortThenRecover()
+    void portsThatDoNotOpen()
     {
         Rig rig(false);
         rig.link.unopenable << "/dev/smscfg-missing";
@@ -257,34 +142,19 @@ private slots:
         QCOMPARE(rig.get<QComboBox>("Combo2")->currentText(), QStringLiteral("00"));
         QCOMPARE(rig.get<QComboBox>("Combo7")->count(), 7);
 
-        // A request that reaches the line is reported, and no time-out follows.
-        rig.click("Command15");
-        rig.wait(10000);
-        QCOMPARE(rig.sink.messages.mid(1), QStringList{"串口不可用，请重新设置"});
-
-        rig.sink.messages.clear();
+        // Another port opens, and a third does not: it closes the line again.
         rig.setText("Combo1", "2");
         rig.click("Command7");
-        QCOMPARE(rig.sink.messages, QStringList());
+        QCOMPARE(rig.sink.messages.size(), 1);
         QCOMPARE(rig.link.openedAs, QStringLiteral("2"));
         for (int n = 1; n <= 6; ++n)
             QVERIFY(rig.button(QStringLiteral("Command%1").arg(n))->isEnabled());
-        rig.click("Command2");
-        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 07 00 45 4C 16"));
-    }
-
-    void reopenFailureClosesThePort()
-    {
-        Rig rig;
         rig.link.unopenable << "COM3";
         rig.setText("Combo1", "COM3");
         rig.click("Command7");
-        QCOMPARE(rig.sink.messages, QStringList{"COM3" + PortMessageTail});
-        QVERIFY(!rig.link.isOpen());
+        QCOMPARE(rig.sink.messages.mid(1), QStringList{"COM3" + PortMessageTail});
         QVERIFY(!rig.button("Command1")->isEnabled());
-        QVERIFY(!rig.button("Command6")->isEnabled());
         QVERIFY(rig.button("Command8")->isEnabled());
-        QCOMPARE(rig.get<QComboBox>("Combo1")->currentText(), QStringLiteral("COM3"));
     }
 
     // Like the time-out, a lost line gives one box for the requests it ends.
@@ -302,23 +172,18 @@ private slots:
         QCOMPARE(rig.sink.messages, (QStringList{"串口连接已断开", "串口连接已断开"}));
     }
 
+    // A line lost with nothing waiting shows no box; the next request says
+    // the port is unusable. (Reopening after a loss:
+    // lostLineWithSeveralWaitingGivesOneBox.)
     void portVanishesWhileOpen()
     {
         Rig rig;
         rig.link.lose();
         QCOMPARE(rig.sink.messages, QStringList());
-        rig.click("Command8");  // empty centre number: its own message
         rig.setText("Text10", "1234567");
         rig.click("Command8");
         rig.wait(10000);
-        QCOMPARE(rig.sink.messages, (QStringList{"请输入短信中心号码", "串口不可用，请重新设置"}));
-
-        rig.sink.messages.clear();
-        rig.click("Command7");
-        rig.click("Command8");
-        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 12 00 4B 31 32 33 34 35 36 37 00 00 00 00 C9 16"));
-        rig.reply("00 00 00 00 00 06");
-        QCOMPARE(rig.sink.messages, QStringList{"设置成功"});
+        QCOMPARE(rig.sink.messages, QStringList{"串口不可用，请重新设置"});
     }
 };
 

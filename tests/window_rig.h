@@ -47,7 +47,8 @@ struct WindowRig {
         const QList<std::pair<const char *, const char *>> texts = {
             {"Text3", "12"}, {"Text2", "0102"}, {"Text4", "0408"}, {"Text1", "1"}, {"Text5", "温度"},
             {"Text9", "01"}, {"Text6", "1"}, {"Text7", "2"}, {"Text8", "AB12"}, {"Text10", "12345678901"},
-            {"Text11", "3"}, {"Text12", "1234567"}, {"Text13", "1"}, {"Text14", "2"},
+            {"Text11", "3"}, {"Text12", "1234567"}, {"Text13", "1"}, {"Text14", "2"}, {"Combo2", "26"},
+            {"Combo3", "12"}, {"Combo4", "06"}, {"Combo5", "20"}, {"Combo6", "38"}, {"Combo7", "星期天"},
         };
         for (const auto &[name, text] : texts)
             setText(QString::fromLatin1(name), QString::fromUtf8(text));
