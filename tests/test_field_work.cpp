@@ -162,10 +162,12 @@ private slots:
         rig.open();
         rig.setText("Combo1", "/dev/ttyUSB0");
         rig.click("Command7");
-        rig.link.unopenable << "/dev/ttyUSB9";
-        rig.setText("Combo1", "/dev/ttyUSB9");
+        rig.link.unopenable << "/dev/ttyUSB9\x1b[2J";
+        rig.setText("Combo1", "/dev/ttyUSB9\x1b[2J");
         rig.click("Command7");
         QCOMPARE(settings.value("port").toString(), QStringLiteral("/dev/ttyUSB0"));
+        // The port as typed, its control characters shown escaped in the log.
+        QVERIFY(rig.window.logPane().lines().last().contains("/dev/ttyUSB9\\x1b[2J不能用"));
     }
 
     // Only a port that will name the same device next time is remembered:

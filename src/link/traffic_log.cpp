@@ -27,7 +27,10 @@ TrafficLog::TrafficLog(Exchange &exchange, QObject *parent) : QObject(parent)
 
 void TrafficLog::portEvent(const QString &meaning)
 {
-    add(TrafficKind::Port, {}, escapeForLog(meaning));
+    // Already escaped where it holds outside text (the port as typed, the
+    // system's reason): escaped again, a control character would read as a
+    // backslash typed by the operator.
+    add(TrafficKind::Port, {}, meaning);
 }
 
 void TrafficLog::inputRefused(const QString &request, const QString &reason)
