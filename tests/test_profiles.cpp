@@ -72,7 +72,7 @@ private slots:
             const QByteArray frame = rig.link.takeWritten();
             rig.link.deliver(replyFrame(quint8(frame[4]), accepted ? 0x06 : 0x09));
         };
-        send("Command8", {"Text10=13800100500"});
+        send("Command4", {"Text2=0102"});  // before initialising: forgotten
         send("Command2", {});
         send("Command9", {"Text11=1", "Text12=13900000001"});
         send("Command9", {"Text11=2", "Text12=13900000002"});
@@ -144,22 +144,25 @@ private slots:
         rig.open();
         rig.sink.optionTicked = true;
         rig.window.profiles().apply(path);
+        QCOMPARE(rig.sink.questions, QStringList{"把配置文件“profile.json”的 3 步发送到控制器：\n初始化 1 步，设置设备总数 2 步"});
         rig.link.deliver(replyFrame(0x45, 0x06));
         rig.link.deliver(replyFrame(0x46, 0x09));
-        rig.link.deliver(replyFrame(0x46, 0x06));
+        rig.wait(3000);  // step 3 unanswered
         QCOMPARE(rig.link.writes.size(), 3);
         rig.link.writes.clear();
         QCOMPARE(rig.window.profiles().resultsText(),
                  QStringLiteral("步骤\t请求\t结果\n1\t0x45 初始化\t设置成功（0 ms）\n"
-                                "2\t0x46 设备总数 = 1\t设置失败（0 ms）\n3\t0x46 设备总数 = 2\t设置成功（0 ms）\n"));
+                                "2\t0x46 设备总数 = 1\t设置失败（0 ms）\n3\t0x46 设备总数 = 2\t设备无响应（3000 ms）\n"));
 
         auto *retry = rig.window.profiles().results()->findChild<QPushButton *>("profileRetry");
         QVERIFY(retry->isEnabled());
         retry->click();
         QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 08 00 46 01 4F 16"));
         rig.link.deliver(replyFrame(0x46, 0x06));
+        QCOMPARE(rig.link.takeWritten(), hexBytes("7E FE 08 00 46 02 50 16"));
+        rig.link.deliver(replyFrame(0x46, 0x06));
         QCOMPARE(rig.window.profiles().resultsText(),
-                 QStringLiteral("步骤\t请求\t结果\n2\t0x46 设备总数 = 1\t设置成功（0 ms）\n"));
+                 QStringLiteral("步骤\t请求\t结果\n2\t0x46 设备总数 = 1\t设置成功（0 ms）\n3\t0x46 设备总数 = 2\t设置成功（0 ms）\n"));
         QVERIFY(!rig.window.profiles().results()->findChild<QPushButton *>("profileRetry")->isEnabled());
     }
 
