@@ -281,10 +281,13 @@ describe('the page', { concurrency: true }, () => {
     test('the log holds each frame\'s hex and the verdict; a profile is saved and applied', async () => {
       const page = await openPage();
       await openDemo(page);
-      await setControls(page, { Text11: '3', Text12: '13912345678' });
-      await page.click('#Command9');
-      await page.clock.runFor(100);
-      await takeMessages(page);
+      // Phone 0 is refused by the controller, phone 3 accepted: only 3 is recorded.
+      for (const slot of ['0', '3']) {
+        await setControls(page, { Text11: slot, Text12: '13912345678' });
+        await page.click('#Command9');
+        await page.clock.runFor(100);
+        await takeMessages(page);
+      }
       await setControls(page, { Text3: '256' });
       await page.click('#Command3');
       await takeMessages(page);
