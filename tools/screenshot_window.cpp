@@ -5,12 +5,18 @@
 //   SMSCFG_SHOT_DARK=1        a dark palette
 #include "app/main_window.h"
 #include "app/window_program.h"
-#include "fake_link.h"
+#include "link/port_discovery.h"
 
 #include <QApplication>
 #include <QPalette>
 
 namespace {
+
+class ListedPorts : public smscfg::PortDiscovery {
+public:
+    QList<smscfg::PortInfo> ports() const override { return list; }
+    QList<smscfg::PortInfo> list;
+};
 
 QPalette darkPalette()
 {
@@ -40,7 +46,7 @@ QPalette darkPalette()
 
 int main(int argc, char *argv[])
 {
-    FakePorts ports;
+    ListedPorts ports;
     const QString adapter = qEnvironmentVariable("SMSCFG_SHOT_ADAPTER");
     if (!adapter.isEmpty())
         ports.list << smscfg::PortInfo{adapter, "USB-Serial CH340", "wch.cn", quint16(0x1A86), quint16(0x7523), ""};
