@@ -4,7 +4,6 @@
 #include "qt_boundary/core_types.h"
 #include "sim_process.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,7 +115,6 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a FIFO") << "fifo" << "不是普通文件";
         QTest::newRow("a device without end") << "/dev/zero" << "不是普通文件";
-        QTest::newRow("a folder") << "folder" << "不是普通文件";
         QTest::newRow("over 1 MB") << "large" << "文件太大（超过 1 MB）";
     }
     void profileFilesOfTheWrongKind()
@@ -127,8 +125,6 @@ private slots:
         QString path = dir.filePath("profile.json");
         if (kind == u"fifo") {
             QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
-        } else if (kind == u"folder") {
-            QVERIFY(QDir(dir.path()).mkdir("profile.json"));
         } else if (kind == u"large") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MaxProfileBytes + 1));
