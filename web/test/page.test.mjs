@@ -71,7 +71,12 @@ async function takeMessages(page) {
   const texts = [];
   while (await page.locator('#messageBox[open]').count()) {
     texts.push(await page.textContent('#messageText'));
-    await page.click('#messageOk');
+    // The box shows the next message waiting in its close handler, which
+    // runs after the click returns: wait for it.
+    await page.evaluate(() => new Promise((closed) => {
+      document.getElementById('messageBox').addEventListener('close', () => closed(), { once: true });
+      document.getElementById('messageOk').click();
+    }));
   }
   return texts;
 }
@@ -121,8 +126,8 @@ function simBehindARelay(args) {
 
 // The rows of different describes run side by side, each on its own page:
 // most of a row's time is spent waiting on the browser.
-describe('the page', { concurrency: true }, () => {
-  describe('the form', () => {
+describe('the page', { concurrency: 3 }, () => {
+  describe('the form, and what it hands the core', () => {
     // Places in pixels on the form: twips / 15.
     const places = [
       ['Label1', 8, 0, 409, 32],
@@ -136,24 +141,9 @@ describe('the page', { concurrency: true }, () => {
       ['Combo1', 84, 560, 120, 24],
       ['Command7', 368, 560, 126, 28],
     ];
-    test('every control is at its place, its element id its control name', async () => {
-      const page = await openPage();
-      for (const [name, left, top, width, height] of places) {
-        assert.deepEqual(await placeOf(page, name), [left, top, width, height], name);
-      }
-      assert.equal(await page.isHidden('#Command14'), true);
-      assert.equal(await page.isChecked('#Check1'), true);
-      assert.equal(await page.inputValue('#Combo5'), '01');
-      assert.equal(await page.inputValue('#Combo7'), '星期一');
-      assert.deepEqual(page.errors, []);
-      await page.context().close();
-    });
-  });
-
-  describe('frames and refusals are smscfg-cli --dry-run\'s', () => {
     // The core's own tables and test_dry_run_web hold the frames and the
     // refusals: here one row per kind of control shows that the page hands its
-    // boxes to the core as they are.
+    // boxes to the core as they are, as smscfg-cli --dry-run takes its words.
     const rows = [
       ['Command3', { Text3: ' 12.9 ' }, ['device-count', ' 12.9 ']],
       ['Command3', { Text3: '256' }, ['device-count', '256']],
@@ -167,9 +157,24 @@ describe('the page', { concurrency: true }, () => {
       ['Command15', { Combo2: '26', Combo3: '12', Combo4: '05', Combo5: '23', Combo6: '42', Combo7: '星期六' },
         ['clock', '26', '12', '05', '23', '42', '星期六']],
     ];
-    test('each row, one page', async () => {
+    test('every control at its place, its element id its control name; no port open; each kind of control', async () => {
       const expected = await Promise.all(rows.map(([, , words]) => dryRun(words)));
       const page = await openPage();
+      for (const [name, left, top, width, height] of places) {
+        assert.deepEqual(await placeOf(page, name), [left, top, width, height], name);
+      }
+      assert.equal(await page.isHidden('#Command14'), true);
+      assert.equal(await page.isChecked('#Check1'), true);
+      assert.equal(await page.inputValue('#Combo5'), '01');
+      assert.equal(await page.inputValue('#Combo7'), '星期一');
+
+      // No port open: the six buttons are disabled, and a request is not sent.
+      assert.equal(await page.isDisabled('#Command2'), true);
+      await page.fill('#Text10', '13800138000');
+      await page.click('#Command8');
+      await page.clock.runFor(3100);
+      assert.deepEqual(await takeMessages(page), ['串口不可用，请重新设置']);
+
       await openDemo(page);
       const boxes = ['Check2_0', 'Check2_1', 'Check2_2', 'Check2_15'];
       for (const [[button, controls, words], cli] of rows.map((row, i) => [row, expected[i]])) {
@@ -185,11 +190,14 @@ describe('the page', { concurrency: true }, () => {
         await page.clock.runFor(200);
         await takeMessages(page);
       }
+      assert.deepEqual(page.errors, []);
       await page.context().close();
     });
   });
 
-  describe('verdicts through the demo controller', () => {
+  // One page for every row, one row after another: each opens the demo
+  // controller again in its mode, which leaves nothing of the row before.
+  describe('verdicts through the demo controller', { concurrency: false }, () => {
     // Mode, button and controls, the time to let pass, the boxes shown, and
     // what the status bar says at the end.
     const rows = [
@@ -202,27 +210,48 @@ describe('the page', { concurrency: true }, () => {
       ['short reply', 'short', 'Command2', {}, 3200, [], /^应答无法识别：7E FE 08 00 45$/],
       ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/],
     ];
-    // One page for every row, one row after another: each opens the demo
-    // controller again in its mode, which leaves nothing of the row before.
-    describe('on one page', { concurrency: false }, () => {
-      let demo;
-      before(async () => { demo = await openPage(); });
-      after(async () => { await demo?.context().close(); });
-      for (const [name, mode, button, controls, ms, messages, status] of rows) {
-        test(name, async () => {
-          await openDemo(demo, mode);
-          await setControls(demo, controls);
-          await demo.click(`#${button}`);
-          assert.deepEqual(await messagesOver(demo, ms), messages);
-          assert.match(await demo.textContent('#exchangeStatus'), status);
-          assert.deepEqual(demo.errors, []);
-        });
-      }
+    let page;
+    before(async () => { page = await openPage(); });
+    after(async () => { await page?.context().close(); });
+    for (const [name, mode, button, controls, ms, messages, status] of rows) {
+      test(name, async () => {
+        await openDemo(page, mode);
+        await setControls(page, controls);
+        await page.click(`#${button}`);
+        assert.deepEqual(await messagesOver(page, ms), messages);
+        assert.match(await page.textContent('#exchangeStatus'), status);
+        assert.deepEqual(page.errors, []);
+      });
+    }
+
+    test('a press, then 串口设置 and a press on the new line: the reply there is not the first press\'s', async () => {
+      await openDemo(page, 'silent');
+      await page.click('#Command2');
+      await page.clock.runFor(500);
+      await openDemo(page, 'normal');
+      await page.click('#Command2');
+      assert.deepEqual(await messagesOver(page, 4000), ['设置成功']);
+      assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
     });
 
+    test('Enter presses the row\'s button, but not in boxes several buttons read', async () => {
+      const before = (await sentFrames(page)).length;
+      await page.fill('#Text13', '1');
+      await page.press('#Text13', 'Enter');
+      await page.fill('#Text3', '12');
+      await page.press('#Text3', 'Enter');
+      await page.press('#Combo2', 'Enter');
+      assert.deepEqual((await sentFrames(page)).slice(before), ['7E FE 08 00 46 0C 5A 16', '7E FE 0D 00 52 00 01 01 01 01 01 64 16']);
+      const opened = () => logText(page).then((log) => log.match(/演示控制器 已打开/g).length);
+      const times = await opened();
+      await page.press('#Combo1', 'Enter');
+      assert.equal(await opened(), times + 1);
+      await page.clock.runFor(200);
+      await takeMessages(page);
+    });
+
+    // Last: the page opens again, on the demo controller it had open.
     test('a press before the core is ready is made once it is', async () => {
-      const page = await openPage();
-      await openDemo(page);
       // The core arrives only after the form has been pressed.
       let release;
       const held = new Promise((ok) => { release = ok; });
@@ -237,43 +266,6 @@ describe('the page', { concurrency: true }, () => {
       await page.waitForSelector('html[data-ready=port]');
       await page.clock.runFor(100);
       assert.deepEqual(await takeMessages(page), ['设置成功']);
-      await page.context().close();
-    });
-
-    test('a press, then 串口设置 and a press on the new line: the reply there is not the first press\'s', async () => {
-      const page = await openPage();
-      await openDemo(page, 'silent');
-      await page.click('#Command2');
-      await page.clock.runFor(500);
-      await openDemo(page, 'normal');
-      await page.click('#Command2');
-      assert.deepEqual(await messagesOver(page, 4000), ['设置成功']);
-      assert.match(await page.textContent('#exchangeStatus'), /^设置成功（\d+ ms）$/);
-      await page.context().close();
-    });
-
-    test('no port open: the request is not sent, the six buttons are disabled', async () => {
-      const page = await openPage();
-      assert.equal(await page.isDisabled('#Command2'), true);
-      await page.fill('#Text10', '13800138000');
-      await page.click('#Command8');
-      await page.clock.runFor(3100);
-      assert.deepEqual(await takeMessages(page), ['串口不可用，请重新设置']);
-      await page.context().close();
-    });
-
-    test('Enter presses the row\'s button, but not in boxes several buttons read', async () => {
-      const page = await openPage();
-      await openDemo(page);
-      await page.fill('#Text13', '1');
-      await page.press('#Text13', 'Enter');
-      await page.fill('#Text3', '12');
-      await page.press('#Text3', 'Enter');
-      await page.press('#Combo2', 'Enter');
-      assert.deepEqual(await sentFrames(page), ['7E FE 08 00 46 0C 5A 16', '7E FE 0D 00 52 00 01 01 01 01 01 64 16']);
-      await page.press('#Combo1', 'Enter');
-      assert.equal((await logText(page)).match(/演示控制器 已打开/g).length, 2);
-      await page.context().close();
     });
   });
 
