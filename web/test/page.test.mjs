@@ -198,8 +198,8 @@ describe('the page', { concurrency: 3 }, () => {
   // One page for every row, one row after another: each opens the demo
   // controller again in its mode, which leaves nothing of the row before.
   describe('verdicts through the demo controller', { concurrency: false }, () => {
-    // Mode, button and controls, the time to let pass, the boxes shown, and
-    // what the status bar says at the end.
+    // Mode, button and controls, the time to let pass, the boxes shown, what
+    // the status bar says at the end, and what the log shows was read.
     const rows = [
       ['accepted', 'normal', 'Command2', {}, 100, ['设置成功'], /^设置成功（\d+ ms）$/],
       ['refused by its rules', 'normal', 'Command9', { Text11: '0', Text12: '139' }, 100, ['设置失败'], /^设置失败/],
@@ -208,18 +208,19 @@ describe('the page', { concurrency: 3 }, () => {
       ['late', 'late', 'Command2', {}, 4100, ['设备无响应', '设置成功'], /^设置成功（迟到 4\.0 秒）$/],
       ['split reply', 'split', 'Command3', { Text3: '7' }, 200, ['设置成功'], /^设置成功/],
       ['short reply', 'short', 'Command2', {}, 3200, [], /^应答无法识别：7E FE 08 00 45$/],
-      ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/],
+      ['stray byte first', 'stray', 'Command2', {}, 200, ['设置成功'], /^设置成功/, /接收 00 7E FE 08 00 45 06 53 16\n/],
     ];
     let page;
     before(async () => { page = await openPage(); });
     after(async () => { await page?.context().close(); });
-    for (const [name, mode, button, controls, ms, messages, status] of rows) {
+    for (const [name, mode, button, controls, ms, messages, status, received = /./] of rows) {
       test(name, async () => {
         await openDemo(page, mode);
         await setControls(page, controls);
         await page.click(`#${button}`);
         assert.deepEqual(await messagesOver(page, ms), messages);
         assert.match(await page.textContent('#exchangeStatus'), status);
+        assert.match(await logText(page), received);
         assert.deepEqual(page.errors, []);
       });
     }
