@@ -107,8 +107,9 @@ private slots:
         QVERIFY2(chinese == said.cend(), qPrintable(said.mid(std::max<qsizetype>(0, chinese - said.cbegin() - 20), 40)));
     }
 
-    // A profile that is a FIFO, a device, a folder or too large is refused
-    // at once, without being read: nothing hangs, nothing fills the memory.
+    // A profile that is a FIFO, a device or too large is refused at once,
+    // without being read: nothing hangs, nothing fills the memory. (A folder,
+    // and the size limit exactly: tests/core/test_files.)
     void profileFilesOfTheWrongKind_data()
     {
         QTest::addColumn<QString>("kind");

@@ -312,8 +312,9 @@ private slots:
 
     // A FIFO or a file too large is refused at once, without being read, and
     // a bad step before anything goes out; nothing is asked and nothing sent.
-    // (Every kind of file the reader refuses: test_cli's
-    // profileFilesOfTheWrongKind; every bad step: the core's profile table.)
+    // (Every kind of file the reader refuses: tests/core/test_files and
+    // test_cli's profileFilesOfTheWrongKind; every bad step: the core's
+    // profile table.)
     void applyRefusesFilesOfTheWrongKind_data()
     {
         QTest::addColumn<QString>("kind");

@@ -60,7 +60,7 @@ private slots:
     // refused at once, without being read when it is a FIFO or a folder,
     // in the language of the locale or of --lang. Which files are no state
     // is the core's table; every kind of file the reader refuses is
-    // test_cli's profileFilesOfTheWrongKind.
+    // in tests/core/test_files and test_cli's profileFilesOfTheWrongKind.
     void foreignStateFileIsLeftAlone_data()
     {
         QTest::addColumn<QString>("kind");

@@ -124,8 +124,8 @@ function simBehindARelay(args) {
   return line;
 }
 
-// The rows of different describes run side by side, each on its own page:
-// most of a row's time is spent waiting on the browser.
+// Groups of rows run side by side, each on its own page; three at a time,
+// as the browser keeps two cores busy with more.
 describe('the page', { concurrency: 3 }, () => {
   describe('the form, and what it hands the core', () => {
     // Places in pixels on the form: twips / 15.
